@@ -1,0 +1,227 @@
+#include "app/mainwindowface.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/dialogunits.h"
+
+namespace delvora {
+
+void PreviewWidget::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    if (paintPreview)
+        paintPreview(painter, rect());
+}
+
+namespace {
+
+template <typename T>
+T *place(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h, const char *name,
+         const QString &accessible) {
+    auto *widget = new T(parent);
+    widget->setGeometry(du.toPixels(x, y, w, h));
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!accessible.isEmpty())
+        widget->setAccessibleName(accessible);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
+                    const char *name, const QString &text) {
+    auto *b = place<QPushButton>(parent, du, x, y, w, h, name, text);
+    b->setText(text);
+    return b;
+}
+
+QLabel *label(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
+              const QString &text) {
+    auto *l = new QLabel(text, parent);
+    // Static texts keep their template width but may run a little wider with other fonts.
+    QRect r = du.toPixels(x, y, w, h);
+    r.setWidth(std::max(r.width(), l->sizeHint().width()));
+    r.setHeight(std::max(r.height(), l->sizeHint().height()));
+    l->setGeometry(r);
+    return l;
+}
+
+QGroupBox *group(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
+                 const QString &title) {
+    auto *g = new QGroupBox(title, parent);
+    g->setGeometry(du.toPixels(x, y, w, h));
+    g->setAttribute(Qt::WA_TransparentForMouseEvents);
+    g->setFocusPolicy(Qt::NoFocus);
+    return g;
+}
+
+QComboBox *combo(QWidget *parent, const DialogUnits &du, int x, int y, int w, const char *name,
+                 const QString &accessible, bool editable) {
+    // The template height of a combo box includes its drop-down list; the closed box is one
+    // line high.
+    auto *c = place<QComboBox>(parent, du, x, y, w, 12, name, accessible);
+    c->setEditable(editable);
+    c->setMaxVisibleItems(10);
+    c->resize(c->width(), std::max(c->sizeHint().height(), du.y(12)));
+    return c;
+}
+
+QLineEdit *edit(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
+                const char *name, const QString &accessible) {
+    return place<QLineEdit>(parent, du, x, y, w, h, name, accessible);
+}
+
+QWidget *frame(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
+               const char *name, const QString &accessible) {
+    auto *f = place<QFrame>(parent, du, x, y, w, h, name, accessible);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Plain);
+    f->setLineWidth(1);
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return f;
+}
+
+template <typename View> void reportView(View *view) {
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSortingEnabled(false);
+    view->setAllColumnsShowFocus(true);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsClickable(false);
+}
+
+} // namespace
+
+void MainWindowFace::build(QWidget *window) {
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    menuBar = new QMenuBar(window);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    outer->setMenuBar(menuBar);
+    client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    outer->addWidget(client);
+
+    QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
+    client->setFont(dialogFont);
+    const DialogUnits du(dialogFont);
+    client->setFixedSize(du.x(447), du.y(311));
+    QWidget *c = client;
+
+    // Template order is tab order.
+    openTable = button(c, du, 210, 185, 50, 19, "openTable", QStringLiteral("打开表格"));
+    openTable->setDefault(true);
+    nameList = place<QTreeView>(c, du, 211, 208, 229, 91, "nameList", QStringLiteral("名单"));
+    reportView(nameList);
+    networkUpdate = button(c, du, 150, 185, 55, 18, "networkUpdate", QStringLiteral("网络更新"));
+    pictureBackground =
+        button(c, du, 380, 19, 50, 14, "pictureBackground", QStringLiteral("图片背景"));
+    preview = place<PreviewWidget>(c, du, 57, 46, 165, 81, "preview", QStringLiteral("预览"));
+    preview->setAttribute(Qt::WA_TransparentForMouseEvents);
+    preview->setAttribute(Qt::WA_OpaquePaintEvent);
+    group(c, du, 304, 47, 136, 73, QStringLiteral("设置内容格式"));
+    detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", QStringLiteral("检测在线桌牌"));
+    onlineList = place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList",
+                                    QStringLiteral("在线桌牌"));
+    reportView(onlineList);
+    usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", QStringLiteral("U盘更新"));
+    solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", QStringLiteral("单色背景"));
+    driveCombo = combo(c, du, 319, 181, 28, "driveCombo", QStringLiteral("U盘"), true);
+    label(c, du, 303, 184, 15, 8, QStringLiteral("U盘:"));
+    fontButton = button(c, du, 347, 72, 57, 14, "fontButton", QStringLiteral("设置"));
+    alignH = combo(c, du, 347, 89, 56, "alignH", QStringLiteral("水平对齐"), false);
+    label(c, du, 310, 90, 35, 8, QStringLiteral("水平对齐："));
+    alignV = combo(c, du, 347, 104, 56, "alignV", QStringLiteral("垂直对齐"), false);
+    indentLeft = edit(c, du, 330, 142, 40, 14, "indentLeft", QStringLiteral("左"));
+    indentRight = edit(c, du, 390, 142, 40, 14, "indentRight", QStringLiteral("右"));
+    indentTop = edit(c, du, 330, 160, 40, 14, "indentTop", QStringLiteral("上"));
+    indentBottom = edit(c, du, 390, 161, 40, 14, "indentBottom", QStringLiteral("下"));
+    label(c, du, 311, 144, 15, 8, QStringLiteral("左："));
+    label(c, du, 373, 144, 15, 8, QStringLiteral("右："));
+    label(c, du, 311, 161, 15, 8, QStringLiteral("上："));
+    label(c, du, 373, 163, 15, 8, QStringLiteral("下："));
+    group(c, du, 304, 9, 136, 27, QStringLiteral("选择背景"));
+    label(c, du, 310, 105, 35, 8, QStringLiteral("垂直对齐："));
+    label(c, du, 310, 75, 35, 8, QStringLiteral("字      体："));
+    rowCombo = combo(c, du, 347, 57, 56, "rowCombo", QStringLiteral("选择行序"), false);
+    label(c, du, 309, 61, 35, 8, QStringLiteral("选择行序："));
+    progress = place<QProgressBar>(c, du, 303, 199, 95, 8, "progress", QStringLiteral("进度"));
+    progress->setTextVisible(false);
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    progressText = place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QStringLiteral("进度百分比"));
+    progressText->resize(progressText->width(), std::max(progressText->height(), 16));
+    previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", QStringLiteral("预览区"));
+    group(c, du, 305, 133, 135, 45, QStringLiteral("缩进"));
+    makeIdFile = button(c, du, 380, 180, 29, 14, "makeIdFile", QStringLiteral("生成ID"));
+    changeId = button(c, du, 51, 183, 26, 12, "changeId", QStringLiteral("修改ID"));
+    newId = edit(c, du, 20, 186, 21, 16, "newId", QStringLiteral("ID"));
+    label(c, du, 8, 191, 8, 8, QStringLiteral("ID"));
+    group(c, du, 7, 205, 70, 95, QStringLiteral("升降器控制"));
+    lifterUp = button(c, du, 16, 246, 50, 14, "lifterUp", QStringLiteral("上升"));
+    lifterStop = button(c, du, 16, 263, 50, 14, "lifterStop", QStringLiteral("停止"));
+    lifterDown = button(c, du, 16, 280, 50, 14, "lifterDown", QStringLiteral("下降"));
+    comPort = combo(c, du, 17, 222, 48, "comPort", QStringLiteral("串口"), false);
+    changeIp = button(c, du, 51, 196, 26, 12, "changeIp", QStringLiteral("修改IP"));
+    makeIpFiles = button(c, du, 411, 180, 29, 14, "makeIpFiles", QStringLiteral("生成IP"));
+
+    // Group boxes and frames were created in template order but must not hide the controls
+    // they frame.
+    for (QGroupBox *g : client->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+        g->lower();
+    previewFrame->lower();
+
+    // Tab order follows the template.
+    QWidget *previous = nullptr;
+    for (QWidget *w : {static_cast<QWidget *>(openTable), static_cast<QWidget *>(nameList),
+                       static_cast<QWidget *>(networkUpdate), static_cast<QWidget *>(pictureBackground),
+                       static_cast<QWidget *>(detectPlates), static_cast<QWidget *>(onlineList),
+                       static_cast<QWidget *>(usbUpdate), static_cast<QWidget *>(solidBackground),
+                       static_cast<QWidget *>(driveCombo), static_cast<QWidget *>(fontButton),
+                       static_cast<QWidget *>(alignH), static_cast<QWidget *>(alignV),
+                       static_cast<QWidget *>(indentLeft), static_cast<QWidget *>(indentRight),
+                       static_cast<QWidget *>(indentTop), static_cast<QWidget *>(indentBottom),
+                       static_cast<QWidget *>(rowCombo), static_cast<QWidget *>(makeIdFile),
+                       static_cast<QWidget *>(changeId), static_cast<QWidget *>(newId),
+                       static_cast<QWidget *>(lifterUp), static_cast<QWidget *>(lifterStop),
+                       static_cast<QWidget *>(lifterDown), static_cast<QWidget *>(comPort),
+                       static_cast<QWidget *>(changeIp), static_cast<QWidget *>(makeIpFiles)}) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+
+    // Menu: 设置 (分辨率, 网络, 恢复出厂设置) and 帮助 (关于).
+    QMenu *settings = menuBar->addMenu(QStringLiteral("设置(&S)"));
+    settings->setObjectName(QStringLiteral("menuSettings"));
+    QMenu *resolution = settings->addMenu(QStringLiteral("分辨率(&R)"));
+    resolution->setObjectName(QStringLiteral("menuResolution"));
+    actionRes800 = resolution->addAction(QStringLiteral("800×480"));
+    actionRes800->setObjectName(QStringLiteral("actionRes800"));
+    actionRes800->setCheckable(true);
+    actionRes1024 = resolution->addAction(QStringLiteral("1024×600"));
+    actionRes1024->setObjectName(QStringLiteral("actionRes1024"));
+    actionRes1024->setCheckable(true);
+    actionNetwork = settings->addAction(QStringLiteral("网络(&N)"));
+    actionNetwork->setObjectName(QStringLiteral("actionNetwork"));
+    actionFactoryReset = settings->addAction(QStringLiteral("恢复出厂设置(&D)"));
+    actionFactoryReset->setObjectName(QStringLiteral("actionFactoryReset"));
+    QMenu *help = menuBar->addMenu(QStringLiteral("帮助(&H)"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    actionAbout = help->addAction(QStringLiteral("关于 Delvora(&A)"));
+    actionAbout->setObjectName(QStringLiteral("actionAbout"));
+}
+
+} // namespace delvora

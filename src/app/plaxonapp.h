@@ -1,0 +1,16 @@
+#pragma once
+
+namespace delvora {
+
+// The application's start-up step: prepares fonts and names, runs the main window modally and
+// ends when it closes.
+class CPlaxonApp {
+public:
+    // Call after the QApplication exists. Returns the process exit code.
+    int InitInstance();
+
+    // Settings every process of the program (and its tests) needs before the first window.
+    static void PrepareApplication();
+};
+
+} // namespace delvora

@@ -1,0 +1,62 @@
+#include "common/prompt.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "common/fontpickdialog.h"
+
+namespace delvora {
+
+namespace {
+Prompt *g_prompt = nullptr;
+}
+
+Prompt &Prompt::instance() {
+    static DialogPrompt real;
+    return g_prompt ? *g_prompt : real;
+}
+
+void Prompt::setInstance(Prompt *prompt) { g_prompt = prompt; }
+
+void DialogPrompt::message(QWidget *parent, const QString &text, Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setText(text);
+    box.setIcon(icon == Icon::Warning ? QMessageBox::Warning
+                : icon == Icon::Stop  ? QMessageBox::Critical
+                                      : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool DialogPrompt::question(QWidget *parent, const QString &text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("提示"));
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString DialogPrompt::openFileName(QWidget *parent, const QString &filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+std::optional<FontPick> DialogPrompt::chooseFont(QWidget *parent, const FontPick &initial) {
+    FontPickDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.pick();
+}
+
+std::optional<QColor> DialogPrompt::chooseColor(QWidget *parent, const QColor &initial) {
+    const QColor c = QColorDialog::getColor(initial, parent);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+} // namespace delvora

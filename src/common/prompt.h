@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace delvora {
+
+// A font as the operator picks it in the font dialog, together with the row colour.
+struct FontPick {
+    QFont font;
+    QColor color;
+};
+
+// Every message box and every file, font or colour dialog goes through this object, so that
+// tests can script the operator's answers and read what the program said.
+class Prompt {
+public:
+    enum class Icon { None, Warning, Stop };
+
+    virtual ~Prompt() = default;
+
+    // A box with an OK button, titled with the program's name.
+    virtual void message(QWidget *parent, const QString &text, Icon icon) = 0;
+    // The "提示" question with Yes and No; true means Yes.
+    virtual bool question(QWidget *parent, const QString &text) = 0;
+    // A file-open dialog; an empty result means cancelled. The filter is in Qt's form.
+    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    virtual std::optional<FontPick> chooseFont(QWidget *parent, const FontPick &initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+
+    // The process-wide prompt; the real dialogs unless a test installed its own.
+    static Prompt &instance();
+    static void setInstance(Prompt *prompt);
+
+    // Shorthands for the three kinds of box.
+    static void plain(QWidget *parent, const QString &text) {
+        instance().message(parent, text, Icon::None);
+    }
+    static void warning(QWidget *parent, const QString &text) {
+        instance().message(parent, text, Icon::Warning);
+    }
+    static void stop(QWidget *parent, const QString &text) {
+        instance().message(parent, text, Icon::Stop);
+    }
+    static bool ask(QWidget *parent, const QString &text) {
+        return instance().question(parent, text);
+    }
+};
+
+// The real dialogs.
+class DialogPrompt : public Prompt {
+public:
+    void message(QWidget *parent, const QString &text, Icon icon) override;
+    bool question(QWidget *parent, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &filter) override;
+    std::optional<FontPick> chooseFont(QWidget *parent, const FontPick &initial) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+};
+
+} // namespace delvora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <array>
+#include <cstdint>
+
+namespace delvora {
+
+// The Windows LOGFONTW record as the font files store it: 92 bytes, little-endian.
+struct LOGFONTW {
+    int32_t lfHeight = 0; // negative: character height in pixels; positive: cell height; 0: default
+    int32_t lfWidth = 0;
+    int32_t lfEscapement = 0;
+    int32_t lfOrientation = 0;
+    int32_t lfWeight = 0; // 400 normal, 700 bold, 0 default
+    uint8_t lfItalic = 0;
+    uint8_t lfUnderline = 0;
+    uint8_t lfStrikeOut = 0;
+    uint8_t lfCharSet = 0;
+    uint8_t lfOutPrecision = 0;
+    uint8_t lfClipPrecision = 0;
+    uint8_t lfQuality = 0;
+    uint8_t lfPitchAndFamily = 0;
+    std::array<char16_t, 32> lfFaceName{}; // NUL-terminated
+
+    static constexpr int kSize = 92;
+
+    QString faceName() const;
+    void setFaceName(const QString &name); // cut to 31 code units
+
+    QByteArray toBytes() const;
+    static LOGFONTW fromBytes(const char *data); // reads exactly kSize bytes
+
+    bool operator==(const LOGFONTW &) const = default;
+};
+
+// The record used when a row's font cannot be read: all zero, face "宋体".
+LOGFONTW DefaultLogFont();
+
+// Pixel size a height-0 record stands for: large enough to read on a plate.
+constexpr int kDefaultFontPixels = 48;
+
+// The one place where a record becomes a QFont. The height means pixels on the canvas.
+QFont LogFontToQFont(const LOGFONTW &lf);
+// And back: height becomes the negative character height in pixels, as the Windows font
+// dialog reports it.
+LOGFONTW QFontToLogFont(const QFont &font);
+
+// Maps 宋体 and its relatives to an installed Song-style CJK face where Windows fonts are
+// missing. Call once after the application object exists.
+void InstallFontSubstitutes();
+
+} // namespace delvora

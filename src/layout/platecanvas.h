@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include "layout/rowstyle.h"
+
+class QPainter;
+
+namespace delvora {
+
+// The picture set of the main window: the canvas template, the background every rendering
+// starts from, and the last preview rendering.
+class PlateCanvas {
+public:
+    QImage m_pTemplate;   // the canvas picture as loaded, never changed
+    QImage m_pBackground; // the background at canvas size
+    QImage m_pPreview;    // the last rendering made for the preview
+    int32_t m_nWidth = 1024;
+    int32_t m_nHeight = 600;
+
+    // Builds the pictures for the current canvas size from the template file. A missing or
+    // unreadable template gives a built-in 1024×600 canvas, so pictures are still made.
+    // Returns false when the file could not be used.
+    bool InitCanvas(const QString &templatePath, COLORREF backColor);
+
+    // Paints the whole background with one colour, whatever it showed before.
+    void FillBackground(int red, int green, int blue);
+
+    // Replaces the background by a picture, scaled to the canvas size unless it already has
+    // it. A null picture leaves the canvas without a background (nothing can be drawn).
+    void SetBackgroundPicture(const QImage &picture);
+
+    // Switches to another canvas size: a new background from the template, painted with the
+    // given colour.
+    void SetResolution(int width, int height, COLORREF backColor);
+
+    // Draws the preview picture stretched into the target rectangle (nothing when none).
+    void DrawPreview(QPainter &painter, const QRect &target) const;
+
+    // Writes a picture as JPEG at the given quality (0..100), replacing an existing file.
+    static bool SavePlateJpeg(const QImage &picture, const QString &path, int quality);
+
+    // The built-in canvas used when the template file is missing.
+    static QImage BuiltInTemplate();
+};
+
+// Where the half-size preview sits in the main window's client area for a canvas size.
+QRect PreviewGeometry(int canvasWidth, int canvasHeight);
+
+} // namespace delvora

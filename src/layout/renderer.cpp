@@ -1,0 +1,89 @@
+#include "layout/renderer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace delvora {
+
+QRectF RowLayoutRect(const RowStyle &row, int w, int h) {
+    QRectF r(0, 0, w, h);
+    if (row.m_nAlignH == 0 || row.m_nAlignH == 1)
+        r.moveLeft(row.m_nIndentL);
+    else if (row.m_nAlignH == 2)
+        r.setWidth(qreal(w) - row.m_nIndentR);
+    if (row.m_nAlignV == 0 || row.m_nAlignV == 1)
+        r.moveTop(row.m_nIndentT);
+    else if (row.m_nAlignV == 2)
+        r.setHeight(qreal(h) - row.m_nIndentB);
+    return r;
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(const RowStyle &row) {
+    Qt::Alignment a;
+    // Values outside 0..2 come only from a hand-edited file; they draw as near (left/top).
+    switch (row.m_nAlignH) {
+    case 1: a |= Qt::AlignHCenter; break;
+    case 2: a |= Qt::AlignRight; break;
+    default: a |= Qt::AlignLeft; break;
+    }
+    switch (row.m_nAlignV) {
+    case 1: a |= Qt::AlignVCenter; break;
+    case 2: a |= Qt::AlignBottom; break;
+    default: a |= Qt::AlignTop; break;
+    }
+    return a;
+}
+
+} // namespace
+
+void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
+    const QString text = row.m_strText.left(kMaxRowText);
+    const QFont font = LogFontToQFont(row.m_lf);
+    const QRectF layoutRect = RowLayoutRect(row, w, h);
+
+    // The box is the unwrapped text, placed by the row's alignment and indents.
+    const QFontMetricsF metrics(font);
+    QRectF box(QPointF(0, 0), text.isEmpty() ? QSizeF(0, 0)
+                                             : metrics.size(Qt::TextExpandTabs, text));
+    switch (row.m_nAlignH) {
+    case 0: box.moveLeft(row.m_nIndentL + box.x()); break;
+    case 1: box.moveLeft((w - box.width()) * 0.5 + row.m_nIndentL); break;
+    case 2: box.moveLeft(w - box.width() - row.m_nIndentR); break;
+    default: break;
+    }
+    switch (row.m_nAlignV) {
+    case 0: box.moveTop(row.m_nIndentT + box.y()); break;
+    case 1: box.moveTop((h - box.height()) * 0.5 + row.m_nIndentT); break;
+    case 2: box.moveTop(h - box.height() - row.m_nIndentB); break;
+    default: break;
+    }
+    row.m_rcBox = box;
+
+    if (text.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(layoutRect, Qt::IntersectClip);
+    painter.setFont(font);
+    painter.setPen(QColor(RedOf(row.m_crColor), GreenOf(row.m_crColor), BlueOf(row.m_crColor)));
+    painter.drawText(layoutRect, int(alignmentOf(row)) | Qt::TextWordWrap, text);
+    painter.restore();
+}
+
+QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+    if (background.isNull()) {
+        for (RowStyle &row : layout.m_pRows)
+            row.m_rcBox = QRectF();
+        return {};
+    }
+    QImage picture = background.copy();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (RowStyle &row : layout.m_pRows)
+        DrawRow(row, painter, picture.width(), picture.height());
+    return picture;
+}
+
+} // namespace delvora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+
+#include "layout/platelayout.h"
+
+class QPainter;
+
+namespace delvora {
+
+// Texts longer than this are cut before drawing.
+constexpr int kMaxRowText = 255;
+
+// The rectangle a row's text is formatted in, for a canvas of width w and height h. A
+// left- or centre-aligned row starts at its left indent, a right-aligned one ends at w minus its
+// right indent; vertically alike with the top and bottom indents. Not clipped to the canvas.
+QRectF RowLayoutRect(const RowStyle &row, int w, int h);
+
+// Draws one row and records its single-line text box in the row.
+void DrawRow(RowStyle &row, QPainter &painter, int w, int h);
+
+// A new picture: a copy of the background with rows 0, 1 and 2 drawn on it. Null when the
+// canvas has no background.
+QImage RenderPlate(PlateLayout &layout, const QImage &background);
+
+} // namespace delvora

@@ -1,0 +1,142 @@
+#include <QtTest>
+
+#include "layout/layoutfiles.h"
+#include "layout/platelayout.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using delvora::test::TempWorkDir;
+
+class TestLayoutFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultsWithoutFiles();
+    void coloursKeepLowByte();
+    void negativeIndentsRoundTrip();
+    void fontRecordLayout();
+    void writeRowTwoIntoEmptyFile();
+    void shortFontFileGivesDefault();
+    void fontFileNeverCreated();
+};
+
+void TestLayoutFiles::defaultsWithoutFiles() {
+    TempWorkDir dir;
+    PlateLayout layout;
+    int w = 0, h = 0;
+    layout.Load(w, h);
+    QCOMPARE(w, 1024);
+    QCOMPARE(h, 600);
+    QCOMPARE(layout.m_crBackColor, MakeRgb(255, 0, 0));
+    for (const RowStyle &row : layout.m_pRows) {
+        QCOMPARE(row.m_crColor, MakeRgb(255, 255, 0));
+        QCOMPARE(row.m_nAlignH, 1);
+        QCOMPARE(row.m_nAlignV, 1);
+        QCOMPARE(row.m_nIndentL + row.m_nIndentT + row.m_nIndentR + row.m_nIndentB, 0);
+        QCOMPARE(row.m_lf, DefaultLogFont());
+        QCOMPARE(row.m_lf.faceName(), QStringLiteral("宋体"));
+    }
+    QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
+}
+
+void TestLayoutFiles::coloursKeepLowByte() {
+    TempWorkDir dir;
+    dir.write(QStringLiteral("Settings.ini"),
+              "[Row1]\r\ncolor_r=300\r\ncolor_g=-1\r\ncolor_b=12abc\r\n"
+              "[BackColor]\r\nbackColor_r=abc\r\nbackColor_g=\r\n");
+    QCOMPARE(ReadRowColor(1), MakeRgb(44, 255, 12));
+    // "abc" reads 0, an empty value gives the default (0 for green), blue is missing (0).
+    QCOMPARE(ReadBackColor(), MakeRgb(0, 0, 0));
+    WriteRowColor(MakeRgb(1, 2, 3), 1);
+    QCOMPARE(ReadRowColor(1), MakeRgb(1, 2, 3));
+    QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("color_r=1\r\ncolor_g=2\r\ncolor_b=3\r\n"));
+}
+
+void TestLayoutFiles::negativeIndentsRoundTrip() {
+    TempWorkDir dir;
+    WriteRowIndents(-20, 5, -7, 0, 2);
+    QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("indent_l=-20"));
+    int l, t, r, b;
+    ReadRowIndents(2, l, t, r, b);
+    QCOMPARE(QList<int>({l, t, r, b}), QList<int>({-20, 5, -7, 0}));
+    WriteRowAlign(2, 0, 2);
+    int ah, av;
+    ReadRowAlign(2, ah, av);
+    QCOMPARE(ah, 2);
+    QCOMPARE(av, 0);
+    WriteResolution(800, 480);
+    ReadResolution(l, t);
+    QCOMPARE(l, 800);
+    QCOMPARE(t, 480);
+}
+
+void TestLayoutFiles::fontRecordLayout() {
+    // A hand-made 276-byte file: row 1 holds -48, weight 700, italic, underline, 黑体.
+    QByteArray file(276, '\0');
+    QByteArray rec(92, '\0');
+    const char head[] = {'\xD0', '\xFF', '\xFF', '\xFF', 0x05, 0, 0, 0, 0x10, 0x0E, 0, 0,
+                         0x20, 0x03, 0, 0, '\xBC', 0x02, 0, 0, 1, 1, 0, '\x86', 3, 2, 1, 0x31};
+    rec.replace(0, 28, QByteArray(head, 28));
+    rec.replace(28, 4, QByteArray("\xD1\x9E\x53\x4F", 4)); // 黑体 in UTF-16LE
+    file.replace(92, 92, rec);
+    TempWorkDir dir;
+    dir.write(QStringLiteral("fontSetting.dat"), file);
+    LOGFONTW lf;
+    QVERIFY(ReadRowFont(1, lf));
+    QCOMPARE(lf.lfHeight, -48);
+    QCOMPARE(lf.lfWidth, 5);
+    QCOMPARE(lf.lfEscapement, 3600);
+    QCOMPARE(lf.lfOrientation, 800);
+    QCOMPARE(lf.lfWeight, 700);
+    QCOMPARE(lf.lfItalic, 1);
+    QCOMPARE(lf.lfUnderline, 1);
+    QCOMPARE(lf.lfStrikeOut, 0);
+    QCOMPARE(lf.lfCharSet, 0x86);
+    QCOMPARE(lf.lfPitchAndFamily, 0x31);
+    QCOMPARE(lf.faceName(), QStringLiteral("黑体"));
+    // And it writes back to the same bytes.
+    QCOMPARE(lf.toBytes(), rec);
+    QVERIFY(ReadRowFont(0, lf));
+    QCOMPARE(lf.faceName(), QString());
+}
+
+void TestLayoutFiles::writeRowTwoIntoEmptyFile() {
+    TempWorkDir dir;
+    dir.write(QStringLiteral("fontSetting.dat"), QByteArray());
+    LOGFONTW lf = DefaultLogFont();
+    lf.lfHeight = -60;
+    QVERIFY(WriteRowFont(2, lf));
+    const QByteArray data = dir.read(QStringLiteral("fontSetting.dat"));
+    QCOMPARE(data.size(), 276);
+    QCOMPARE(data.left(184), QByteArray(184, '\0'));
+    QCOMPARE(data.mid(184), lf.toBytes());
+    // On the next start rows 0 and 1 get an all-zero record with an empty face name.
+    PlateLayout layout;
+    int w, h;
+    layout.Load(w, h);
+    QCOMPARE(layout.m_pRows[0].m_lf, LOGFONTW());
+    QCOMPARE(layout.m_pRows[2].m_lf, lf);
+}
+
+void TestLayoutFiles::shortFontFileGivesDefault() {
+    TempWorkDir dir;
+    LOGFONTW row0;
+    row0.lfHeight = -30;
+    row0.setFaceName(QStringLiteral("Arial"));
+    // Row 0 whole, row 1 cut short after 40 bytes, row 2 missing.
+    dir.write(QStringLiteral("fontSetting.dat"), row0.toBytes() + QByteArray(40, '\x11'));
+    PlateLayout layout;
+    int w, h;
+    layout.Load(w, h);
+    QCOMPARE(layout.m_pRows[0].m_lf, row0);
+    QCOMPARE(layout.m_pRows[1].m_lf, DefaultLogFont());
+    QCOMPARE(layout.m_pRows[2].m_lf, DefaultLogFont());
+}
+
+void TestLayoutFiles::fontFileNeverCreated() {
+    TempWorkDir dir;
+    QVERIFY(!WriteRowFont(0, DefaultLogFont()));
+    QVERIFY(!QFile::exists(QStringLiteral("fontSetting.dat")));
+}
+
+QTEST_GUILESS_MAIN(TestLayoutFiles)
+#include "test_layoutfiles.moc"

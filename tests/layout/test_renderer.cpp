@@ -1,0 +1,259 @@
+#include <QtTest>
+
+#include "layout/logfont.h"
+#include "layout/platecanvas.h"
+#include "layout/renderer.h"
+#include "support/jpegcheck.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+namespace {
+
+// Bounds of the pixels of one colour in a picture.
+QRect inkBounds(const QImage &image, const QColor &ink) {
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixelColor(x, y), ink, 60))
+                r = r.united(QRect(x, y, 1, 1));
+    return r;
+}
+
+PlateLayout blackOnWhite() {
+    PlateLayout layout;
+    for (RowStyle &row : layout.m_pRows) {
+        row.m_lf.lfHeight = -60;
+        row.m_crColor = MakeRgb(0, 0, 0);
+    }
+    return layout;
+}
+
+QImage white(int w = 1024, int h = 600) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+class TestRenderer : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+    void layoutRect_data();
+    void layoutRect();
+    void placement_data();
+    void placement();
+    void emptyRowHasNoBox();
+    void wrappingKeepsSingleLineBox();
+    void rowsDrawnInTheirColour();
+    void longTextIsCut();
+    void savedPictureHasCanvasSize_data();
+    void savedPictureHasCanvasSize();
+    void missingTemplateStillDraws();
+    void fontConversion();
+    void previewGeometry();
+};
+
+void TestRenderer::layoutRect_data() {
+    QTest::addColumn<int>("alignH");
+    QTest::addColumn<int>("alignV");
+    QTest::addColumn<QRectF>("expected");
+    // Indents: left 100, top 10, right 30, bottom 20.
+    QTest::newRow("left top") << 0 << 0 << QRectF(100, 10, 1024, 600);
+    QTest::newRow("centre") << 1 << 1 << QRectF(100, 10, 1024, 600);
+    QTest::newRow("right bottom") << 2 << 2 << QRectF(0, 0, 994, 580);
+    QTest::newRow("other values") << 7 << -1 << QRectF(0, 0, 1024, 600);
+}
+
+void TestRenderer::layoutRect() {
+    QFETCH(int, alignH);
+    QFETCH(int, alignV);
+    QFETCH(QRectF, expected);
+    RowStyle row;
+    row.m_nAlignH = alignH;
+    row.m_nAlignV = alignV;
+    row.m_nIndentL = 100;
+    row.m_nIndentT = 10;
+    row.m_nIndentR = 30;
+    row.m_nIndentB = 20;
+    QCOMPARE(RowLayoutRect(row, 1024, 600), expected);
+}
+
+void TestRenderer::placement_data() {
+    QTest::addColumn<int>("alignH");
+    QTest::addColumn<int>("alignV");
+    QTest::addColumn<int>("indentL");
+    QTest::addColumn<int>("indentR");
+    QTest::addColumn<int>("indentB");
+    QTest::addColumn<QString>("check");
+    QTest::newRow("centred, left 100, right ignored") << 1 << 1 << 100 << 55 << 0 << "centreX=612";
+    QTest::newRow("right, right 30, left ignored") << 2 << 1 << 77 << 30 << 0 << "right=994";
+    QTest::newRow("bottom, bottom 20") << 1 << 2 << 0 << 0 << 20 << "bottom=580";
+}
+
+void TestRenderer::placement() {
+    QFETCH(int, alignH);
+    QFETCH(int, alignV);
+    QFETCH(int, indentL);
+    QFETCH(int, indentR);
+    QFETCH(int, indentB);
+    QFETCH(QString, check);
+    PlateLayout layout = blackOnWhite();
+    RowStyle &row = layout.m_pRows[1];
+    row.m_strText = QStringLiteral("张伟 Zhang");
+    row.m_nAlignH = alignH;
+    row.m_nAlignV = alignV;
+    row.m_nIndentL = indentL;
+    row.m_nIndentR = indentR;
+    row.m_nIndentB = indentB;
+    const QImage picture = RenderPlate(layout, white());
+    const QRectF box = row.m_rcBox;
+    const QRect ink = inkBounds(picture, Qt::black);
+    QVERIFY(box.width() > 100);
+    QVERIFY(!ink.isEmpty());
+    const auto [what, value] = std::pair(check.section(u'=', 0, 0), check.section(u'=', 1).toInt());
+    if (what == QStringLiteral("centreX")) {
+        QCOMPARE(box.center().x(), qreal(value));
+        QVERIFY2(std::abs((ink.left() + ink.right() + 1) / 2.0 - value) <= 3, "ink not centred");
+    } else if (what == QStringLiteral("right")) {
+        QCOMPARE(box.right(), qreal(value));
+        QVERIFY(ink.right() < value);
+        QVERIFY(ink.right() > value - 12);
+    } else {
+        QCOMPARE(box.bottom(), qreal(value));
+        QVERIFY(ink.bottom() < value);
+        QVERIFY(ink.bottom() > value - 30);
+    }
+}
+
+void TestRenderer::emptyRowHasNoBox() {
+    PlateLayout layout = blackOnWhite();
+    layout.m_pRows[0].m_strText = QStringLiteral("单位");
+    const QImage picture = RenderPlate(layout, white());
+    QCOMPARE(layout.m_pRows[1].m_rcBox.width(), 0.0);
+    QVERIFY(layout.m_pRows[0].m_rcBox.width() > 0);
+}
+
+void TestRenderer::wrappingKeepsSingleLineBox() {
+    PlateLayout layout = blackOnWhite();
+    RowStyle &row = layout.m_pRows[0];
+    row.m_strText = QStringLiteral("中华人民共和国国家发展和改革委员会信息中心数据处理部门");
+    row.m_nAlignV = 0;
+    const QImage picture = RenderPlate(layout, white());
+    QVERIFY(row.m_rcBox.width() > 1024); // one unwrapped line
+    const QRect ink = inkBounds(picture, Qt::black);
+    QVERIFY(ink.width() <= 1024);
+    QVERIFY2(ink.height() > int(row.m_rcBox.height() * 1.5), "text did not wrap");
+}
+
+void TestRenderer::rowsDrawnInTheirColour() {
+    PlateLayout layout;
+    const QColor colours[3] = {QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 255, 255)};
+    for (int i = 0; i < 3; ++i) {
+        RowStyle &row = layout.m_pRows[size_t(i)];
+        row.m_lf.lfHeight = -50;
+        row.m_crColor = MakeRgb(colours[i].red(), colours[i].green(), colours[i].blue());
+        row.m_nIndentT = (i - 1) * 150;
+        row.m_strText = QStringLiteral("■■■");
+    }
+    QImage red(1024, 600, QImage::Format_RGB32);
+    red.fill(QColor(255, 0, 0));
+    const QImage picture = RenderPlate(layout, red);
+    for (int i = 0; i < 3; ++i) {
+        const QRect band = layout.m_pRows[size_t(i)].m_rcBox.toRect();
+        QVERIFY2(countNear(picture, band, colours[i], 10) > 200, qPrintable(QString::number(i)));
+    }
+    QVERIFY(near(picture.pixelColor(5, 5), QColor(255, 0, 0), 0));
+}
+
+void TestRenderer::longTextIsCut() {
+    PlateLayout layout = blackOnWhite();
+    layout.m_pRows[0].m_lf.lfHeight = -10;
+    layout.m_pRows[0].m_strText = QString(255, u'i') + QString(400, u'W');
+    const QImage picture = RenderPlate(layout, white());
+    RowStyle ref = layout.m_pRows[0];
+    ref.m_strText = QString(255, u'i');
+    PlateLayout refLayout = blackOnWhite();
+    refLayout.m_pRows[0] = ref;
+    RenderPlate(refLayout, white());
+    QCOMPARE(layout.m_pRows[0].m_rcBox, refLayout.m_pRows[0].m_rcBox);
+}
+
+void TestRenderer::savedPictureHasCanvasSize_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("quality");
+    QTest::newRow("1024, network") << 1024 << 100;
+    QTest::newRow("800, usb") << 800 << 97;
+}
+
+void TestRenderer::savedPictureHasCanvasSize() {
+    QFETCH(int, width);
+    QFETCH(int, quality);
+    TempWorkDir dir;
+    dir.installResource(QStringLiteral("red.jpg"));
+    PlateCanvas canvas;
+    canvas.m_nWidth = width;
+    canvas.m_nHeight = width == 800 ? 480 : 600;
+    QVERIFY(canvas.InitCanvas(QStringLiteral("./red.jpg"), MakeRgb(0, 0, 200)));
+    PlateLayout layout;
+    layout.SetTexts(QStringLiteral("单位"), QStringLiteral("名字"), QStringLiteral("职位"));
+    const QImage picture = RenderPlate(layout, canvas.m_pBackground);
+    QVERIFY(PlateCanvas::SavePlateJpeg(picture, QStringLiteral("./x.jpg"), quality));
+    const QImage decoded = decodeJpeg(QStringLiteral("./x.jpg"));
+    QCOMPARE(decoded.size(), QSize(canvas.m_nWidth, canvas.m_nHeight));
+    QVERIFY(near(decoded.pixelColor(3, 3), QColor(0, 0, 200)));
+    // A path that cannot be written reports failure instead of pretending.
+    QVERIFY(!PlateCanvas::SavePlateJpeg(picture, QStringLiteral("./no/such/x.jpg"), quality));
+}
+
+void TestRenderer::missingTemplateStillDraws() {
+    TempWorkDir dir;
+    dir.write(QStringLiteral("red.jpg"), "not a picture");
+    PlateCanvas canvas;
+    QVERIFY(!canvas.InitCanvas(QStringLiteral("./red.jpg"), MakeRgb(10, 20, 30)));
+    QCOMPARE(canvas.m_pBackground.size(), QSize(1024, 600));
+    QCOMPARE(canvas.m_pBackground.pixelColor(0, 0), QColor(10, 20, 30));
+    PlateCanvas small;
+    small.m_nWidth = 800;
+    small.m_nHeight = 480;
+    small.InitCanvas(QStringLiteral("./missing.jpg"), MakeRgb(1, 2, 3));
+    QCOMPARE(small.m_pBackground.size(), QSize(800, 480));
+}
+
+void TestRenderer::fontConversion() {
+    LOGFONTW lf = DefaultLogFont();
+    lf.lfHeight = -72;
+    lf.lfWeight = 700;
+    lf.lfItalic = 1;
+    lf.lfUnderline = 1;
+    lf.lfStrikeOut = 1;
+    QFont f = LogFontToQFont(lf);
+    QCOMPARE(f.pixelSize(), 72);
+    QCOMPARE(f.weight(), QFont::Bold);
+    QVERIFY(f.italic() && f.underline() && f.strikeOut());
+    QCOMPARE(f.family(), QStringLiteral("宋体"));
+    QVERIFY(QFontInfo(f).family().contains(QStringLiteral("CJK")));
+    // The way back gives the negative pixel height, as the Windows dialog reports it.
+    const LOGFONTW back = QFontToLogFont(f);
+    QCOMPARE(back.lfHeight, -72);
+    QCOMPARE(back.lfWeight, 700);
+    QCOMPARE(back.faceName(), QStringLiteral("宋体"));
+    // A positive height is the cell: the em is smaller than it.
+    lf.lfHeight = 72;
+    f = LogFontToQFont(lf);
+    QVERIFY(f.pixelSize() < 72 && f.pixelSize() > 36);
+    // Height 0 is a readable default.
+    lf.lfHeight = 0;
+    QCOMPARE(LogFontToQFont(lf).pixelSize(), kDefaultFontPixels);
+}
+
+void TestRenderer::previewGeometry() {
+    QCOMPARE(PreviewGeometry(1024, 600), QRect(10, 10, 512, 300));
+    QCOMPARE(PreviewGeometry(800, 480), QRect(66, 40, 400, 240));
+}
+
+QTEST_MAIN(TestRenderer)
+#include "test_renderer.moc"

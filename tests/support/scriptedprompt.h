@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include "common/prompt.h"
+
+namespace delvora::test {
+
+// Stands in for every dialog: records what the program said and answers from queues. It is
+// installed while it lives. An unscripted question is answered No, an unscripted file dialog
+// is cancelled.
+class ScriptedPrompt : public Prompt {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+        bool question;
+    };
+
+    ScriptedPrompt() { Prompt::setInstance(this); }
+    ~ScriptedPrompt() override { Prompt::setInstance(nullptr); }
+
+    void message(QWidget *, const QString &text, Icon icon) override;
+    bool question(QWidget *, const QString &text) override;
+    QString openFileName(QWidget *, const QString &filter) override;
+    std::optional<FontPick> chooseFont(QWidget *, const FontPick &initial) override;
+    std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override;
+
+    QList<Shown> shown;           // every box and question, in order
+    QQueue<bool> answers;         // answers to questions
+    QQueue<QString> fileNames;    // results of file dialogs ("" = cancelled)
+    QQueue<std::optional<FontPick>> fonts;
+    QQueue<std::optional<QColor>> colors;
+    QString lastFilter;           // filter of the last file dialog
+    FontPick lastFontOffered;     // what the last font dialog was opened with
+
+    QStringList texts() const;    // the texts of everything shown
+    void clear() { shown.clear(); }
+};
+
+} // namespace delvora::test

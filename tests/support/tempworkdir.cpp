@@ -1,0 +1,42 @@
+#include "support/tempworkdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace delvora::test {
+
+QString sourcePath(const QString &relative) {
+    QString root = qEnvironmentVariable("DELVORA_SOURCE_DIR");
+    if (root.isEmpty())
+        root = QStringLiteral(DELVORA_SOURCE_DIR_FALLBACK);
+    return QDir(root).filePath(relative);
+}
+
+TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath()) {
+    QVERIFY2(m_dir.isValid(), "no temporary folder");
+    QDir::setCurrent(m_dir.path());
+}
+
+TempWorkDir::~TempWorkDir() { QDir::setCurrent(m_previous); }
+
+void TempWorkDir::write(const QString &name, const QByteArray &bytes) const {
+    QFile f(file(name));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray TempWorkDir::read(const QString &name) const {
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void TempWorkDir::installResource(const QString &name) const {
+    QFile::remove(file(name));
+    QVERIFY(QFile::copy(sourcePath(QStringLiteral("res/") + name), file(name)));
+    QFile(file(name)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace delvora::test
