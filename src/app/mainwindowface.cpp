@@ -79,8 +79,8 @@ QLineEdit *edit(QWidget *parent, const DialogUnits &du, int x, int y, int w, int
     return place<QLineEdit>(parent, du, x, y, w, h, name, accessible);
 }
 
-QWidget *frame(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
-               const char *name, const QString &accessible) {
+QWidget *frame(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h, const char *name,
+               const QString &accessible) {
     auto *f = place<QFrame>(parent, du, x, y, w, h, name, accessible);
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Plain);
@@ -133,8 +133,8 @@ void MainWindowFace::build(QWidget *window) {
     preview->setAttribute(Qt::WA_OpaquePaintEvent);
     group(c, du, 304, 47, 136, 73, QStringLiteral("设置内容格式"));
     detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", QStringLiteral("检测在线桌牌"));
-    onlineList = place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList",
-                                    QStringLiteral("在线桌牌"));
+    onlineList =
+        place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", QStringLiteral("在线桌牌"));
     reportView(onlineList);
     usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", QStringLiteral("U盘更新"));
     solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", QStringLiteral("单色背景"));
@@ -161,7 +161,8 @@ void MainWindowFace::build(QWidget *window) {
     progress->setTextVisible(false);
     progress->setRange(0, 100);
     progress->setValue(0);
-    progressText = place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QStringLiteral("进度百分比"));
+    progressText =
+        place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QStringLiteral("进度百分比"));
     progressText->resize(progressText->width(), std::max(progressText->height(), 16));
     previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", QStringLiteral("预览区"));
     group(c, du, 305, 133, 135, 45, QStringLiteral("缩进"));
@@ -185,19 +186,20 @@ void MainWindowFace::build(QWidget *window) {
 
     // Tab order follows the template.
     QWidget *previous = nullptr;
-    for (QWidget *w : {static_cast<QWidget *>(openTable), static_cast<QWidget *>(nameList),
-                       static_cast<QWidget *>(networkUpdate), static_cast<QWidget *>(pictureBackground),
-                       static_cast<QWidget *>(detectPlates), static_cast<QWidget *>(onlineList),
-                       static_cast<QWidget *>(usbUpdate), static_cast<QWidget *>(solidBackground),
-                       static_cast<QWidget *>(driveCombo), static_cast<QWidget *>(fontButton),
-                       static_cast<QWidget *>(alignH), static_cast<QWidget *>(alignV),
-                       static_cast<QWidget *>(indentLeft), static_cast<QWidget *>(indentRight),
-                       static_cast<QWidget *>(indentTop), static_cast<QWidget *>(indentBottom),
-                       static_cast<QWidget *>(rowCombo), static_cast<QWidget *>(makeIdFile),
-                       static_cast<QWidget *>(changeId), static_cast<QWidget *>(newId),
-                       static_cast<QWidget *>(lifterUp), static_cast<QWidget *>(lifterStop),
-                       static_cast<QWidget *>(lifterDown), static_cast<QWidget *>(comPort),
-                       static_cast<QWidget *>(changeIp), static_cast<QWidget *>(makeIpFiles)}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(openTable),     static_cast<QWidget *>(nameList),
+          static_cast<QWidget *>(networkUpdate), static_cast<QWidget *>(pictureBackground),
+          static_cast<QWidget *>(detectPlates),  static_cast<QWidget *>(onlineList),
+          static_cast<QWidget *>(usbUpdate),     static_cast<QWidget *>(solidBackground),
+          static_cast<QWidget *>(driveCombo),    static_cast<QWidget *>(fontButton),
+          static_cast<QWidget *>(alignH),        static_cast<QWidget *>(alignV),
+          static_cast<QWidget *>(indentLeft),    static_cast<QWidget *>(indentRight),
+          static_cast<QWidget *>(indentTop),     static_cast<QWidget *>(indentBottom),
+          static_cast<QWidget *>(rowCombo),      static_cast<QWidget *>(makeIdFile),
+          static_cast<QWidget *>(changeId),      static_cast<QWidget *>(newId),
+          static_cast<QWidget *>(lifterUp),      static_cast<QWidget *>(lifterStop),
+          static_cast<QWidget *>(lifterDown),    static_cast<QWidget *>(comPort),
+          static_cast<QWidget *>(changeIp),      static_cast<QWidget *>(makeIpFiles)}) {
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;

@@ -34,6 +34,21 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
         m_canvas.DrawPreview(painter, r);
     };
 
+    LayoutControls controls;
+    controls.row = m_face.rowCombo;
+    controls.alignH = m_face.alignH;
+    controls.alignV = m_face.alignV;
+    controls.left = m_face.indentLeft;
+    controls.right = m_face.indentRight;
+    controls.top = m_face.indentTop;
+    controls.bottom = m_face.indentBottom;
+    controls.preview = m_face.preview;
+    controls.client = m_face.client;
+    controls.res800 = m_face.actionRes800;
+    controls.res1024 = m_face.actionRes1024;
+    m_editor = new LayoutEditor(
+        m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
+
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
     connect(m_timerConnect, &QTimer::timeout, this, [this] { OnTimer(TIMER_CONNECT); });
@@ -62,45 +77,25 @@ void CPlaxonDlg::OnInitDialog() {
     online->header()->resizeSection(1, 130);
 
     // Row, horizontal and vertical alignment choices.
-    m_face.rowCombo->addItems(
-        {QStringLiteral("第1行"), QStringLiteral("第2行"), QStringLiteral("第3行")});
-    m_face.rowCombo->setCurrentIndex(0);
-    m_face.alignH->addItems(
-        {QStringLiteral("左对齐"), QStringLiteral("居中"), QStringLiteral("右对齐")});
-    m_face.alignV->addItems(
-        {QStringLiteral("靠上"), QStringLiteral("居中"), QStringLiteral("靠下")});
+    m_editor->FillChoices();
 
     // Network settings: the stored adapter or fixed address gives the local address.
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
-    PlacePreview();
+    m_editor->PlacePreview();
     m_canvas.InitCanvas(QStringLiteral("./red.jpg"), m_layout.m_crBackColor);
-    CheckResolutionItem();
+    m_editor->CheckResolutionItem();
 
     // Row 0's style in the editing controls.
-    const RowStyle &row0 = m_layout.m_pRows[0];
-    for (QComboBox *box : {m_face.alignH, m_face.alignV}) {
-        const QSignalBlocker block(box);
-        box->setCurrentIndex(box == m_face.alignH ? row0.m_nAlignH : row0.m_nAlignV);
-    }
-    m_nEditLeft = row0.m_nIndentL;
-    m_nEditTop = row0.m_nIndentT;
-    m_nEditRight = row0.m_nIndentR;
-    m_nEditBottom = row0.m_nIndentB;
+    m_editor->ShowRowStyle(0);
 
     // Drive list: every ready volume, the last one selected.
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
 
     // Members to controls; changes made here must not run the edit handlers.
-    for (auto [edit, value] : {std::pair{m_face.indentBottom, m_nEditBottom},
-                               std::pair{m_face.indentLeft, m_nEditLeft},
-                               std::pair{m_face.indentRight, m_nEditRight},
-                               std::pair{m_face.indentTop, m_nEditTop}}) {
-        const QSignalBlocker block(edit);
-        edit->setText(QString::number(value));
-    }
+    m_editor->UpdateData(false);
 
     RefreshPreview();
 
@@ -109,19 +104,14 @@ void CPlaxonDlg::OnInitDialog() {
 
 void CPlaxonDlg::Route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
+    connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
+    connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
+            &LayoutEditor::OnSolidBackground);
+    connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
+            &LayoutEditor::OnPictureBackground);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
-}
-
-void CPlaxonDlg::PlacePreview() {
-    m_face.preview->setGeometry(PreviewGeometry(m_canvas.m_nWidth, m_canvas.m_nHeight));
-}
-
-void CPlaxonDlg::CheckResolutionItem() {
-    const bool small = m_canvas.m_nWidth == 800;
-    m_face.actionRes800->setChecked(small);
-    m_face.actionRes1024->setChecked(!small);
 }
 
 void CPlaxonDlg::RefreshPreview() {
@@ -129,7 +119,9 @@ void CPlaxonDlg::RefreshPreview() {
     DrawPreview();
 }
 
-void CPlaxonDlg::DrawPreview() { m_face.preview->update(); }
+void CPlaxonDlg::DrawPreview() {
+    m_face.preview->update();
+}
 
 void CPlaxonDlg::SetTimer(TimerId id, int milliseconds) {
     (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->start(milliseconds);
@@ -158,6 +150,23 @@ void CPlaxonDlg::OnAbout() {
 }
 
 bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_face.client) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            m_editor->OnMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+            break;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_editor->OnLButtonDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_editor->OnLButtonUp();
+            break;
+        default:
+            break;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 

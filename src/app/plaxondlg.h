@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/mainwindowface.h"
+#include "layout/layouteditor.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 
@@ -34,6 +35,7 @@ public:
     MainWindowFace &face() { return m_face; }
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
+    LayoutEditor &editor() { return *m_editor; }
 
 public slots:
     void OnTimer(int id);
@@ -46,29 +48,17 @@ protected:
 private:
     void OnInitDialog();
     void Route();
-    void PlacePreview();
-    void CheckResolutionItem();
 
-    QString m_strPicturePath;
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
     QString m_strLocalIp;
     QString m_strNetPrefix;
     int m_nTcpPort = 8087;
-    int m_nSelRow = 0;
-    bool m_bHover = false;
-    bool m_bDragging = false;
-    int m_nLastX = 0;
-    int m_nLastY = 0;
-    int m_nHoverRow = 0;
     bool m_bPortOpen = false;
     bool m_bFixedIp = false;
-    int m_nEditBottom = 0;
-    int m_nEditLeft = 0;
-    int m_nEditRight = 0;
-    int m_nEditTop = 0;
 
     MainWindowFace m_face;
+    LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };

@@ -47,7 +47,9 @@ FontPickDialog::FontPickDialog(const FontPick &initial, QWidget *parent)
     layout->addWidget(buttons);
 }
 
-FontPick FontPickDialog::pick() const { return {m_fonts->currentFont(), m_color}; }
+FontPick FontPickDialog::pick() const {
+    return {m_fonts->currentFont(), m_color};
+}
 
 void FontPickDialog::showColor() {
     m_colorButton->setText(m_color.name().toUpper());

@@ -82,7 +82,9 @@ QByteArray convert(const char *to, const char *from, const QByteArray &in, const
 
 } // namespace
 
-QByteArray toGbk(const QString &text) { return convert("GBK", "UTF-8", text.toUtf8(), "?"); }
+QByteArray toGbk(const QString &text) {
+    return convert("GBK", "UTF-8", text.toUtf8(), "?");
+}
 
 QString fromGbk(const QByteArray &bytes) {
     return QString::fromUtf8(convert("UTF-8", "GBK", bytes, "\xEF\xBF\xBD"));

@@ -18,7 +18,9 @@ Prompt &Prompt::instance() {
     return g_prompt ? *g_prompt : real;
 }
 
-void Prompt::setInstance(Prompt *prompt) { g_prompt = prompt; }
+void Prompt::setInstance(Prompt *prompt) {
+    g_prompt = prompt;
+}
 
 void DialogPrompt::message(QWidget *parent, const QString &text, Icon icon) {
     QMessageBox box(parent);
@@ -41,8 +43,30 @@ bool DialogPrompt::question(QWidget *parent, const QString &text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+QStringList QtNameFilters(const QString &windowsFilter) {
+    const QStringList parts = windowsFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        QString text = parts[i];
+        // Qt reads the patterns from the last parentheses of the entry.
+        filters << (text.contains(u'(') ? text.replace(u';', u' ')
+                                        : text + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}
+
 QString DialogPrompt::openFileName(QWidget *parent, const QString &filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(QtNameFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<FontPick> DialogPrompt::chooseFont(QWidget *parent, const FontPick &initial) {

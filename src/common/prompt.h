@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -27,7 +28,8 @@ public:
     virtual void message(QWidget *parent, const QString &text, Icon icon) = 0;
     // The "提示" question with Yes and No; true means Yes.
     virtual bool question(QWidget *parent, const QString &text) = 0;
-    // A file-open dialog; an empty result means cancelled. The filter is in Qt's form.
+    // A file-open dialog; an empty result means cancelled. The filter has the Windows form
+    // "text|patterns|text|patterns||", patterns separated by ';'.
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
     virtual std::optional<FontPick> chooseFont(QWidget *parent, const FontPick &initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
@@ -50,6 +52,10 @@ public:
         return instance().question(parent, text);
     }
 };
+
+// Qt's form of a "text|patterns|...||" filter: one entry per pair, the visible text kept and the
+// patterns given to Qt space-separated.
+QStringList QtNameFilters(const QString &windowsFilter);
 
 // The real dialogs.
 class DialogPrompt : public Prompt {

@@ -8,8 +8,12 @@ namespace delvora {
 
 namespace {
 
-QString iniPath() { return QString::fromUtf16(kSettingsIni); }
-QString rowSection(int row) { return QStringLiteral("Row%1").arg(row); }
+QString iniPath() {
+    return QString::fromUtf16(kSettingsIni);
+}
+QString rowSection(int row) {
+    return QStringLiteral("Row%1").arg(row);
+}
 int readKey(const QString &section, const char *key, int def) {
     return Profile::readInt(iniPath(), section, QString::fromLatin1(key), def);
 }
@@ -26,9 +30,9 @@ COLORREF ReadBackColor() {
 }
 
 bool WriteBackColor(COLORREF c) {
-    Profile::writeStrings(iniPath(), QStringLiteral("BackColor"),
-                          {kv("backColor_r", RedOf(c)), kv("backColor_g", GreenOf(c)),
-                           kv("backColor_b", BlueOf(c))});
+    Profile::writeStrings(
+        iniPath(), QStringLiteral("BackColor"),
+        {kv("backColor_r", RedOf(c)), kv("backColor_g", GreenOf(c)), kv("backColor_b", BlueOf(c))});
     return true;
 }
 
@@ -39,9 +43,9 @@ COLORREF ReadRowColor(int row) {
 }
 
 bool WriteRowColor(COLORREF c, int row) {
-    Profile::writeStrings(iniPath(), rowSection(row),
-                          {kv("color_r", RedOf(c)), kv("color_g", GreenOf(c)),
-                           kv("color_b", BlueOf(c))});
+    Profile::writeStrings(
+        iniPath(), rowSection(row),
+        {kv("color_r", RedOf(c)), kv("color_g", GreenOf(c)), kv("color_b", BlueOf(c))});
     return true;
 }
 
@@ -66,9 +70,9 @@ void ReadRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_
 }
 
 bool WriteRowIndents(int left, int top, int right, int bottom, int row) {
-    Profile::writeStrings(iniPath(), rowSection(row),
-                          {kv("indent_l", left), kv("indent_t", top), kv("indent_r", right),
-                           kv("indent_b", bottom)});
+    Profile::writeStrings(
+        iniPath(), rowSection(row),
+        {kv("indent_l", left), kv("indent_t", top), kv("indent_r", right), kv("indent_b", bottom)});
     return true;
 }
 

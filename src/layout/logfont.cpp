@@ -1,9 +1,9 @@
 #include "layout/logfont.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QStringList>
 #include <QtEndian>
 #include <cstring>
 
@@ -104,7 +104,7 @@ LOGFONTW QFontToLogFont(const QFont &font) {
     lf.lfItalic = font.italic() ? 1 : 0;
     lf.lfUnderline = font.underline() ? 1 : 0;
     lf.lfStrikeOut = font.strikeOut() ? 1 : 0;
-    lf.lfCharSet = 1; // DEFAULT_CHARSET: let the face decide
+    lf.lfCharSet = 1;       // DEFAULT_CHARSET: let the face decide
     lf.lfOutPrecision = 3;  // OUT_STROKE_PRECIS, as the font dialog sets it
     lf.lfClipPrecision = 2; // CLIP_STROKE_PRECIS
     lf.lfQuality = 1;       // DRAFT_QUALITY
@@ -114,12 +114,17 @@ LOGFONTW QFontToLogFont(const QFont &font) {
 }
 
 void InstallFontSubstitutes() {
+    // Plate text is large. Qt draws glyphs above 64 pixels as filled outlines on every
+    // rendering, which costs milliseconds per row; caching them keeps a drag of the preview and
+    // an update of many plates fast. Read once, so it must be set before the first text draw.
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
 #ifndef _WIN32
     const QStringList song = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif CJK"),
                               QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")};
     const QStringList hei = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK")};
-    for (const char16_t *name : {u"宋体", u"新宋体", u"SimSun", u"NSimSun", u"仿宋", u"FangSong",
-                                 u"楷体", u"KaiTi"})
+    for (const char16_t *name :
+         {u"宋体", u"新宋体", u"SimSun", u"NSimSun", u"仿宋", u"FangSong", u"楷体", u"KaiTi"})
         QFont::insertSubstitutions(QString::fromUtf16(name), song);
     for (const char16_t *name :
          {u"黑体", u"SimHei", u"微软雅黑", u"Microsoft YaHei", u"MS Shell Dlg", u"MS Shell Dlg 2"})

@@ -48,7 +48,8 @@ QFont LogFontToQFont(const LOGFONTW &lf);
 LOGFONTW QFontToLogFont(const QFont &font);
 
 // Maps 宋体 and its relatives to an installed Song-style CJK face where Windows fonts are
-// missing. Call once after the application object exists.
+// missing, and lets large glyphs be cached. Call once after the application object exists,
+// before any text is drawn.
 void InstallFontSubstitutes();
 
 } // namespace delvora

@@ -51,8 +51,7 @@ void PlateCanvas::SetBackgroundPicture(const QImage &picture) {
 void PlateCanvas::SetResolution(int width, int height, COLORREF backColor) {
     m_nWidth = width;
     m_nHeight = height;
-    m_pBackground = scaledTo(m_pTemplate.isNull() ? BuiltInTemplate() : m_pTemplate, width,
-                             height);
+    m_pBackground = scaledTo(m_pTemplate.isNull() ? BuiltInTemplate() : m_pTemplate, width, height);
     FillBackground(RedOf(backColor), GreenOf(backColor), BlueOf(backColor));
 }
 

@@ -27,8 +27,7 @@ void PlateLayout::SaveIndents() const {
     }
 }
 
-void PlateLayout::SetTexts(const QString &organisation, const QString &name,
-                           const QString &title) {
+void PlateLayout::SetTexts(const QString &organisation, const QString &name, const QString &title) {
     m_pRows[0].m_strText = organisation;
     m_pRows[1].m_strText = name;
     m_pRows[2].m_strText = title;

@@ -35,7 +35,9 @@ QList<Line> splitLines(const QByteArray &data) {
 
 // Profile files written by Windows are in the ANSI code page; names and numbers are ASCII, and
 // lines we do not touch are kept as bytes, so UTF-8 serves for the names we compare.
-QString decode(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
+QString decode(const QByteArray &bytes) {
+    return QString::fromUtf8(bytes);
+}
 
 // Section name of a "[name]" line, or a null string for any other line.
 QString sectionOf(const QByteArray &line) {
@@ -63,7 +65,9 @@ bool keyOf(const QByteArray &line, QString *key, QString *value) {
     return true;
 }
 
-bool same(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool same(const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 QByteArray readAll(const QString &path) {
     QFile f(path);

@@ -24,14 +24,26 @@ Qt::Alignment alignmentOf(const RowStyle &row) {
     Qt::Alignment a;
     // Values outside 0..2 come only from a hand-edited file; they draw as near (left/top).
     switch (row.m_nAlignH) {
-    case 1: a |= Qt::AlignHCenter; break;
-    case 2: a |= Qt::AlignRight; break;
-    default: a |= Qt::AlignLeft; break;
+    case 1:
+        a |= Qt::AlignHCenter;
+        break;
+    case 2:
+        a |= Qt::AlignRight;
+        break;
+    default:
+        a |= Qt::AlignLeft;
+        break;
     }
     switch (row.m_nAlignV) {
-    case 1: a |= Qt::AlignVCenter; break;
-    case 2: a |= Qt::AlignBottom; break;
-    default: a |= Qt::AlignTop; break;
+    case 1:
+        a |= Qt::AlignVCenter;
+        break;
+    case 2:
+        a |= Qt::AlignBottom;
+        break;
+    default:
+        a |= Qt::AlignTop;
+        break;
     }
     return a;
 }
@@ -45,19 +57,33 @@ void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
 
     // The box is the unwrapped text, placed by the row's alignment and indents.
     const QFontMetricsF metrics(font);
-    QRectF box(QPointF(0, 0), text.isEmpty() ? QSizeF(0, 0)
-                                             : metrics.size(Qt::TextExpandTabs, text));
+    QRectF box(QPointF(0, 0),
+               text.isEmpty() ? QSizeF(0, 0) : metrics.size(Qt::TextExpandTabs, text));
     switch (row.m_nAlignH) {
-    case 0: box.moveLeft(row.m_nIndentL + box.x()); break;
-    case 1: box.moveLeft((w - box.width()) * 0.5 + row.m_nIndentL); break;
-    case 2: box.moveLeft(w - box.width() - row.m_nIndentR); break;
-    default: break;
+    case 0:
+        box.moveLeft(row.m_nIndentL + box.x());
+        break;
+    case 1:
+        box.moveLeft((w - box.width()) * 0.5 + row.m_nIndentL);
+        break;
+    case 2:
+        box.moveLeft(w - box.width() - row.m_nIndentR);
+        break;
+    default:
+        break;
     }
     switch (row.m_nAlignV) {
-    case 0: box.moveTop(row.m_nIndentT + box.y()); break;
-    case 1: box.moveTop((h - box.height()) * 0.5 + row.m_nIndentT); break;
-    case 2: box.moveTop(h - box.height() - row.m_nIndentB); break;
-    default: break;
+    case 0:
+        box.moveTop(row.m_nIndentT + box.y());
+        break;
+    case 1:
+        box.moveTop((h - box.height()) * 0.5 + row.m_nIndentT);
+        break;
+    case 2:
+        box.moveTop(h - box.height() - row.m_nIndentB);
+        break;
+    default:
+        break;
     }
     row.m_rcBox = box;
 

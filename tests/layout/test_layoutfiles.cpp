@@ -48,7 +48,8 @@ void TestLayoutFiles::coloursKeepLowByte() {
     QCOMPARE(ReadBackColor(), MakeRgb(0, 0, 0));
     WriteRowColor(MakeRgb(1, 2, 3), 1);
     QCOMPARE(ReadRowColor(1), MakeRgb(1, 2, 3));
-    QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("color_r=1\r\ncolor_g=2\r\ncolor_b=3\r\n"));
+    QVERIFY(dir.read(QStringLiteral("Settings.ini"))
+                .contains("color_r=1\r\ncolor_g=2\r\ncolor_b=3\r\n"));
 }
 
 void TestLayoutFiles::negativeIndentsRoundTrip() {
@@ -73,8 +74,9 @@ void TestLayoutFiles::fontRecordLayout() {
     // A hand-made 276-byte file: row 1 holds -48, weight 700, italic, underline, 黑体.
     QByteArray file(276, '\0');
     QByteArray rec(92, '\0');
-    const char head[] = {'\xD0', '\xFF', '\xFF', '\xFF', 0x05, 0, 0, 0, 0x10, 0x0E, 0, 0,
-                         0x20, 0x03, 0, 0, '\xBC', 0x02, 0, 0, 1, 1, 0, '\x86', 3, 2, 1, 0x31};
+    const char head[] = {'\xD0', '\xFF', '\xFF', '\xFF', 0x05, 0, 0,      0,    0x10, 0x0E,
+                         0,      0,      0x20,   0x03,   0,    0, '\xBC', 0x02, 0,    0,
+                         1,      1,      0,      '\x86', 3,    2, 1,      0x31};
     rec.replace(0, 28, QByteArray(head, 28));
     rec.replace(28, 4, QByteArray("\xD1\x9E\x53\x4F", 4)); // 黑体 in UTF-16LE
     file.replace(92, 92, rec);

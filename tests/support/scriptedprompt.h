@@ -28,15 +28,15 @@ public:
     std::optional<FontPick> chooseFont(QWidget *, const FontPick &initial) override;
     std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override;
 
-    QList<Shown> shown;           // every box and question, in order
-    QQueue<bool> answers;         // answers to questions
-    QQueue<QString> fileNames;    // results of file dialogs ("" = cancelled)
+    QList<Shown> shown;        // every box and question, in order
+    QQueue<bool> answers;      // answers to questions
+    QQueue<QString> fileNames; // results of file dialogs ("" = cancelled)
     QQueue<std::optional<FontPick>> fonts;
     QQueue<std::optional<QColor>> colors;
-    QString lastFilter;           // filter of the last file dialog
-    FontPick lastFontOffered;     // what the last font dialog was opened with
+    QString lastFilter;       // filter of the last file dialog
+    FontPick lastFontOffered; // what the last font dialog was opened with
 
-    QStringList texts() const;    // the texts of everything shown
+    QStringList texts() const; // the texts of everything shown
     void clear() { shown.clear(); }
 };
 

@@ -18,7 +18,9 @@ TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath()) {
     QDir::setCurrent(m_dir.path());
 }
 
-TempWorkDir::~TempWorkDir() { QDir::setCurrent(m_previous); }
+TempWorkDir::~TempWorkDir() {
+    QDir::setCurrent(m_previous);
+}
 
 void TempWorkDir::write(const QString &name, const QByteArray &bytes) const {
     QFile f(file(name));

@@ -1,0 +1,217 @@
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeView>
+#include <QtTest>
+
+#include "app/aboutdlg.h"
+#include "app/plaxonapp.h"
+#include "app/plaxondlg.h"
+#include "layout/renderer.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+class TestMainWindowFace : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void everyControlIsFound_data();
+    void everyControlIsFound();
+    void labelsAndGroups();
+    void panelsDoNotOverlapThePreview();
+    void menu();
+    void enterOpensTheWorkbookDialog_data();
+    void enterOpensTheWorkbookDialog();
+    void escapeCloses();
+    void aboutBox();
+    void paintingDoesNotRender();
+};
+
+void TestMainWindowFace::everyControlIsFound_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessible");
+    const std::pair<const char *, const char16_t *> controls[] = {
+        {"openTable", u"打开表格"},
+        {"nameList", u"名单"},
+        {"networkUpdate", u"网络更新"},
+        {"pictureBackground", u"图片背景"},
+        {"preview", u"预览"},
+        {"detectPlates", u"检测在线桌牌"},
+        {"onlineList", u"在线桌牌"},
+        {"usbUpdate", u"U盘更新"},
+        {"solidBackground", u"单色背景"},
+        {"driveCombo", u"U盘"},
+        {"fontButton", u"设置"},
+        {"alignH", u"水平对齐"},
+        {"alignV", u"垂直对齐"},
+        {"indentLeft", u"左"},
+        {"indentRight", u"右"},
+        {"indentTop", u"上"},
+        {"indentBottom", u"下"},
+        {"rowCombo", u"选择行序"},
+        {"progress", u"进度"},
+        {"makeIdFile", u"生成ID"},
+        {"changeId", u"修改ID"},
+        {"newId", u"ID"},
+        {"lifterUp", u"上升"},
+        {"lifterStop", u"停止"},
+        {"lifterDown", u"下降"},
+        {"comPort", u"串口"},
+        {"changeIp", u"修改IP"},
+        {"makeIpFiles", u"生成IP"}};
+    for (const auto &[name, accessible] : controls)
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf16(accessible);
+}
+
+void TestMainWindowFace::everyControlIsFound() {
+    QFETCH(QString, name);
+    QFETCH(QString, accessible);
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    auto *w = dlg.findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(w->accessibleName(), accessible);
+    if (auto *b = qobject_cast<QPushButton *>(w))
+        QCOMPARE(b->text(), accessible);
+}
+
+void TestMainWindowFace::labelsAndGroups() {
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    QStringList labels;
+    for (auto *l : dlg.findChildren<QLabel *>())
+        labels << l->text();
+    for (const char16_t *t : {u"U盘:", u"水平对齐：", u"左：", u"右：", u"上：", u"下：",
+                              u"垂直对齐：", u"字      体：", u"选择行序：", u"ID"})
+        QVERIFY2(labels.contains(QString::fromUtf16(t)), qPrintable(QString::fromUtf16(t)));
+    QStringList groups;
+    for (auto *g : dlg.findChildren<QGroupBox *>())
+        groups << g->title();
+    QCOMPARE(groups.size(), 4);
+    for (const char16_t *t : {u"设置内容格式", u"选择背景", u"缩进", u"升降器控制"})
+        QVERIFY(groups.contains(QString::fromUtf16(t)));
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Delvora"));
+    QStringList rows;
+    for (int i = 0; i < dlg.face().rowCombo->count(); ++i)
+        rows << dlg.face().rowCombo->itemText(i);
+    QCOMPARE(rows, QStringList({QStringLiteral("第1行"), QStringLiteral("第2行"),
+                                QStringLiteral("第3行")}));
+}
+
+void TestMainWindowFace::panelsDoNotOverlapThePreview() {
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    const QRect frame = dlg.face().previewFrame->geometry();
+    for (QWidget *w : dlg.face().client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w == dlg.face().previewFrame || w == dlg.face().preview || !w->isVisibleTo(&dlg))
+            continue;
+        QVERIFY2(!w->geometry().intersects(frame),
+                 qPrintable(w->objectName() + QStringLiteral(" overlaps the preview")));
+        QVERIFY2(dlg.face().client->rect().contains(w->geometry()),
+                 qPrintable(w->objectName() + QStringLiteral(" is outside the window")));
+    }
+}
+
+void TestMainWindowFace::menu() {
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    QStringList top;
+    for (QAction *a : dlg.face().menuBar->actions())
+        top << a->text();
+    QCOMPARE(top, QStringList({QStringLiteral("设置(&S)"), QStringLiteral("帮助(&H)")}));
+    QMenu *settings = dlg.face().menuBar->actions().at(0)->menu();
+    QStringList items;
+    for (QAction *a : settings->actions())
+        items << a->text();
+    QCOMPARE(items, QStringList({QStringLiteral("分辨率(&R)"), QStringLiteral("网络(&N)"),
+                                 QStringLiteral("恢复出厂设置(&D)")}));
+    QStringList resolutions;
+    for (QAction *a : settings->actions().at(0)->menu()->actions())
+        resolutions << a->text();
+    QCOMPARE(resolutions, QStringList({QStringLiteral("800×480"), QStringLiteral("1024×600")}));
+    QCOMPARE(dlg.face().actionAbout->text(), QStringLiteral("关于 Delvora(&A)"));
+}
+
+void TestMainWindowFace::enterOpensTheWorkbookDialog_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("indent edit") << QStringLiteral("indentLeft");
+    QTest::newRow("id edit") << QStringLiteral("newId");
+    QTest::newRow("name list") << QStringLiteral("nameList");
+    QTest::newRow("row combo") << QStringLiteral("rowCombo");
+    QTest::newRow("drive combo") << QStringLiteral("driveCombo");
+}
+
+void TestMainWindowFace::enterOpensTheWorkbookDialog() {
+    QFETCH(QString, focus);
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QSignalSpy clicked(dlg.face().openTable, &QPushButton::clicked);
+    QWidget *w = dlg.findChild<QWidget *>(focus);
+    w->setFocus();
+    QTRY_VERIFY(w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(clicked.count(), 1);
+    QVERIFY(dlg.isVisible());
+}
+
+void TestMainWindowFace::escapeCloses() {
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QSignalSpy finished(&dlg, &QDialog::finished);
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!dlg.isVisible());
+}
+
+void TestMainWindowFace::aboutBox() {
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("关于 Delvora"));
+    QStringList texts;
+    for (auto *l : about.findChildren<QLabel *>())
+        texts << l->text();
+    QVERIFY(texts.contains(QStringLiteral("Delvora V1.3.2")));
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("aboutOk"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("确定"));
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+}
+
+void TestMainWindowFace::paintingDoesNotRender() {
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    dlg.layout().SetTexts(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"));
+    dlg.RefreshPreview();
+    const QRectF box = dlg.layout().m_pRows[1].m_rcBox;
+    // A layout change that was not refreshed must not show up by merely repainting.
+    dlg.layout().m_pRows[1].m_strText = QStringLiteral("乙乙乙乙乙乙");
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    dlg.showMinimized();
+    dlg.showNormal();
+    dlg.face().preview->repaint();
+    QCOMPARE(dlg.layout().m_pRows[1].m_rcBox, box);
+}
+
+QTEST_MAIN(TestMainWindowFace)
+#include "test_mainwindowface.moc"
