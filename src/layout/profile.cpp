@@ -1,5 +1,7 @@
 #include "layout/profile.h"
 
+#include "common/integertext.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -79,23 +81,7 @@ QByteArray readAll(const QString &path) {
 } // namespace
 
 int parseInt(const QString &text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    quint64 value = 0;
-    while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9') {
-        value = value * 10 + quint64(text.at(i).unicode() - u'0');
-        if (value > 0xFFFFFFFFull)
-            value = 0xFFFFFFFFull; // stays put: such values wrap like the 32-bit original
-        ++i;
-    }
-    const auto v = static_cast<quint32>(value);
-    return negative ? static_cast<int>(0u - v) : static_cast<int>(v);
+    return ParseIntOrZero(text);
 }
 
 QString readString(const QString &path, const QString &section, const QString &key) {
