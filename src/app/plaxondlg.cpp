@@ -14,6 +14,10 @@
 #include <QTreeWidget>
 
 #include "app/aboutdlg.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include "layout/renderer.h"
 
 namespace delvora {
@@ -68,6 +72,7 @@ CPlaxonDlg::~CPlaxonDlg() {
 }
 
 void CPlaxonDlg::OnInitDialog() {
+    AddAboutToSystemMenu();
     g_pMainDlg = this;
 
     // The two lists in report view with their columns.
@@ -169,6 +174,34 @@ bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+#ifdef _WIN32
+namespace {
+constexpr UINT kIdmAboutBox = 0x0010;
+}
+
+void CPlaxonDlg::AddAboutToSystemMenu() {
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    const QString text = QStringLiteral("关于 Delvora(&A)...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<LPCWSTR>(text.utf16()));
+}
+
+bool CPlaxonDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result) {
+    const MSG *msg = static_cast<const MSG *>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kIdmAboutBox) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#else
+// Only Windows gives a program a system menu of its own; the 帮助 menu serves elsewhere.
+void CPlaxonDlg::AddAboutToSystemMenu() {}
+#endif
 
 void CPlaxonDlg::keyPressEvent(QKeyEvent *event) {
     // Enter activates the default (or focused) button and never closes the window; Esc closes.

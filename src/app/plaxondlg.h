@@ -44,10 +44,15 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+#ifdef _WIN32
+    // The About entry of the system menu.
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
 
 private:
     void OnInitDialog();
     void Route();
+    void AddAboutToSystemMenu();
 
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
