@@ -19,6 +19,7 @@
 #include <windows.h>
 #endif
 #include "layout/renderer.h"
+#include "usb/usbprovisioning.h"
 
 namespace delvora {
 
@@ -52,6 +53,8 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     controls.res1024 = m_face.actionRes1024;
     m_editor = new LayoutEditor(
         m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
+
+    m_usb = new UsbProvisioning(m_face.driveCombo, this);
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
@@ -96,6 +99,7 @@ void CPlaxonDlg::OnInitDialog() {
     m_editor->ShowRowStyle(0);
 
     // Drive list: every ready volume, the last one selected.
+    m_usb->FillDrives();
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
 
@@ -109,6 +113,7 @@ void CPlaxonDlg::OnInitDialog() {
 
 void CPlaxonDlg::Route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
+    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnSolidBackground);

@@ -11,6 +11,10 @@
 class QTimer;
 
 namespace delvora {
+class UsbProvisioning;
+}
+
+namespace delvora {
 
 // Timers of the main window: the picture connection wait and the ID-change answer wait.
 enum TimerId { TIMER_CONNECT = 1, TIMER_ID_CHANGE = 2 };
@@ -64,6 +68,7 @@ private:
 
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
+    UsbProvisioning *m_usb = nullptr; // pictures, ID list and address files on a USB drive
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };

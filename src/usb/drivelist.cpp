@@ -1,0 +1,73 @@
+#include "usb/drivelist.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include "common/prompt.h"
+
+namespace delvora {
+
+namespace {
+DriveList *g_driveList = nullptr;
+}
+
+DriveList &DriveList::instance() {
+    static SystemDriveList real;
+    return g_driveList ? *g_driveList : real;
+}
+
+void DriveList::setInstance(DriveList *list) {
+    g_driveList = list;
+}
+
+QList<DriveInfo> SystemDriveList::drives() const {
+    QList<DriveInfo> out;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        out.append({QDir::toNativeSeparators(volume.rootPath()), volume.bytesTotal()});
+    }
+    return out;
+}
+
+QString DriveEntryText(const DriveInfo &drive) {
+    float gib = float(drive.totalBytes);
+    for (int i = 0; i < 3; ++i)
+        gib *= 0.0009765625f;
+    return drive.root + QString::asprintf("(%.1f G)", double(gib));
+}
+
+void FillDriveList(QComboBox *box) {
+    for (const DriveInfo &drive : DriveList::instance().drives())
+        box->addItem(DriveEntryText(drive), drive.root);
+    if (box->count() > 0)
+        box->setCurrentIndex(box->count() - 1);
+}
+
+std::optional<QString> SelectedDriveRoot(const QComboBox *box, QWidget *owner) {
+    const int index = box->currentIndex();
+    const QString text = box->currentText();
+    if (index >= 0 && box->itemText(index) == text) {
+        QString root = box->itemData(index).toString();
+#ifdef _WIN32
+        root = root.left(3); // "E:\"
+#endif
+        return root;
+    }
+    // A typed path serves when it names an existing folder.
+    if (!text.trimmed().isEmpty() && QFileInfo(text.trimmed()).isDir())
+        return text.trimmed();
+    Prompt::warning(owner, QStringLiteral("请选择U盘！"));
+    return std::nullopt;
+}
+
+QString DrivePath(const QString &root, const QString &relative) {
+    QString path = QDir::fromNativeSeparators(root);
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return QDir::toNativeSeparators(path + relative);
+}
+
+} // namespace delvora
