@@ -6,6 +6,7 @@
 #include "app/mainwindowface.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
+#include "lifter/liftercontrol.h"
 
 class QTimer;
 
@@ -61,7 +62,6 @@ private:
     int m_nLastX = 0;
     int m_nLastY = 0;
     int m_nHoverRow = 0;
-    bool m_bPortOpen = false;
     bool m_bFixedIp = false;
     int m_nEditBottom = 0;
     int m_nEditLeft = 0;
@@ -69,6 +69,7 @@ private:
     int m_nEditTop = 0;
 
     MainWindowFace m_face;
+    LifterControl m_lifter{this};
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };
