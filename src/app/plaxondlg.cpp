@@ -109,6 +109,7 @@ void CPlaxonDlg::OnInitDialog() {
     RefreshPreview();
 
     // Serial port list of the lifter.
+    m_lifter.FillPortList(m_face.comPort);
 }
 
 void CPlaxonDlg::Route() {
@@ -119,6 +120,14 @@ void CPlaxonDlg::Route() {
             &LayoutEditor::OnSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnPictureBackground);
+    // Lifter panel; choosing the same port again reopens it.
+    connect(m_face.comPort, &QComboBox::activated, this, [this](int index) {
+        m_lifter.OnPortChosen(m_face.comPort->itemData(index).toString());
+    });
+    for (auto [button, command] : {std::pair{m_face.lifterUp, LifterCommand::Up},
+                                   std::pair{m_face.lifterStop, LifterCommand::Stop},
+                                   std::pair{m_face.lifterDown, LifterCommand::Down}})
+        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.Send(command); });
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);

@@ -7,6 +7,7 @@
 #include "layout/layouteditor.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
+#include "lifter/liftercontrol.h"
 
 class QTimer;
 
@@ -63,12 +64,12 @@ private:
     QString m_strLocalIp;
     QString m_strNetPrefix;
     int m_nTcpPort = 8087;
-    bool m_bPortOpen = false;
     bool m_bFixedIp = false;
 
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
     UsbProvisioning *m_usb = nullptr; // pictures, ID list and address files on a USB drive
+    LifterControl m_lifter{this};
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace delvora {
+
+enum class LifterCommand { Up, Stop, Down };
+
+// The five bytes the lifter takes for a command.
+QByteArray LifterFrame(LifterCommand command);
+
+} // namespace delvora
