@@ -15,6 +15,7 @@
 
 #include "app/aboutdlg.h"
 #include "layout/renderer.h"
+#include "netcfg/netset.h"
 
 namespace delvora {
 
@@ -40,6 +41,8 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_timerIdChange = new QTimer(this);
     m_timerIdChange->setSingleShot(true);
     connect(m_timerIdChange, &QTimer::timeout, this, [this] { OnTimer(TIMER_ID_CHANGE); });
+
+    m_onlinePlates.Attach(m_face.onlineList, m_face.newId);
 
     Route();
     OnInitDialog();
@@ -71,6 +74,7 @@ void CPlaxonDlg::OnInitDialog() {
         {QStringLiteral("靠上"), QStringLiteral("居中"), QStringLiteral("靠下")});
 
     // Network settings: the stored adapter or fixed address gives the local address.
+    SetLocalAddress(LoadLocalAddress(m_settings, this));
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
@@ -92,6 +96,9 @@ void CPlaxonDlg::OnInitDialog() {
     // Drive list: every ready volume, the last one selected.
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
+    m_udpSocket.FindHostAddress();
+    // (The picture server starts here, before the datagram socket.)
+    m_udpSocket.Create();
 
     // Members to controls; changes made here must not run the edit handlers.
     for (auto [edit, value] : {std::pair{m_face.indentBottom, m_nEditBottom},
@@ -109,6 +116,11 @@ void CPlaxonDlg::OnInitDialog() {
 
 void CPlaxonDlg::Route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
+    connect(m_face.actionNetwork, &QAction::triggered, this, &CPlaxonDlg::OnNetworkSettings);
+    connect(m_face.detectPlates, &QPushButton::clicked, this, &CPlaxonDlg::DetectPlates);
+    // Plate answers are handled after the event that received them, like posted messages.
+    connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
+            Qt::QueuedConnection);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -122,6 +134,29 @@ void CPlaxonDlg::CheckResolutionItem() {
     const bool small = m_canvas.m_nWidth == 800;
     m_face.actionRes800->setChecked(small);
     m_face.actionRes1024->setChecked(!small);
+}
+
+void CPlaxonDlg::SetLocalAddress(const LocalAddress &local) {
+    m_bFixedIp = local.fixed;
+    m_strLocalIp = local.ip;
+    m_strNetPrefix = local.prefix;
+}
+
+void CPlaxonDlg::OnNetworkSettings() {
+    if (const auto chosen = RunNetworkSettings(m_settings, {m_bFixedIp, m_strLocalIp, {}}, this))
+        SetLocalAddress(*chosen);
+}
+
+void CPlaxonDlg::DetectPlates() {
+    m_onlinePlates.DetectPlates(m_udpSocket, m_strLocalIp, m_strNetPrefix, this);
+}
+
+void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
+    m_onlinePlates.OnPlateReply(reply);
+}
+
+QString CPlaxonDlg::FindPlateIp(const QString &plateId) const {
+    return m_onlinePlates.FindPlateIp(plateId);
 }
 
 void CPlaxonDlg::RefreshPreview() {

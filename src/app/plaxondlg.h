@@ -6,6 +6,10 @@
 #include "app/mainwindowface.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
+#include "net/onlineplates.h"
+#include "net/udpsocket.h"
+#include "netcfg/localaddress.h"
+#include "netcfg/settings.h"
 
 class QTimer;
 
@@ -31,6 +35,9 @@ public:
     void SetTimer(TimerId id, int milliseconds);
     void KillTimer(TimerId id);
 
+    // The address of the online plate with this ID text, empty when it is not listed.
+    QString FindPlateIp(const QString &plateId) const;
+
     MainWindowFace &face() { return m_face; }
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
@@ -38,6 +45,9 @@ public:
 public slots:
     void OnTimer(int id);
     void OnAbout();
+    void DetectPlates();
+    void OnPlateReply(const delvora::PlateReply &reply);
+    void OnNetworkSettings();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,10 +58,12 @@ private:
     void Route();
     void PlacePreview();
     void CheckResolutionItem();
+    void SetLocalAddress(const LocalAddress &local);
 
     QString m_strPicturePath;
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
+    CUdpSocket m_udpSocket;
     QString m_strLocalIp;
     QString m_strNetPrefix;
     int m_nTcpPort = 8087;
@@ -60,6 +72,7 @@ private:
     bool m_bDragging = false;
     int m_nLastX = 0;
     int m_nLastY = 0;
+    CSettings m_settings;
     int m_nHoverRow = 0;
     bool m_bPortOpen = false;
     bool m_bFixedIp = false;
@@ -69,6 +82,7 @@ private:
     int m_nEditTop = 0;
 
     MainWindowFace m_face;
+    OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };
