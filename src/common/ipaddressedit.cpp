@@ -33,6 +33,8 @@ IpAddressEdit::IpAddressEdit(QWidget *parent) : QFrame(parent) {
         f->setMaxLength(3);
         f->setValidator(digits);
         f->installEventFilter(this);
+        // One tab stop for the whole address; the other fields are reached by typing.
+        f->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         connect(f, &QLineEdit::textEdited, this, [this, i] { onFieldEdited(i); });
         row->addWidget(f, 1);
         m_fields[i] = f;

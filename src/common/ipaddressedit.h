@@ -10,7 +10,7 @@ namespace delvora {
 
 // An IPv4 address entry of four octet fields separated by dots, as the address dialogs of
 // the program use it. A blank field reads as 0; values above 255 are cut to 255. Typing a
-// dot, or a third digit, moves on to the next field.
+// dot, or a third digit, moves on to the next field; the whole entry is one tab stop.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
 public:

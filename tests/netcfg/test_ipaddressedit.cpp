@@ -16,6 +16,7 @@ private slots:
     void typingMovesThroughFields_data();
     void typingMovesThroughFields();
     void backspaceReturnsToPreviousField();
+    void oneTabStop();
 
 private:
     void type(const QString &keys);
@@ -94,6 +95,23 @@ void TestIpAddressEdit::typingMovesThroughFields() {
 void TestIpAddressEdit::backspaceReturnsToPreviousField() {
     type(QStringLiteral("10.20.\b\b3"));
     QCOMPARE(m_edit->text(), QStringLiteral("10.23.0.0"));
+}
+
+void TestIpAddressEdit::oneTabStop() {
+    QWidget dialog;
+    auto *before = new QLineEdit(&dialog);
+    auto *address = new IpAddressEdit(&dialog);
+    auto *after = new QLineEdit(&dialog);
+    QWidget::setTabOrder(before, address);
+    QWidget::setTabOrder(address, after);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), address->field(0));
+    QTest::keyClick(address->field(0), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), after);
 }
 
 QTEST_MAIN(TestIpAddressEdit)
