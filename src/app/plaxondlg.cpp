@@ -20,6 +20,7 @@
 #endif
 #include "layout/renderer.h"
 #include "usb/usbprovisioning.h"
+#include "netcfg/netset.h"
 
 namespace delvora {
 
@@ -63,6 +64,8 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_timerIdChange->setSingleShot(true);
     connect(m_timerIdChange, &QTimer::timeout, this, [this] { OnTimer(TIMER_ID_CHANGE); });
 
+    m_onlinePlates.Attach(m_face.onlineList, m_face.newId);
+
     Route();
     OnInitDialog();
 }
@@ -88,6 +91,7 @@ void CPlaxonDlg::OnInitDialog() {
     m_editor->FillChoices();
 
     // Network settings: the stored adapter or fixed address gives the local address.
+    SetLocalAddress(LoadLocalAddress(m_settings, this));
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
@@ -102,6 +106,9 @@ void CPlaxonDlg::OnInitDialog() {
     m_usb->FillDrives();
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
+    m_udpSocket.FindHostAddress();
+    // (The picture server starts here, before the datagram socket.)
+    m_udpSocket.Create();
 
     // Members to controls; changes made here must not run the edit handlers.
     m_editor->UpdateData(false);
@@ -128,9 +135,37 @@ void CPlaxonDlg::Route() {
                                    std::pair{m_face.lifterStop, LifterCommand::Stop},
                                    std::pair{m_face.lifterDown, LifterCommand::Down}})
         connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.Send(command); });
+    connect(m_face.actionNetwork, &QAction::triggered, this, &CPlaxonDlg::OnNetworkSettings);
+    connect(m_face.detectPlates, &QPushButton::clicked, this, &CPlaxonDlg::DetectPlates);
+    // Plate answers are handled after the event that received them, like posted messages.
+    connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
+            Qt::QueuedConnection);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
+}
+
+void CPlaxonDlg::SetLocalAddress(const LocalAddress &local) {
+    m_bFixedIp = local.fixed;
+    m_strLocalIp = local.ip;
+    m_strNetPrefix = local.prefix;
+}
+
+void CPlaxonDlg::OnNetworkSettings() {
+    if (const auto chosen = RunNetworkSettings(m_settings, {m_bFixedIp, m_strLocalIp, {}}, this))
+        SetLocalAddress(*chosen);
+}
+
+void CPlaxonDlg::DetectPlates() {
+    m_onlinePlates.DetectPlates(m_udpSocket, m_strLocalIp, m_strNetPrefix, this);
+}
+
+void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
+    m_onlinePlates.OnPlateReply(reply);
+}
+
+QString CPlaxonDlg::FindPlateIp(const QString &plateId) const {
+    return m_onlinePlates.FindPlateIp(plateId);
 }
 
 void CPlaxonDlg::RefreshPreview() {

@@ -8,6 +8,10 @@
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "lifter/liftercontrol.h"
+#include "net/onlineplates.h"
+#include "net/udpsocket.h"
+#include "netcfg/localaddress.h"
+#include "netcfg/settings.h"
 
 class QTimer;
 
@@ -37,6 +41,9 @@ public:
     void SetTimer(TimerId id, int milliseconds);
     void KillTimer(TimerId id);
 
+    // The address of the online plate with this ID text, empty when it is not listed.
+    QString FindPlateIp(const QString &plateId) const;
+
     MainWindowFace &face() { return m_face; }
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
@@ -45,6 +52,9 @@ public:
 public slots:
     void OnTimer(int id);
     void OnAbout();
+    void DetectPlates();
+    void OnPlateReply(const delvora::PlateReply &reply);
+    void OnNetworkSettings();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,18 +68,22 @@ private:
     void OnInitDialog();
     void Route();
     void AddAboutToSystemMenu();
+    void SetLocalAddress(const LocalAddress &local);
 
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
+    CUdpSocket m_udpSocket;
     QString m_strLocalIp;
     QString m_strNetPrefix;
     int m_nTcpPort = 8087;
+    CSettings m_settings;
     bool m_bFixedIp = false;
 
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
     UsbProvisioning *m_usb = nullptr; // pictures, ID list and address files on a USB drive
     LifterControl m_lifter{this};
+    OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
 };

@@ -84,6 +84,7 @@ private slots:
 
 void TestLayoutEditing::rowSelectionAndAlignment() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     dir.write(QStringLiteral("Settings.ini"),
               "[Row1]\r\nalign_h=0\r\nalign_v=2\r\nindent_l=40\r\nindent_t=10\r\n");
     ScriptedPrompt prompt;
@@ -132,6 +133,7 @@ void TestLayoutEditing::indentEdits() {
     QFETCH(int, expected);
     QFETCH(bool, complains);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     auto &f = dlg.face();
@@ -165,6 +167,7 @@ void TestLayoutEditing::dragging() {
     QFETCH(int, expectedLeft);
     QFETCH(int, expectedRight);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.layout().m_pRows[1].m_nAlignH = alignH;
@@ -185,6 +188,7 @@ void TestLayoutEditing::dragging() {
 
 void TestLayoutEditing::dragAboveTopIsSavedOnClose() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     {
         CPlaxonDlg dlg;
@@ -212,6 +216,7 @@ void TestLayoutEditing::hitTestBounds() {
     QFETCH(int, x);
     QFETCH(bool, hit);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.layout().m_pRows[0].m_rcBox = QRectF(300, 200, 400, 100); // canvas x 300..700
@@ -222,6 +227,7 @@ void TestLayoutEditing::hitTestBounds() {
 
 void TestLayoutEditing::smallPlateMapsToItsPreview() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.face().actionRes800->trigger();
@@ -235,6 +241,7 @@ void TestLayoutEditing::smallPlateMapsToItsPreview() {
 
 void TestLayoutEditing::resolutionCommands() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     dir.installResource(QStringLiteral("red.jpg"));
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
@@ -267,6 +274,7 @@ void TestLayoutEditing::pictureBackground_data() {
 void TestLayoutEditing::pictureBackground() {
     QFETCH(QSize, size);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     // Left half green, right half blue, with a one-pixel white column at x = 1.
     QImage picture(size, QImage::Format_RGB32);
@@ -293,6 +301,7 @@ void TestLayoutEditing::pictureBackground() {
 
 void TestLayoutEditing::unreadablePictureThenRecover() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     dir.write(QStringLiteral("broken.jpg"), "definitely not a jpeg");
     CPlaxonDlg dlg;
@@ -310,6 +319,7 @@ void TestLayoutEditing::unreadablePictureThenRecover() {
 
 void TestLayoutEditing::solidBackgroundOverPicture() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     QImage picture(1024, 600, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -333,6 +343,7 @@ void TestLayoutEditing::fontChoice_data() {
 void TestLayoutEditing::fontChoice() {
     QFETCH(bool, fontFileExists);
     TempWorkDir dir;
+    dir.useFixedAddress();
     if (fontFileExists)
         dir.installResource(QStringLiteral("fontSetting.dat"));
     const QByteArray fontsBefore = dir.read(QStringLiteral("fontSetting.dat"));
@@ -375,6 +386,7 @@ void TestLayoutEditing::fontChoice() {
 
 void TestLayoutEditing::cancelledDialogsChangeNothing() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt; // every dialog cancelled
     CPlaxonDlg dlg;
     giveTexts(dlg);

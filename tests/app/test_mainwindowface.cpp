@@ -74,6 +74,7 @@ void TestMainWindowFace::everyControlIsFound() {
     QFETCH(QString, name);
     QFETCH(QString, accessible);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     auto *w = dlg.findChild<QWidget *>(name);
@@ -85,6 +86,7 @@ void TestMainWindowFace::everyControlIsFound() {
 
 void TestMainWindowFace::labelsAndGroups() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     QStringList labels;
@@ -109,6 +111,7 @@ void TestMainWindowFace::labelsAndGroups() {
 
 void TestMainWindowFace::panelsDoNotOverlapThePreview() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     const QRect frame = dlg.face().previewFrame->geometry();
@@ -124,6 +127,7 @@ void TestMainWindowFace::panelsDoNotOverlapThePreview() {
 
 void TestMainWindowFace::menu() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     QStringList top;
@@ -155,6 +159,7 @@ void TestMainWindowFace::enterOpensTheWorkbookDialog_data() {
 void TestMainWindowFace::enterOpensTheWorkbookDialog() {
     QFETCH(QString, focus);
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.show();
@@ -170,6 +175,7 @@ void TestMainWindowFace::enterOpensTheWorkbookDialog() {
 
 void TestMainWindowFace::escapeCloses() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.show();
@@ -198,6 +204,7 @@ void TestMainWindowFace::aboutBox() {
 
 void TestMainWindowFace::paintingDoesNotRender() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
     dlg.layout().SetTexts(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"));

@@ -38,6 +38,7 @@ public:
     explicit Window(const QList<SerialPortName> &ports) : m_ports(ports) {
         m_dir.installResource(QStringLiteral("red.jpg"));
         m_dir.installResource(QStringLiteral("fontSetting.dat"));
+        m_dir.useFixedAddress();
         dlg = std::make_unique<CPlaxonDlg>();
         dlg->show();
         portBox = dlg->findChild<QComboBox *>(QStringLiteral("comPort"));

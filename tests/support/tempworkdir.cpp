@@ -41,4 +41,14 @@ void TempWorkDir::installResource(const QString &name) const {
     QFile(file(name)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+void TempWorkDir::useFixedAddress(const QString &ip) const {
+    // Two archive strings in their wide form (FF FE FF, a one-byte length, UTF-16LE): an empty
+    // adapter MAC text and the address.
+    QByteArray bytes("\xFF\xFE\xFF\x00", 4);
+    bytes += QByteArray("\xFF\xFE\xFF", 3) + char(ip.size());
+    for (QChar c : ip)
+        bytes += QByteArray(1, char(c.unicode())) + '\0';
+    write(QStringLiteral("settings.dat"), bytes);
+}
+
 } // namespace delvora::test

@@ -18,6 +18,9 @@ public:
     QByteArray read(const QString &name) const;
     // Copies a file of the source tree's res/ folder (red.jpg, fontSetting.dat) in.
     void installResource(const QString &name) const;
+    // Writes "settings.dat" naming a fixed local address, so the main window starts without
+    // the missing-settings warning.
+    void useFixedAddress(const QString &ip = QStringLiteral("127.0.0.1")) const;
 
 private:
     QTemporaryDir m_dir;

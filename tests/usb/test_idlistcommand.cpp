@@ -78,6 +78,7 @@ void TestIdListCommand::ranges() {
     QFETCH(QString, end);
     QFETCH(QByteArray, content);
     TempWorkDir dir;
+    dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
@@ -110,6 +111,7 @@ void TestIdListCommand::refusedInput() {
     QFETCH(QString, message);
     QFETCH(int, icon);
     TempWorkDir dir;
+    dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
@@ -122,6 +124,7 @@ void TestIdListCommand::refusedInput() {
 
 void TestIdListCommand::cancelAndRerun() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
     CPlaxonDlg dlg;
@@ -138,6 +141,7 @@ void TestIdListCommand::cancelAndRerun() {
 
 void TestIdListCommand::unwritableFile() {
     TempWorkDir dir;
+    dir.useFixedAddress();
     // A folder named ID.txt can be neither deleted as a file nor opened for writing.
     QDir(dir.path()).mkpath(QStringLiteral("ID.txt/inside"));
     FakeDrives drives({{dir.path(), 0}});

@@ -1,6 +1,7 @@
-#include "app/dialogunits.h"
+#include "common/dialogunits.h"
 
 #include <QFontMetricsF>
+#include <QWidget>
 #include <algorithm>
 
 namespace delvora {
@@ -16,6 +17,17 @@ DialogUnits::DialogUnits(const QFont &dialogFont) {
 
 QRect DialogUnits::toPixels(int ux, int uy, int uw, int uh) const {
     return QRect(x(ux), y(uy), x(ux + uw) - x(ux), y(uy + uh) - y(uy));
+}
+
+DialogUnits SetUpDialog(QWidget *dialog, const QString &objectName, const QString &caption,
+                        int width, int height) {
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(caption);
+    const QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
+    dialog->setFont(dialogFont);
+    const DialogUnits du(dialogFont);
+    dialog->setFixedSize(du.x(width), du.y(height));
+    return du;
 }
 
 } // namespace delvora

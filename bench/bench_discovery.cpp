@@ -1,0 +1,81 @@
+// A discovery sweep over loopback against rooms of simulated plates: how long until every
+// plate is listed, and whether answers get lost when they all come at once.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "net/onlineplates.h"
+#include "net/udpsocket.h"
+
+using namespace delvora;
+
+namespace {
+
+struct Sweep {
+    int listed = 0;
+    double millisToAll = -1; // -1: not all plates were listed within the wait
+};
+
+Sweep sweep(CUdpSocket &socket, QTreeWidget &list, OnlinePlates &plates, int count) {
+    QElapsedTimer t;
+    t.start();
+    plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."), nullptr);
+    Sweep s;
+    while (t.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (list.topLevelItemCount() >= count && s.millisToAll < 0)
+            s.millisToAll = double(t.nsecsElapsed()) / 1e6;
+        if (s.millisToAll >= 0 && t.elapsed() > s.millisToAll + 200)
+            break; // late answers would have arrived by now
+    }
+    s.listed = list.topLevelItemCount();
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::printf("%-8s %-8s %-10s %-14s %s\n", "plates", "round", "listed", "ms to all", "ms/plate");
+    for (int count : {3, 50, 150, 253}) {
+        QProcess sim;
+        sim.start(QStringLiteral(DELVORA_PLATE_SIM),
+                  {QStringLiteral("--quit-on-eof"), QStringLiteral("--count"),
+                   QString::number(count), QStringLiteral("--pictures"),
+                   QDir::tempPath() + QStringLiteral("/bench-plates")});
+        while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
+        }
+        if (!sim.readLine().startsWith("ready")) {
+            std::fprintf(stderr, "simulator did not start: %s\n",
+                         sim.readAllStandardError().constData());
+            return 1;
+        }
+        CUdpSocket socket;
+        socket.m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
+        if (!socket.Create()) {
+            std::fprintf(stderr, "cannot bind UDP 8089\n");
+            return 1;
+        }
+        QTreeWidget list;
+        list.setColumnCount(2);
+        QLineEdit idEdit;
+        OnlinePlates plates;
+        plates.Attach(&list, &idEdit);
+        QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,
+                         Qt::QueuedConnection);
+        for (int round = 1; round <= 3; ++round) {
+            const Sweep s = sweep(socket, list, plates, count);
+            std::printf("%-8d %-8d %-10s %-14.1f %.3f\n", count, round,
+                        qPrintable(QStringLiteral("%1/%2").arg(s.listed).arg(count)), s.millisToAll,
+                        s.millisToAll / count);
+        }
+        sim.closeWriteChannel();
+        sim.waitForFinished(5000);
+    }
+    return 0;
+}

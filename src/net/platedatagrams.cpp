@@ -1,0 +1,58 @@
+#include "net/platedatagrams.h"
+
+#include <QtEndian>
+
+namespace delvora {
+
+QByteArray HelloDatagram() {
+    return QByteArrayLiteral("hello");
+}
+
+QByteArray PictureRequestDatagram(qint64 fileSize) {
+    return QByteArrayLiteral("connectpic") + QByteArray::number(fileSize);
+}
+
+QByteArray IdChangeDatagram(int newId) {
+    // "%04d" semantics: at least four digits, a minus sign counting as one of them.
+    QByteArray digits = QByteArray::number(qAbs(qint64(newId)));
+    const int width = newId < 0 ? 3 : 4;
+    if (digits.size() < width)
+        digits.prepend(QByteArray(width - digits.size(), '0'));
+    if (newId < 0)
+        digits.prepend('-');
+    return digits + QByteArrayLiteral("id");
+}
+
+QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway) {
+    QByteArray out;
+    out.reserve(38);
+    for (const Octets *part : {&address, &mask, &gateway}) {
+        for (quint8 octet : *part)
+            out += QByteArray::number(octet).rightJustified(3, '0');
+    }
+    return out + QByteArrayLiteral("ip");
+}
+
+QByteArray FactoryResetDatagram() {
+    return QByteArrayLiteral("000def");
+}
+
+qint32 ReadPlateId(const QByteArray &answer) {
+    uchar bytes[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 4 && i < answer.size(); ++i)
+        bytes[i] = uchar(answer[i]);
+    return qFromLittleEndian<qint32>(bytes);
+}
+
+QStringList SweepAddresses(const QString &netPrefix, const QString &localIp) {
+    QStringList out;
+    out.reserve(254);
+    for (int n = 1; n <= 254; ++n) {
+        const QString address = netPrefix + QString::number(n);
+        if (address != localIp)
+            out << address;
+    }
+    return out;
+}
+
+} // namespace delvora

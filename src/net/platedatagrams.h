@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <array>
+
+namespace delvora {
+
+// Fixed numbers of the plate protocol.
+inline constexpr quint16 kPlatePort = 8089;         // plates listen here; so does our socket
+inline constexpr quint16 kPictureServerPort = 8087; // plates fetch their picture here
+inline constexpr qint64 kMaxDatagram = 1023;        // larger answers are dropped
+inline constexpr int kMaxPlateId = 9999;
+
+using Octets = std::array<quint8, 4>; // an IPv4 address, first dotted part first
+
+// The commands a plate understands, byte for byte: ASCII, no terminator, no length field.
+QByteArray HelloDatagram();
+QByteArray PictureRequestDatagram(qint64 fileSize);
+QByteArray IdChangeDatagram(int newId);
+QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway);
+QByteArray FactoryResetDatagram();
+
+// The plate ID in a plate's answer: bytes 0 to 3 as a signed little-endian integer; a
+// shorter answer reads as if padded with zero bytes.
+qint32 ReadPlateId(const QByteArray &answer);
+
+// The addresses a discovery sweep probes: the prefix followed by 1 to 254, leaving out the
+// local address itself.
+QStringList SweepAddresses(const QString &netPrefix, const QString &localIp);
+
+} // namespace delvora

@@ -1,0 +1,78 @@
+#include "net/udpsocket.h"
+
+#include <QHostInfo>
+
+#include "net/platedatagrams.h"
+
+namespace delvora {
+
+CUdpSocket::CUdpSocket(QObject *parent) : QUdpSocket(parent) {
+    connect(this, &QUdpSocket::readyRead, this, &CUdpSocket::OnReceive);
+}
+
+void CUdpSocket::FindHostAddress() {
+    const QHostInfo info = QHostInfo::fromName(QHostInfo::localHostName());
+    if (info.error() != QHostInfo::NoError)
+        return;
+    const QList<QHostAddress> addresses = info.addresses();
+    for (auto it = addresses.crbegin(); it != addresses.crend(); ++it) {
+        if (it->protocol() == QAbstractSocket::IPv4Protocol) {
+            m_dwHostIp = it->toIPv4Address();
+            return;
+        }
+    }
+}
+
+bool CUdpSocket::Create() {
+    // Plates answer to port 8089, and simulated plates bind that port on their own loopback
+    // addresses, so the port must be shared.
+    return bind(QHostAddress::AnyIPv4, kPlatePort, ShareAddress | ReuseAddressHint);
+}
+
+bool CUdpSocket::SendTo(const QByteArray &datagram, const QString &address) {
+    QHostAddress to;
+    if (!to.setAddress(address) || to.protocol() != QAbstractSocket::IPv4Protocol)
+        return false;
+    // 0.0.0.0/8 names no plate; it is what an unset or adapter-less local address yields.
+    if ((to.toIPv4Address() >> 24) == 0)
+        return false;
+    return writeDatagram(datagram, to, kPlatePort) == datagram.size();
+}
+
+void CUdpSocket::OnReceive() {
+    while (hasPendingDatagrams()) {
+        if (pendingDatagramSize() > kMaxDatagram) {
+            readDatagram(nullptr, 0); // too large for a plate answer: dropped unread
+            continue;
+        }
+        QByteArray buffer(kMaxDatagram, '\0');
+        const qint64 got = readDatagram(buffer.data(), kMaxDatagram, &m_addrFrom, &m_nPortFrom);
+        if (got < 0)
+            break;
+        if (got == 0)
+            continue;
+        buffer.truncate(got);
+        HandleDatagram(buffer);
+    }
+}
+
+void CUdpSocket::HandleDatagram(const QByteArray &data) {
+    if (m_addrFrom.isEqual(QHostAddress(m_dwHostIp), QHostAddress::ConvertV4MappedToIPv4))
+        return;
+    const qint32 plateId = ReadPlateId(data);
+    if (m_bWaitIdReply) {
+        // Whatever arrives first from another host is taken as the answer.
+        m_bWaitIdReply = false;
+        emit idChangeResult(plateId == m_nNewId ? IdChangeConfirmed : IdChangeOtherId);
+        return;
+    }
+    if (plateId < 0 || plateId > kMaxPlateId)
+        return;
+    PlateReply reply;
+    reply.plateId = plateId;
+    reply.sender = QHostAddress(m_addrFrom.toIPv4Address());
+    reply.senderPort = m_nPortFrom;
+    emit plateReply(reply);
+}
+
+} // namespace delvora

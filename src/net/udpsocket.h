@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QUdpSocket>
+
+#include "net/platereply.h"
+
+namespace delvora {
+
+// The program's one datagram socket to the plates. It shares UDP port 8089 on all IPv4
+// addresses and hands each plate answer on as a signal; the main window connects to those
+// signals queued, so that their handlers run after the current event.
+class CUdpSocket : public QUdpSocket {
+    Q_OBJECT
+public:
+    explicit CUdpSocket(QObject *parent = nullptr);
+
+    // Looks up the host's own address: the last IPv4 address its name resolves to. When the
+    // name does not resolve, m_dwHostIp keeps its value.
+    void FindHostAddress();
+    // Binds to the plate port on every IPv4 address, sharing it with other sockets.
+    bool Create();
+    // Sends one command to port 8089 of a plate given as dotted text. Text that is not an
+    // IPv4 address is not sent (never looked up as a host name), nor are addresses in
+    // 0.0.0.0/8.
+    bool SendTo(const QByteArray &datagram, const QString &address);
+
+    quint32 m_dwHostIp = 0; // answers from our own host are ignored; 0.0.0.0 when unknown
+    bool m_bWaitIdReply = false;
+    qint32 m_nNewId = 0;
+    QHostAddress m_addrFrom; // sender of the datagram being handled
+    quint16 m_nPortFrom = 0;
+
+signals:
+    void plateReply(const delvora::PlateReply &reply);
+    void idChangeResult(int result);
+
+private slots:
+    void OnReceive();
+
+private:
+    void HandleDatagram(const QByteArray &data);
+};
+
+} // namespace delvora

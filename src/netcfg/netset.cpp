@@ -1,0 +1,122 @@
+#include "netcfg/netset.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/dialogunits.h"
+#include "common/ipaddressedit.h"
+#include "netcfg/settings.h"
+
+namespace delvora {
+
+namespace {
+
+void addLabel(QWidget *parent, const DialogUnits &du, QRect units, const QString &text) {
+    auto *l = new QLabel(text, parent);
+    QRect r = du.toPixels(units.x(), units.y(), units.width(), units.height());
+    r.setSize(r.size().expandedTo(l->sizeHint()));
+    l->setGeometry(r);
+}
+
+} // namespace
+
+CNetSet::CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *parent)
+    : QDialog(parent), m_strMac(mac), m_strIp(ip), m_bFixedIp(fixed) {
+    const DialogUnits du =
+        SetUpDialog(this, QStringLiteral("CNetSet"), QStringLiteral("网络设置"), 310, 113);
+
+    // Template order is tab order.
+    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("netSetOk"));
+    ok->setGeometry(du.toPixels(200, 92, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CNetSet::accept);
+    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("netSetCancel"));
+    cancel->setGeometry(du.toPixels(253, 92, 50, 14));
+    connect(cancel, &QPushButton::clicked, this, &CNetSet::reject);
+
+    m_comboAdapter = new QComboBox(this);
+    m_comboAdapter->setObjectName(QStringLiteral("adapterCombo"));
+    m_comboAdapter->setAccessibleName(QStringLiteral("网卡"));
+    m_comboAdapter->setGeometry(du.toPixels(46, 22, 243, 12));
+    m_comboAdapter->resize(m_comboAdapter->width(),
+                           std::max(m_comboAdapter->sizeHint().height(), du.y(12)));
+    auto *group = new QGroupBox(QStringLiteral("网卡选择"), this);
+    group->setGeometry(du.toPixels(7, 7, 296, 79));
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    group->lower();
+    m_editMac = new QLineEdit(this);
+    m_editMac->setObjectName(QStringLiteral("macEdit"));
+    m_editMac->setAccessibleName(QStringLiteral("MAC"));
+    m_editMac->setReadOnly(true);
+    m_editMac->setGeometry(du.toPixels(45, 42, 244, 14));
+    addLabel(this, du, {12, 24, 25, 8}, QStringLiteral("网卡："));
+    addLabel(this, du, {12, 45, 24, 8}, QStringLiteral("MAC："));
+    m_ipCtrl = new IpAddressEdit(this);
+    m_ipCtrl->setObjectName(QStringLiteral("ipAddress"));
+    m_ipCtrl->setAccessibleName(QStringLiteral("IP地址"));
+    m_ipCtrl->setGeometry(du.toPixels(45, 63, 100, 15));
+    addLabel(this, du, {12, 65, 32, 8}, QStringLiteral("IP地址："));
+    m_checkFixed = new QCheckBox(QStringLiteral("使用固定IP"), this);
+    m_checkFixed->setObjectName(QStringLiteral("fixedIp"));
+    m_checkFixed->setGeometry(du.toPixels(169, 66, 55, 10));
+    m_checkFixed->resize(m_checkFixed->size().expandedTo(m_checkFixed->sizeHint()));
+
+    OnInitDialog();
+    connect(m_comboAdapter, &QComboBox::activated, this, &CNetSet::OnSelectAdapter);
+}
+
+void CNetSet::OnInitDialog() {
+    m_comboAdapter->clear();
+    m_pAdapters = AdapterList::instance().adapters();
+    int selected = -1;
+    for (int i = 0; i < m_pAdapters.size(); ++i) {
+        // With two equal MAC texts the later adapter is preselected.
+        if (!m_strMac.isEmpty() && m_pAdapters[i].mac == m_strMac)
+            selected = i;
+        m_comboAdapter->addItem(m_pAdapters[i].description);
+    }
+    m_comboAdapter->setCurrentIndex(selected);
+    if (selected >= 0)
+        OnSelectAdapter(selected);
+    if (m_bFixedIp)
+        m_ipCtrl->setText(m_strIp);
+    m_checkFixed->setChecked(m_bFixedIp);
+}
+
+void CNetSet::OnSelectAdapter(int index) {
+    if (index < 0 || index >= m_pAdapters.size())
+        return;
+    // Choosing an adapter shows its address even over a typed fixed address.
+    const AdapterEntry &adapter = m_pAdapters[index];
+    m_editMac->setText(adapter.mac);
+    m_ipCtrl->setAddress(QHostAddress(adapter.ip).toIPv4Address());
+    m_strMac = adapter.mac;
+}
+
+void CNetSet::accept() {
+    m_bFixedIp = m_checkFixed->isChecked();
+    if (m_bFixedIp)
+        m_strIp = m_ipCtrl->text();
+    QDialog::accept();
+}
+
+std::optional<LocalAddress> RunNetworkSettings(CSettings &settings, const LocalAddress &current,
+                                               QWidget *owner) {
+    CNetSet dialog(settings.m_strMac, current.fixed, current.fixed ? current.ip : QString(), owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const LocalAddress chosen =
+        ChooseLocalAddress(settings, dialog.m_bFixedIp, dialog.m_strMac, dialog.m_strIp);
+    // A failed save is reported but the choice stays in force.
+    settings.Save(owner);
+    return chosen;
+}
+
+} // namespace delvora

@@ -1,0 +1,125 @@
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "net/onlineplates.h"
+#include "net/platereply.h"
+#include "net/udpsocket.h"
+#include "support/scriptedprompt.h"
+
+using namespace delvora;
+using delvora::test::ScriptedPrompt;
+
+// The online list with its ID edit, as the main window holds them.
+class TestOnlinePlates : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void noLocalAddressSendsNothing_data();
+    void noLocalAddressSendsNothing();
+    void rowsInArrivalOrderAndLastMatchWins();
+    void selectionMarkFillsIdEdit();
+
+private:
+    void reply(int id, const char *address);
+    void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    std::unique_ptr<QWidget> m_window;
+    QTreeWidget *m_list = nullptr;
+    QLineEdit *m_idEdit = nullptr;
+    std::unique_ptr<OnlinePlates> m_plates;
+};
+
+void TestOnlinePlates::init() {
+    m_window = std::make_unique<QWidget>();
+    m_list = new QTreeWidget(m_window.get());
+    m_list->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setGeometry(0, 0, 200, 200);
+    m_idEdit = new QLineEdit(m_window.get());
+    m_idEdit->setGeometry(0, 210, 100, 20);
+    m_plates = std::make_unique<OnlinePlates>();
+    m_plates->Attach(m_list, m_idEdit);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestOnlinePlates::cleanup() {
+    m_plates.reset();
+    m_window.reset();
+}
+
+void TestOnlinePlates::reply(int id, const char *address) {
+    PlateReply r;
+    r.plateId = id;
+    r.sender = QHostAddress(QString::fromLatin1(address));
+    r.senderPort = 8089;
+    m_plates->OnPlateReply(r);
+}
+
+void TestOnlinePlates::click(int row, Qt::KeyboardModifiers modifiers) {
+    const QRect r = m_list->visualItemRect(m_list->topLevelItem(row));
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, r.center());
+}
+
+void TestOnlinePlates::noLocalAddressSendsNothing_data() {
+    QTest::addColumn<QString>("localIp");
+    QTest::newRow("first start, empty") << QString();
+    QTest::newRow("no dot") << QStringLiteral("localhost");
+}
+
+void TestOnlinePlates::noLocalAddressSendsNothing() {
+    QFETCH(QString, localIp);
+    ScriptedPrompt prompt;
+    CUdpSocket socket;
+    reply(3, "127.0.0.3");
+    const QStringList probed = m_plates->DetectPlates(socket, localIp, QString(), m_window.get());
+    QVERIFY(probed.isEmpty());
+    QCOMPARE(m_list->topLevelItemCount(), 0);
+    QCOMPARE(prompt.texts(),
+             QStringList{QStringLiteral("未设置本机IP，请先在“设置→网络”中选择网卡")});
+    QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
+}
+
+void TestOnlinePlates::rowsInArrivalOrderAndLastMatchWins() {
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QString());
+    reply(7, "127.0.0.9");
+    reply(12, "127.0.0.2");
+    reply(7, "127.0.0.5");
+    reply(7, "127.0.0.5"); // the same plate twice: two identical rows
+    QCOMPARE(m_list->topLevelItemCount(), 4);
+    QCOMPARE(m_list->topLevelItem(1)->text(0), QStringLiteral("12"));
+    QCOMPARE(m_list->topLevelItem(1)->text(1), QStringLiteral("127.0.0.2"));
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.5"));
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QStringLiteral("127.0.0.2"));
+    // IDs are compared as text.
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("007")), QString());
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("1")), QString());
+}
+
+void TestOnlinePlates::selectionMarkFillsIdEdit() {
+    ScriptedPrompt prompt;
+    reply(5, "127.0.0.2");
+    reply(8, "127.0.0.3");
+    reply(13, "127.0.0.4");
+    QCOMPARE(m_plates->SelectionMark(), -1);
+    click(1);
+    QCOMPARE(m_idEdit->text(), QStringLiteral("8"));
+    click(2, Qt::ControlModifier);
+    QCOMPARE(m_idEdit->text(), QStringLiteral("13"));
+    QCOMPARE(m_list->selectedItems().size(), 2);
+    // Deselecting the marked row keeps the mark on it.
+    click(2, Qt::ControlModifier);
+    QCOMPARE(m_plates->SelectionMark(), 2);
+    QCOMPARE(m_idEdit->text(), QStringLiteral("13"));
+    // Clearing the list is no operator selection: the typed ID stays, the mark goes.
+    m_idEdit->setText(QStringLiteral("42"));
+    CUdpSocket socket;
+    m_plates->DetectPlates(socket, QString(), QString(), m_window.get());
+    QCOMPARE(m_idEdit->text(), QStringLiteral("42"));
+    QCOMPARE(m_plates->SelectionMark(), -1);
+}
+
+QTEST_MAIN(TestOnlinePlates)
+#include "test_onlineplates.moc"

@@ -1,0 +1,170 @@
+#include <QSignalSpy>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include "net/udpsocket.h"
+
+using namespace delvora;
+
+// The program's socket on UDP 8089 against real senders on other loopback addresses.
+class TestUdpSocket : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void answers_data();
+    void answers();
+    void ownHostIgnored();
+    void idAnswerAwaited_data();
+    void idAnswerAwaited();
+    void sharesPortWithPlates();
+    void sendsOnlyToPlateAddresses();
+
+private:
+    // A socket on one loopback address, as a plate would send from.
+    std::unique_ptr<QUdpSocket> peer(const QString &address);
+    // Sends `datagram` from `from`, then a marker answer (ID 4321) from `marker`; returns
+    // once the marker has been handled, so everything sent before it has been too.
+    void sendThenMarker(QUdpSocket &from, const QByteArray &datagram, QUdpSocket &marker);
+
+    std::unique_ptr<CUdpSocket> m_socket;
+    std::unique_ptr<QSignalSpy> m_replies;
+    std::unique_ptr<QSignalSpy> m_results;
+};
+
+namespace {
+const QByteArray kMarker("\xE1\x10\x00\x00", 4); // 4321
+}
+
+void TestUdpSocket::init() {
+    m_socket = std::make_unique<CUdpSocket>();
+    QVERIFY2(m_socket->Create(), qPrintable(m_socket->errorString()));
+    m_socket->m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.7")).toIPv4Address();
+    m_replies = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::plateReply);
+    m_results = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::idChangeResult);
+}
+
+void TestUdpSocket::cleanup() {
+    m_replies.reset();
+    m_results.reset();
+    m_socket.reset();
+}
+
+std::unique_ptr<QUdpSocket> TestUdpSocket::peer(const QString &address) {
+    auto s = std::make_unique<QUdpSocket>();
+    if (!s->bind(QHostAddress(address), 0))
+        qWarning("cannot bind %s", qPrintable(address));
+    return s;
+}
+
+void TestUdpSocket::sendThenMarker(QUdpSocket &from, const QByteArray &datagram,
+                                   QUdpSocket &marker) {
+    const auto program = QHostAddress(QHostAddress::LocalHost);
+    from.writeDatagram(datagram, program, 8089);
+    marker.writeDatagram(kMarker, program, 8089);
+    QTRY_VERIFY(std::any_of(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
+        return a[0].value<PlateReply>().plateId == 4321;
+    }));
+    m_replies->removeIf(
+        [](const QList<QVariant> &a) { return a[0].value<PlateReply>().plateId == 4321; });
+}
+
+void TestUdpSocket::answers_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("id"); // -2: nothing expected
+    QTest::newRow("05 00 is plate 5") << QByteArray("\x05\x00", 2) << 5;
+    QTest::newRow("0 is a plate") << QByteArray("\x00\x00\x00\x00", 4) << 0;
+    QTest::newRow("9999 is a plate") << QByteArray("\x0F\x27\x00\x00", 4) << 9999;
+    QTest::newRow("10000 is dropped") << QByteArray("\x10\x27\x00\x00", 4) << -2;
+    QTest::newRow("-1 is dropped") << QByteArray("\xFF\xFF\xFF\xFF", 4) << -2;
+    QTest::newRow("empty is dropped") << QByteArray() << -2;
+    QTest::newRow("1023 bytes taken")
+        << QByteArray("\x06\x00\x00\x00", 4) + QByteArray(1019, 'x') << 6;
+    QTest::newRow("1024 bytes dropped")
+        << QByteArray("\x06\x00\x00\x00", 4) + QByteArray(1020, 'x') << -2;
+}
+
+void TestUdpSocket::answers() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, id);
+    auto plate = peer(QStringLiteral("127.0.0.3"));
+    sendThenMarker(*plate, datagram, *plate);
+    QCOMPARE(m_results->size(), 0);
+    if (id == -2) {
+        QCOMPARE(m_replies->size(), 0);
+        return;
+    }
+    QCOMPARE(m_replies->size(), 1);
+    const auto reply = m_replies->at(0).at(0).value<PlateReply>();
+    QCOMPARE(reply.plateId, id);
+    QCOMPARE(reply.sender.toString(), QStringLiteral("127.0.0.3"));
+    QCOMPARE(reply.senderPort, plate->localPort());
+}
+
+void TestUdpSocket::ownHostIgnored() {
+    auto own = peer(QStringLiteral("127.0.0.7"));
+    auto other = peer(QStringLiteral("127.0.0.8"));
+    sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
+    QCOMPARE(m_replies->size(), 0);
+    // Not even an awaited ID answer comes from our own host.
+    m_socket->m_bWaitIdReply = true;
+    m_socket->m_nNewId = 5;
+    own->writeDatagram(QByteArray("\x05\x00\x00\x00", 4), QHostAddress::LocalHost, 8089);
+    other->writeDatagram(QByteArray("\x06\x00\x00\x00", 4), QHostAddress::LocalHost, 8089);
+    QTRY_COMPARE(m_results->size(), 1);
+    QCOMPARE(m_results->at(0).at(0).toInt(), int(IdChangeOtherId));
+}
+
+void TestUdpSocket::idAnswerAwaited_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("result");
+    QTest::newRow("the new ID") << QByteArray("\x11\x00\x00\x00", 4) << int(IdChangeConfirmed);
+    QTest::newRow("another plate's discovery answer")
+        << QByteArray("\x05\x00\x00\x00", 4) << int(IdChangeOtherId);
+    QTest::newRow("an ID out of range")
+        << QByteArray("\x10\x27\x00\x00", 4) << int(IdChangeOtherId);
+}
+
+void TestUdpSocket::idAnswerAwaited() {
+    QFETCH(QByteArray, answer);
+    QFETCH(int, result);
+    m_socket->m_bWaitIdReply = true;
+    m_socket->m_nNewId = 17;
+    auto plate = peer(QStringLiteral("127.0.0.4"));
+    // The first datagram ends the wait; the marker after it is a discovery answer again.
+    sendThenMarker(*plate, answer, *plate);
+    QCOMPARE(m_results->size(), 1);
+    QCOMPARE(m_results->at(0).at(0).toInt(), result);
+    QCOMPARE(m_replies->size(), 0);
+    QVERIFY(!m_socket->m_bWaitIdReply);
+}
+
+void TestUdpSocket::sharesPortWithPlates() {
+    // A simulated plate binds its own address on the same port; datagrams to it reach the
+    // plate, datagrams to 127.0.0.1 reach the program.
+    QUdpSocket plate;
+    QVERIFY2(plate.bind(QHostAddress(QStringLiteral("127.0.0.2")), 8089,
+                        QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint),
+             qPrintable(plate.errorString()));
+    QVERIFY(m_socket->SendTo("hello", QStringLiteral("127.0.0.2")));
+    QTRY_VERIFY(plate.hasPendingDatagrams());
+    QHostAddress from;
+    quint16 port = 0;
+    QByteArray got(16, '\0');
+    got.truncate(plate.readDatagram(got.data(), got.size(), &from, &port));
+    QCOMPARE(got, QByteArray("hello"));
+    QCOMPARE(port, quint16(8089));
+    plate.writeDatagram(QByteArray("\x09\x00", 2), from, port);
+    QTRY_COMPARE(m_replies->size(), 1);
+    QCOMPARE(m_replies->at(0).at(0).value<PlateReply>().plateId, 9);
+}
+
+void TestUdpSocket::sendsOnlyToPlateAddresses() {
+    // Host names are never looked up, and 0.0.0.0/8 (from an unset local address) is no
+    // destination.
+    for (const char *text : {"", "1", "254", "0.0.0.5", "plate.example", "::1"})
+        QVERIFY2(!m_socket->SendTo("hello", QString::fromLatin1(text)), text);
+}
+
+QTEST_GUILESS_MAIN(TestUdpSocket)
+#include "test_udpsocket.moc"

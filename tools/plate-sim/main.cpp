@@ -1,0 +1,105 @@
+// delvora-plate-sim: desk plates simulated on loopback addresses, for tests, benchmarks and
+// demonstrations of Delvora without real plates.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHostAddress>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "platespec.h"
+#include "simplate.h"
+
+using namespace platesim;
+
+namespace {
+
+void writeLine(const QString &line) {
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+int fail(const QString &message) {
+    std::fputs((message + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    return 2;
+}
+
+// Ends the program when standard input reaches its end or reads "quit", so that whoever
+// started it can stop it the same way on every platform.
+void quitOnEndOfInput() {
+    std::thread([] {
+        std::string text;
+        while (std::getline(std::cin, text) && text != "quit") {
+        }
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }).detach();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("delvora-plate-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays desk plates on loopback addresses. Each PLATE is ID@ADDRESS with "
+                       "optional ,OPTION parts; options:\n") +
+        PlateOptionsHelp() +
+        QStringLiteral("Every event is one line on standard output; \"ready plates=N\" follows "
+                       "once all plates listen."));
+    parser.addHelpOption();
+    const QCommandLineOption pictures(QStringLiteral("pictures"),
+                                      QStringLiteral("Folder for the received pictures, <id>.jpg."),
+                                      QStringLiteral("dir"), QStringLiteral("plate-pictures"));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("Add N plates on consecutive addresses."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption firstId(QStringLiteral("first-id"),
+                                     QStringLiteral("ID of the first of the --count plates."),
+                                     QStringLiteral("id"), QStringLiteral("1"));
+    const QCommandLineOption firstAddress(QStringLiteral("first-address"),
+                                          QStringLiteral("Address of the first --count plate."),
+                                          QStringLiteral("address"), QStringLiteral("127.0.0.2"));
+    const QCommandLineOption stdinQuit(
+        QStringLiteral("quit-on-eof"),
+        QStringLiteral("Stop when standard input ends or reads \"quit\"."));
+    parser.addOptions({pictures, count, firstId, firstAddress, stdinQuit});
+    parser.addPositionalArgument(QStringLiteral("plates"), QStringLiteral("ID@ADDRESS[,OPTION...]"),
+                                 QStringLiteral("[PLATE...]"));
+    parser.process(app);
+
+    QStringList specs = parser.positionalArguments();
+    if (parser.isSet(count)) {
+        const int n = parser.value(count).toInt();
+        const int id0 = parser.value(firstId).toInt();
+        const quint32 a0 = QHostAddress(parser.value(firstAddress)).toIPv4Address();
+        for (int i = 0; i < n; ++i)
+            specs << QStringLiteral("%1@%2").arg(id0 + i).arg(
+                QHostAddress(a0 + quint32(i)).toString());
+    }
+    if (specs.isEmpty())
+        return fail(QStringLiteral("no plates given; see --help"));
+
+    const QString pictureDir = QDir(parser.value(pictures)).absolutePath();
+    QList<SimPlate *> plates;
+    for (const QString &text : specs) {
+        QString error;
+        const auto spec = ParsePlateSpec(text, error);
+        if (!spec)
+            return fail(error);
+        auto *plate = new SimPlate(*spec, pictureDir, &app);
+        if (!plate->bind(error))
+            return fail(error);
+        QObject::connect(plate, &SimPlate::event, &app, writeLine);
+        plates << plate;
+    }
+    if (parser.isSet(stdinQuit))
+        quitOnEndOfInput();
+    writeLine(QStringLiteral("ready plates=%1").arg(plates.size()));
+    return app.exec();
+}

@@ -1,0 +1,69 @@
+#include "platespec.h"
+
+#include <QHostAddress>
+
+namespace platesim {
+
+namespace {
+
+bool parseNumber(const QString &text, qint64 &out) {
+    bool ok = false;
+    out = text.toLongLong(&ok);
+    return ok && out >= 0;
+}
+
+} // namespace
+
+std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    const QStringList head = parts[0].split(QLatin1Char('@'));
+    PlateSpec spec;
+    qint64 number = 0;
+    if (head.size() != 2 || !parseNumber(head[0], number) || number > 0x7FFFFFFF) {
+        error = QStringLiteral("expected ID@ADDRESS, got \"%1\"").arg(parts[0]);
+        return std::nullopt;
+    }
+    spec.id = int(number);
+    spec.address = head[1];
+    const QHostAddress address(spec.address);
+    // Plates live on loopback only: nothing here may reach another machine.
+    if (address.protocol() != QAbstractSocket::IPv4Protocol || !address.isLoopback()) {
+        error = QStringLiteral("plate address %1 is not in 127.0.0.0/8").arg(spec.address);
+        return std::nullopt;
+    }
+    for (int i = 1; i < parts.size(); ++i) {
+        const QString name = parts[i].section(QLatin1Char('='), 0, 0);
+        const QString value = parts[i].section(QLatin1Char('='), 1);
+        const bool hasValue = parts[i].contains(QLatin1Char('='));
+        const bool numeric = hasValue && parseNumber(value, number);
+        if (name == QLatin1String("silent") && !hasValue) {
+            spec.silent = true;
+        } else if (name == QLatin1String("no-connect") && !hasValue) {
+            spec.noConnect = true;
+        } else if (name == QLatin1String("connect-delay") && numeric && number <= 3600000) {
+            spec.connectDelayMs = int(number);
+        } else if (name == QLatin1String("read-limit") && numeric) {
+            spec.readLimit = number;
+        } else if (name == QLatin1String("close-after") && numeric) {
+            spec.closeAfter = number;
+        } else if (name == QLatin1String("id-answer") && numeric && number <= 0x7FFFFFFF) {
+            spec.idAnswer = int(number);
+        } else {
+            error = QStringLiteral("unknown plate option \"%1\"").arg(parts[i]);
+            return std::nullopt;
+        }
+    }
+    return spec;
+}
+
+QString PlateOptionsHelp() {
+    return QStringLiteral(
+        "  silent            never answer a datagram\n"
+        "  no-connect        never connect for a picture\n"
+        "  connect-delay=MS  connect for a picture only after MS milliseconds\n"
+        "  read-limit=N      stop reading a picture after N bytes\n"
+        "  close-after=N     drop the picture connection after N bytes\n"
+        "  id-answer=ID      answer an ID change with ID instead of the new one\n");
+}
+
+} // namespace platesim

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platesim {
+
+// One simulated plate as the command line describes it: ID@ADDRESS[,OPTION...].
+struct PlateSpec {
+    int id = 0;
+    QString address;             // a loopback address, 127.0.0.2 and up
+    bool silent = false;         // never answers a datagram
+    bool noConnect = false;      // never fetches its picture
+    int connectDelayMs = 0;      // waits this long before connecting for the picture
+    qint64 readLimit = -1;       // stops reading the picture after this many bytes
+    qint64 closeAfter = -1;      // drops the connection after this many bytes
+    std::optional<int> idAnswer; // answers an ID change with this ID instead of the new one
+};
+
+// Parses one plate argument; on failure returns nothing and sets `error`.
+std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error);
+
+// The option names ParsePlateSpec knows, for the help text.
+QString PlateOptionsHelp();
+
+} // namespace platesim
