@@ -14,7 +14,9 @@
 #include <QTreeWidget>
 
 #include "app/aboutdlg.h"
+#include "common/prompt.h"
 #include "layout/renderer.h"
+#include "namelist/namelistview.h"
 
 namespace delvora {
 
@@ -60,6 +62,7 @@ void CPlaxonDlg::OnInitDialog() {
     online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
     online->header()->resizeSection(0, 30);
     online->header()->resizeSection(1, 130);
+    AttachNameList(m_face.nameList, m_names);
 
     // Row, horizontal and vertical alignment choices.
     m_face.rowCombo->addItems(
@@ -109,6 +112,7 @@ void CPlaxonDlg::OnInitDialog() {
 
 void CPlaxonDlg::Route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
+    connect(m_face.openTable, &QPushButton::clicked, this, &CPlaxonDlg::OnOpenTable);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -155,6 +159,16 @@ void CPlaxonDlg::OnTimer(int id) {
 void CPlaxonDlg::OnAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CPlaxonDlg::OnOpenTable() {
+    // A read error is not the command's to handle: its own text is shown with a stop icon.
+    try {
+        if (m_nameImport.Run(this, m_layout))
+            RefreshPreview();
+    } catch (const std::exception &e) {
+        Prompt::stop(this, QString::fromUtf8(e.what()));
+    }
 }
 
 bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {

@@ -6,6 +6,9 @@
 #include "app/mainwindowface.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
+#include "namelist/excelreader.h"
+#include "namelist/namelist.h"
+#include "namelist/namelistimport.h"
 
 class QTimer;
 
@@ -34,10 +37,13 @@ public:
     MainWindowFace &face() { return m_face; }
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
+    NameList &names() { return m_names; }
+    CExcelReader &excel() { return m_excel; }
 
 public slots:
     void OnTimer(int id);
     void OnAbout();
+    void OnOpenTable();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,6 +73,9 @@ private:
     int m_nEditLeft = 0;
     int m_nEditRight = 0;
     int m_nEditTop = 0;
+    CExcelReader m_excel;
+    NameList m_names;
+    NameListImport m_nameImport{m_excel, m_names};
 
     MainWindowFace m_face;
     QTimer *m_timerConnect = nullptr;
