@@ -14,3 +14,5 @@ struct AddressRecord {
 };
 
 } // namespace delvora
+
+Q_DECLARE_TYPEINFO(delvora::AddressRecord, Q_RELOCATABLE_TYPE);

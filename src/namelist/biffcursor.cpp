@@ -5,10 +5,6 @@
 
 namespace delvora {
 
-BiffCursor::BiffCursor(QByteArrayView stream, const BiffRecord &record)
-    : m_stream(stream), m_pos(record.data.data() - stream.data()),
-      m_partEnd(m_pos + record.data.size()), m_end(record.end) {}
-
 void BiffCursor::nextPart() {
     // The record stream already checked every CONTINUE header up to m_end.
     if (m_partEnd + 4 > m_end)
@@ -30,20 +26,12 @@ uint8_t BiffCursor::u8() {
     return uint8_t(m_stream[m_pos++]);
 }
 
-uint16_t BiffCursor::u16() {
-    if (left() >= 2) {
-        m_pos += 2;
-        return qFromLittleEndian<uint16_t>(m_stream.data() + m_pos - 2);
-    }
+uint16_t BiffCursor::u16Across() {
     const uint16_t low = u8();
     return uint16_t(low | u8() << 8);
 }
 
-uint32_t BiffCursor::u32() {
-    if (left() >= 4) {
-        m_pos += 4;
-        return qFromLittleEndian<uint32_t>(m_stream.data() + m_pos - 4);
-    }
+uint32_t BiffCursor::u32Across() {
     const uint32_t low = u16();
     return low | uint32_t(u16()) << 16;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QtEndian>
 #include <cstdint>
 
 #include "namelist/biffrecordstream.h"
@@ -13,11 +14,23 @@ namespace delvora {
 // does. Every read is checked; reading past the end raises BiffDamage.
 class BiffCursor {
 public:
-    BiffCursor(QByteArrayView stream, const BiffRecord &record);
+    BiffCursor(QByteArrayView stream, const BiffRecord &record)
+        : m_stream(stream), m_pos(record.data.data() - stream.data()),
+          m_partEnd(m_pos + record.data.size()), m_end(record.end) {}
 
     uint8_t u8();
-    uint16_t u16();
-    uint32_t u32();
+    uint16_t u16() {
+        if (left() < 2)
+            return u16Across();
+        m_pos += 2;
+        return qFromLittleEndian<uint16_t>(m_stream.data() + m_pos - 2);
+    }
+    uint32_t u32() {
+        if (left() < 4)
+            return u32Across();
+        m_pos += 4;
+        return qFromLittleEndian<uint32_t>(m_stream.data() + m_pos - 4);
+    }
     double f64();
     void skip(qsizetype count);
 
@@ -35,6 +48,9 @@ public:
 
 private:
     void nextPart();
+    // Fields that run into the next part.
+    uint16_t u16Across();
+    uint32_t u32Across();
     qsizetype left() const { return m_partEnd - m_pos; }
 
     QByteArrayView m_stream;

@@ -17,6 +17,7 @@ enum RecordId : uint16_t {
     kFormat = 0x041E,
     kXf = 0x00E0,
     // cells
+    kDimensions = 0x0200,
     kFormula = 0x0006,
     kString = 0x0207,
     kNumber = 0x0203,

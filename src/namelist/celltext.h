@@ -10,7 +10,7 @@ namespace delvora {
 // without a decimal point (12, not 12.0), any other number in its shortest exact decimal form,
 // a date or time in ISO form, TRUE or FALSE, an error as Excel shows it (#N/A, ...), text as
 // it stands and an empty cell as empty text.
-QString CellText(const CellValue &value, bool dates1904);
+QString CellText(CellValue value, bool dates1904);
 
 // A number in the form above.
 QString NumberText(double value);

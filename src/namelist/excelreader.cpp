@@ -18,6 +18,37 @@ namespace {
 
 constexpr int kColumns = 4;
 
+// The fields columns A to D go to.
+QString &field(NameRecord &e, int column) {
+    QString *fields[kColumns] = {&e.m_strId, &e.m_strOrganisation, &e.m_strName, &e.m_strTitle};
+    return *fields[column];
+}
+
+QString &field(AddressRecord &a, int column) {
+    QString *fields[kColumns] = {&a.m_strId, &a.m_strIp, &a.m_strMask, &a.m_strGateway};
+    return *fields[column];
+}
+
+// Puts the text of columns A to D of every row after the first into one record per row.
+template <typename Record> class RecordSink : public CellSink {
+public:
+    RecordSink(QList<Record> &records, bool dates1904)
+        : m_records(records), m_bDates1904(dates1904) {}
+
+    void expectRows(int rows) override { m_records.reserve(rows); }
+    void cell(int row, int column, CellValue &value) override {
+        if (row == 0 || column >= kColumns)
+            return;
+        if (row > m_records.size())
+            m_records.resize(row);
+        field(m_records[row - 1], column) = CellText(std::move(value), m_bDates1904);
+    }
+
+private:
+    QList<Record> &m_records;
+    bool m_bDates1904;
+};
+
 } // namespace
 
 CExcelReader::CExcelReader() = default;
@@ -55,7 +86,7 @@ void CExcelReader::CloseWorkbook() {
     m_pWorkbook.reset();
 }
 
-CExcelReader::Rows CExcelReader::ReadSheet1() {
+template <typename Record> int CExcelReader::ReadSheet1(QList<Record> &records) {
     if (!m_pWorkbook)
         throw WorkbookError(texts::notOpen());
     // The read ends the connection whatever happens next.
@@ -64,59 +95,41 @@ CExcelReader::Rows CExcelReader::ReadSheet1() {
     if (!sheet)
         throw WorkbookError(texts::noSheet());
 
-    Rows rows;
+    RecordSink<Record> sink(records, workbook->dates1904());
+    SheetRange range;
     try {
-        const bool dates1904 = workbook->dates1904();
-        const SheetRange range =
-            SheetReader::read(*workbook, *sheet, [&](int row, int column, const CellValue &value) {
-                if (column >= kColumns)
-                    return;
-                if (size_t(row) >= rows.cells.size())
-                    rows.cells.resize(size_t(row) + 1);
-                rows.cells[size_t(row)][size_t(column)] = CellText(value, dates1904);
-            });
-        rows.cells.resize(size_t(range.rows));
-        rows.columns = range.columns;
+        range = SheetReader::read(*workbook, *sheet, sink);
     } catch (const BiffDamage &) {
         throw WorkbookError(texts::damagedSheet());
     }
-    return rows;
+    // Rows whose only cells lie right of column D are rows all the same.
+    records.resize(std::max(range.rows - 1, 0));
+    for (Record &record : records)
+        record.m_strId = PlateIdText(record.m_strId);
+    return range.columns;
 }
 
 bool CExcelReader::ReadNameList(NameList &list) {
-    const Rows rows = ReadSheet1();
-    const int present = std::min(rows.columns, kColumns);
     QList<NameRecord> records;
-    records.reserve(qsizetype(rows.cells.size()));
-    // Row 0 holds the headings.
-    for (size_t r = 1; r < rows.cells.size(); ++r) {
-        const std::array<QString, 4> &cells = rows.cells[r];
-        NameRecord entry;
-        entry.m_nSeq = int(records.size()) + 1;
-        if (present > 0)
-            entry.m_strId = PlateIdText(cells[0]);
-        QString *fields[] = {&entry.m_strOrganisation, &entry.m_strName, &entry.m_strTitle};
-        for (int c = 1; c < present; ++c)
-            *fields[c - 1] = cells[size_t(c)];
-        records.append(entry);
-        // A missing column fails on the first row, with that row's entry already in the list.
-        if (present < kColumns) {
-            list.append(records);
-            throw WorkbookError(texts::tooFewColumns());
-        }
+    const int columns = ReadSheet1(records);
+    for (qsizetype i = 0; i < records.size(); ++i)
+        records[i].m_nSeq = int(i) + 1;
+    // A missing column fails on the first row, with that row's entry already in the list.
+    if (columns < kColumns && !records.isEmpty()) {
+        records.resize(1);
+        list.append(std::move(records));
+        throw WorkbookError(texts::tooFewColumns());
     }
-    list.append(records);
+    list.append(std::move(records));
     return true;
 }
 
 bool CExcelReader::ReadAddressRows(const AddressConsumer &consumer) {
-    const Rows rows = ReadSheet1();
-    if (rows.cells.size() > 1 && rows.columns < kColumns)
+    QList<AddressRecord> records;
+    if (ReadSheet1(records) < kColumns && !records.isEmpty())
         throw WorkbookError(texts::tooFewColumns());
-    for (size_t r = 1; r < rows.cells.size(); ++r) {
-        const std::array<QString, 4> &cells = rows.cells[r];
-        consumer(AddressRecord{PlateIdText(cells[0]), cells[1], cells[2], cells[3]});
-    }
+    for (const AddressRecord &record : std::as_const(records))
+        consumer(record);
     return true;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "namelist/addressrecord.h"
 
@@ -46,11 +45,9 @@ public:
     bool IsOpen() const { return m_pWorkbook != nullptr; }
 
 private:
-    struct Rows {
-        std::vector<std::array<QString, 4>> cells; // columns A to D of every used row
-        int columns = 0;                           // width of the used range
-    };
-    Rows ReadSheet1();
+    // Reads the data rows of "Sheet1" into one record each and closes the workbook; returns
+    // the width of the sheet's used range.
+    template <typename Record> int ReadSheet1(QList<Record> &records);
 
     QString m_strError;
     std::unique_ptr<Workbook> m_pWorkbook; // the open workbook; null when closed

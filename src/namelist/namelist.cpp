@@ -20,11 +20,14 @@ void NameList::clear() {
     endResetModel();
 }
 
-void NameList::append(const QList<NameRecord> &records) {
+void NameList::append(QList<NameRecord> records) {
     if (records.isEmpty())
         return;
     beginInsertRows({}, count(), count() + int(records.size()) - 1);
-    m_entries.append(records);
+    if (m_entries.isEmpty())
+        m_entries = std::move(records);
+    else
+        m_entries.append(records);
     endInsertRows();
 }
 

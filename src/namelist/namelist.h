@@ -26,7 +26,7 @@ public:
     int firstSelected() const;
 
     void clear();
-    void append(const QList<NameRecord> &records);
+    void append(QList<NameRecord> records);
 
     QItemSelectionModel *selectionModel() { return &m_selection; }
 

@@ -14,3 +14,5 @@ struct NameRecord {
 };
 
 } // namespace delvora
+
+Q_DECLARE_TYPEINFO(delvora::NameRecord, Q_RELOCATABLE_TYPE);

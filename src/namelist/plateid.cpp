@@ -1,10 +1,28 @@
 #include "namelist/plateid.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace delvora {
 
-QString PlateIdText(QStringView cell) {
+namespace {
+
+// Digits without a leading zero, after an optional minus sign, within 32 bits.
+bool isCanonical(const QString &cell) {
+    const qsizetype sign = cell.startsWith(u'-') ? 1 : 0;
+    const qsizetype digits = cell.size() - sign;
+    if (digits < 1 || digits > 9 || (cell[sign] == u'0' && (digits > 1 || sign)))
+        return false;
+    return std::all_of(cell.begin() + sign, cell.end(),
+                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+QString PlateIdText(const QString &cell) {
+    // Most cells already hold the text the rule gives.
+    if (isCanonical(cell))
+        return cell;
     qsizetype i = 0;
     while (i < cell.size() && cell[i].isSpace())
         ++i;

@@ -11,6 +11,8 @@ using namespace biff;
 
 namespace {
 
+constexpr uint32_t kMaxRows = 65536;
+
 // An RK value: 30 significant bits, either an integer or the high bits of a double, and
 // possibly to be divided by 100.
 double rkValue(uint32_t rk) {
@@ -26,8 +28,7 @@ double rkValue(uint32_t rk) {
 
 class SheetScan {
 public:
-    SheetScan(const Workbook &workbook, const SheetReader::CellSink &sink)
-        : m_workbook(workbook), m_sink(sink) {}
+    SheetScan(const Workbook &workbook, CellSink &sink) : m_workbook(workbook), m_sink(sink) {}
 
     void record(const BiffRecord &r);
     void flushPendingString() {
@@ -38,18 +39,28 @@ public:
     SheetRange range() const { return m_range; }
 
 private:
-    void put(int row, int column, const CellValue &value) {
+    void put(int row, int column, CellValue value) {
         m_range.rows = std::max(m_range.rows, row + 1);
         m_range.columns = std::max(m_range.columns, column + 1);
-        m_sink(row, column, value);
+        m_sink.cell(row, column, value);
     }
     CellValue number(double value, uint16_t xf) const {
         return CellValue::ofNumber(value, m_workbook.isDateXf(xf));
     }
     void formula(BiffCursor &c, int row, int column, uint16_t xf);
+    void dimensions(BiffCursor &c) {
+        // First used row, then the row after the last.
+        const bool biff8 = m_workbook.biffVersion() == 8;
+        if (biff8)
+            c.u32();
+        else
+            c.u16();
+        const uint32_t end = biff8 ? c.u32() : c.u16();
+        m_sink.expectRows(int(std::min<uint32_t>(end, kMaxRows)));
+    }
 
     const Workbook &m_workbook;
-    const SheetReader::CellSink &m_sink;
+    CellSink &m_sink;
     SheetRange m_range;
     // The cell of a formula whose string result follows in a STRING record; row -1 when none.
     int m_nPendingRow = -1;
@@ -92,6 +103,9 @@ void SheetScan::record(const BiffRecord &r) {
         return;
     }
     switch (r.id) {
+    case kDimensions:
+        dimensions(c);
+        return;
     case kFormula:
     case kNumber:
     case kRk:
@@ -139,7 +153,7 @@ void SheetScan::record(const BiffRecord &r) {
         const QString *text = m_workbook.sharedString(c.u32());
         if (!text)
             throw BiffDamage{};
-        put(row, column, CellValue::ofText(*text));
+        put(row, column, CellValue::ofShared(text));
         break;
     }
     case kLabel:
@@ -163,8 +177,7 @@ void SheetScan::record(const BiffRecord &r) {
 
 } // namespace
 
-SheetRange SheetReader::read(const Workbook &workbook, const SheetEntry &sheet,
-                             const CellSink &sink) {
+SheetRange SheetReader::read(const Workbook &workbook, const SheetEntry &sheet, CellSink &sink) {
     BiffRecordStream records(workbook.stream(), sheet.offset);
     BiffRecord r;
     if (!records.next(r) || r.id != kBof || r.data.size() < 4)
