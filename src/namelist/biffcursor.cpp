@@ -81,8 +81,7 @@ QString BiffCursor::characters(uint32_t count, bool wide) {
             throw BiffDamage{};
         const auto *src = reinterpret_cast<const uchar *>(m_stream.data() + m_pos);
         if (wide) {
-            for (uint32_t i = 0; i < n; ++i)
-                dst[done + i] = char16_t(src[2 * i] | src[2 * i + 1] << 8);
+            qFromLittleEndian<char16_t>(src, n, dst + done);
             m_pos += 2 * qsizetype(n);
         } else {
             // Compressed characters are UTF-16 with the high byte left out.

@@ -53,7 +53,7 @@ QString integerText(qint64 value) {
 QString NumberText(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("#NUM!");
-    if (value == std::trunc(value) && std::fabs(value) < 1e18)
+    if (value > -1e18 && value < 1e18 && value == double(qint64(value)))
         return integerText(qint64(value));
 
     // Shortest digits that read back to the same double, then placed like a spreadsheet

@@ -27,7 +27,7 @@ void NameList::append(QList<NameRecord> records) {
     if (m_entries.isEmpty())
         m_entries = std::move(records);
     else
-        m_entries.append(records);
+        m_entries.append(std::move(records));
     endInsertRows();
 }
 
