@@ -33,7 +33,9 @@ Workbook::Workbook(QByteArray stream) : m_stream(std::move(stream)) {
 void Workbook::readGlobals() {
     BiffRecordStream records(m_stream);
     BiffRecord record;
-    if (!records.next(record) || isOldBof(record.id))
+    if (!records.next(record))
+        throw WorkbookError(texts::notWorkbook());
+    if (isOldBof(record.id))
         throw WorkbookError(texts::unsupportedVersion());
     if (record.id != kBof || record.data.size() < 4)
         throw WorkbookError(texts::notWorkbook());
