@@ -21,6 +21,8 @@
 #include "layout/renderer.h"
 #include "usb/usbprovisioning.h"
 #include "netcfg/netset.h"
+#include "common/prompt.h"
+#include "namelist/namelistview.h"
 
 namespace delvora {
 
@@ -86,6 +88,7 @@ void CPlaxonDlg::OnInitDialog() {
     online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
     online->header()->resizeSection(0, 30);
     online->header()->resizeSection(1, 130);
+    AttachNameList(m_face.nameList, m_names);
 
     // Row, horizontal and vertical alignment choices.
     m_editor->FillChoices();
@@ -140,6 +143,7 @@ void CPlaxonDlg::Route() {
     // Plate answers are handled after the event that received them, like posted messages.
     connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
             Qt::QueuedConnection);
+    connect(m_face.openTable, &QPushButton::clicked, this, &CPlaxonDlg::OnOpenTable);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -201,6 +205,16 @@ void CPlaxonDlg::OnTimer(int id) {
 void CPlaxonDlg::OnAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CPlaxonDlg::OnOpenTable() {
+    // A read error is not the command's to handle: its own text is shown with a stop icon.
+    try {
+        if (m_nameImport.Run(this, m_layout))
+            RefreshPreview();
+    } catch (const std::exception &e) {
+        Prompt::stop(this, QString::fromUtf8(e.what()));
+    }
 }
 
 bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {

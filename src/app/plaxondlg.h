@@ -12,6 +12,9 @@
 #include "net/udpsocket.h"
 #include "netcfg/localaddress.h"
 #include "netcfg/settings.h"
+#include "namelist/excelreader.h"
+#include "namelist/namelist.h"
+#include "namelist/namelistimport.h"
 
 class QTimer;
 
@@ -48,6 +51,8 @@ public:
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
     LayoutEditor &editor() { return *m_editor; }
+    NameList &names() { return m_names; }
+    CExcelReader &excel() { return m_excel; }
 
 public slots:
     void OnTimer(int id);
@@ -55,6 +60,7 @@ public slots:
     void DetectPlates();
     void OnPlateReply(const delvora::PlateReply &reply);
     void OnNetworkSettings();
+    void OnOpenTable();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +84,9 @@ private:
     int m_nTcpPort = 8087;
     CSettings m_settings;
     bool m_bFixedIp = false;
+    CExcelReader m_excel;
+    NameList m_names;
+    NameListImport m_nameImport{m_excel, m_names};
 
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging

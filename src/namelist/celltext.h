@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "namelist/cellvalue.h"
+
+namespace delvora {
+
+// A cell's value as the text the name list and the address export take: a whole number
+// without a decimal point (12, not 12.0), any other number in its shortest exact decimal form,
+// a date or time in ISO form, TRUE or FALSE, an error as Excel shows it (#N/A, ...), text as
+// it stands and an empty cell as empty text.
+QString CellText(CellValue value, bool dates1904);
+
+// A number in the form above.
+QString NumberText(double value);
+
+// A serial day number as "yyyy-MM-dd", "hh:mm:ss" (below one day) or "yyyy-MM-dd hh:mm:ss",
+// rounded to the second; empty when it is no date.
+QString DateText(double serial, bool dates1904);
+
+} // namespace delvora

@@ -1,0 +1,33 @@
+#include "namelist/namelistimport.h"
+
+#include "common/prompt.h"
+#include "layout/platelayout.h"
+#include "namelist/excelreader.h"
+#include "namelist/namelist.h"
+#include "namelist/namelisttexts.h"
+
+namespace delvora {
+
+bool NameListImport::Run(QWidget *parent, PlateLayout &layout) {
+    const QString path = Prompt::instance().openFileName(parent, texts::workbookFilter());
+    if (path.isEmpty())
+        return false;
+
+    // A failed import never leaves old entries mixed with new ones.
+    m_list.clear();
+    if (!m_reader.OpenWorkbook(path)) {
+        Prompt::plain(parent, m_reader.GetErrorText());
+        return false;
+    }
+    m_reader.ReadNameList(m_list);
+
+    if (m_list.count() == 0) {
+        layout.SetTexts({}, {}, {});
+    } else {
+        const NameRecord &first = m_list.at(0);
+        layout.SetTexts(first.m_strOrganisation, first.m_strName, first.m_strTitle);
+    }
+    return true;
+}
+
+} // namespace delvora

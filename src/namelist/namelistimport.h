@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+
+namespace delvora {
+
+class CExcelReader;
+class NameList;
+struct PlateLayout;
+
+// The import command of button 1001 "打开表格": the operator picks a workbook, its rows
+// replace the name list and the first entry's texts go to the layout rows.
+class NameListImport {
+public:
+    NameListImport(CExcelReader &reader, NameList &list) : m_reader(reader), m_list(list) {}
+
+    // Runs the command. Returns true when the layout's row texts were set and the preview is
+    // to be rendered anew; false when the operator cancelled or the workbook could not be
+    // opened (that is already reported). Raises WorkbookError when reading the rows fails;
+    // the entries read until then stay in the list and the layout is left as it was.
+    bool Run(QWidget *parent, PlateLayout &layout);
+
+private:
+    CExcelReader &m_reader;
+    NameList &m_list;
+};
+
+} // namespace delvora

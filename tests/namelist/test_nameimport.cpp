@@ -1,0 +1,210 @@
+#include <QtTest>
+
+#include <QPushButton>
+#include <QTreeView>
+
+#include "app/plaxondlg.h"
+#include "fixtures.h"
+#include "layout/logfont.h"
+#include "layout/renderer.h"
+#include "namelist/namelisttexts.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Icon = Prompt::Icon;
+
+QStringList rowTexts(CPlaxonDlg &dlg) {
+    QStringList out;
+    for (const RowStyle &row : dlg.layout().m_pRows)
+        out << row.m_strText;
+    return out;
+}
+
+// What the list view shows, one line per entry, cells joined by "|".
+QStringList shownLines(CPlaxonDlg &dlg) {
+    const QAbstractItemModel *model = dlg.face().nameList->model();
+    QStringList out;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(r, c).data().toString();
+        out << cells.join(u'|');
+    }
+    return out;
+}
+
+} // namespace
+
+// The import command of button "打开表格" in the real main window.
+class TestNameImport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+    void init();
+    void cleanup();
+
+    void importShowsNamesAndFirstEntry();
+    void headerOnlyEmptiesTexts();
+    void secondImportReplacesFirst();
+    void cancelKeepsList();
+    void readErrorsShowStop_data();
+    void readErrorsShowStop();
+    void openFailureShowsPlainMessage_data();
+    void openFailureShowsPlainMessage();
+
+private:
+    void import(const QString &path);
+    bool previewShowsLayout();
+
+    std::unique_ptr<TempWorkDir> m_dir;
+    std::unique_ptr<ScriptedPrompt> m_prompt;
+    std::unique_ptr<CPlaxonDlg> m_dlg;
+};
+
+void TestNameImport::init() {
+    m_dir = std::make_unique<TempWorkDir>();
+    m_dir->installResource(u"red.jpg"_s);
+    m_dir->installResource(u"fontSetting.dat"_s);
+    m_dir->useFixedAddress();
+    m_prompt = std::make_unique<ScriptedPrompt>();
+    m_dlg = std::make_unique<CPlaxonDlg>();
+}
+
+void TestNameImport::cleanup() {
+    m_dlg.reset();
+    m_prompt.reset();
+    m_dir.reset();
+}
+
+void TestNameImport::import(const QString &path) {
+    m_prompt->fileNames.enqueue(path);
+    m_dlg->face().openTable->click();
+}
+
+bool TestNameImport::previewShowsLayout() {
+    PlateLayout layout = m_dlg->layout();
+    return m_dlg->canvas().m_pPreview == RenderPlate(layout, m_dlg->canvas().m_pBackground);
+}
+
+void TestNameImport::importShowsNamesAndFirstEntry() {
+    QTreeView *view = m_dlg->face().nameList;
+    QCOMPARE(view->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(!view->isSortingEnabled());
+    const qint64 before = m_dlg->canvas().m_pPreview.cacheKey();
+
+    import(fixture(u"chinese_sheets.xls"_s));
+    QCOMPARE(m_prompt->lastFilter, u"Eexel 97-2003工作簿(*.xls)"_s);
+    QCOMPARE(m_prompt->shown.size(), 0);
+    QCOMPARE(shownLines(*m_dlg),
+             (QStringList{u"1|101|国务院办公厅|王小明|秘书长"_s, u"2|102|中国科学院|李华|院士"_s}));
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"国务院办公厅"_s, u"王小明"_s, u"秘书长"_s}));
+    QVERIFY(m_dlg->canvas().m_pPreview.cacheKey() != before);
+    QVERIFY(previewShowsLayout());
+    QCOMPARE(m_dlg->names().count(), 2);
+    QVERIFY(!m_dlg->excel().IsOpen());
+}
+
+void TestNameImport::headerOnlyEmptiesTexts() {
+    import(fixture(u"duplicates.xls"_s));
+    const QImage withText = m_dlg->canvas().m_pPreview;
+    import(fixture(u"header_only.xls"_s));
+    QCOMPARE(m_prompt->shown.size(), 0);
+    QCOMPARE(m_dlg->names().count(), 0);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{QString(), QString(), QString()}));
+    QVERIFY(m_dlg->canvas().m_pPreview != withText);
+    QVERIFY(previewShowsLayout());
+}
+
+void TestNameImport::secondImportReplacesFirst() {
+    import(fixture(u"ids.xls"_s));
+    QCOMPARE(m_dlg->names().count(), 11);
+    m_dlg->names().selectionModel()->select(
+        m_dlg->names().index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    import(fixture(u"duplicates.xls"_s));
+    // Numbered from 1 again; the same ID twice shows twice.
+    QCOMPARE(shownLines(*m_dlg),
+             (QStringList{u"1|5|甲单位|甲|一"_s, u"2|5|乙单位|乙|二"_s, u"3|6|丙单位|丙|三"_s}));
+    QCOMPARE(m_dlg->names().firstSelected(), -1);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
+}
+
+void TestNameImport::cancelKeepsList() {
+    import(fixture(u"duplicates.xls"_s));
+    const QStringList lines = shownLines(*m_dlg);
+    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
+    import(QString());
+    QCOMPARE(shownLines(*m_dlg), lines);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
+    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
+    QCOMPARE(m_prompt->shown.size(), 0);
+}
+
+void TestNameImport::readErrorsShowStop_data() {
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("no sheet Sheet1") << u"no_sheet1.xls"_s << texts::noSheet() << QStringList();
+    QTest::newRow("three columns")
+        << u"three_columns.xls"_s << texts::tooFewColumns() << QStringList{u"1|8|财政局|刘洋|"_s};
+}
+
+void TestNameImport::readErrorsShowStop() {
+    QFETCH(QString, book);
+    QFETCH(QString, error);
+    QFETCH(QStringList, kept);
+    import(fixture(u"duplicates.xls"_s));
+    const QStringList texts = rowTexts(*m_dlg);
+    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
+
+    import(fixture(book));
+    QCOMPARE(m_prompt->shown.size(), 1);
+    QCOMPARE(m_prompt->shown[0].text, error);
+    QCOMPARE(m_prompt->shown[0].icon, Icon::Stop);
+    QCOMPARE(shownLines(*m_dlg), kept);
+    // The layout and the preview stay as the last good import left them.
+    QCOMPARE(rowTexts(*m_dlg), texts);
+    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
+    QVERIFY(!m_dlg->excel().IsOpen());
+
+    // The reader is ready for the next import.
+    import(fixture(u"chinese_sheets.xls"_s));
+    QCOMPARE(m_dlg->names().count(), 2);
+}
+
+void TestNameImport::openFailureShowsPlainMessage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing") << u"missing.xls"_s << QByteArray() << texts::openFailed();
+    QTest::newRow("not a workbook")
+        << u"text.xls"_s << QByteArray("hello") << texts::openError() + texts::notWorkbook();
+}
+
+void TestNameImport::openFailureShowsPlainMessage() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+    if (!content.isNull())
+        m_dir->write(name, content);
+    import(fixture(u"duplicates.xls"_s));
+    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
+
+    import(m_dir->file(name));
+    QCOMPARE(m_prompt->shown.size(), 1);
+    QCOMPARE(m_prompt->shown[0].text, error);
+    QCOMPARE(m_prompt->shown[0].icon, Icon::None);
+    // The list is emptied; layout and preview stay.
+    QCOMPARE(m_dlg->names().count(), 0);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
+    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
+}
+
+QTEST_MAIN(TestNameImport)
+#include "test_nameimport.moc"

@@ -1,0 +1,126 @@
+#include <QtTest>
+
+#include <QHeaderView>
+#include <QTreeView>
+
+#include "namelist/namelist.h"
+#include "namelist/namelistview.h"
+
+using namespace delvora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<NameRecord> entries(int count, int firstSeq = 1) {
+    QList<NameRecord> out;
+    for (int i = 0; i < count; ++i)
+        out.append({firstSeq + i, QString::number(100 + i), u"单位%1"_s.arg(i), u"名字%1"_s.arg(i),
+                    u"职位%1"_s.arg(i)});
+    return out;
+}
+
+} // namespace
+
+class TestNameList : public QObject {
+    Q_OBJECT
+private slots:
+    void columnsAndTexts();
+    void firstSelectedIsLowestPosition();
+    void clearAndAppend();
+    void viewShowsTheListWithItsSelection();
+    void tenThousandEntriesInOneInsertion();
+};
+
+void TestNameList::columnsAndTexts() {
+    NameList list;
+    list.append({{1, u"12"_s, u"北京大学"_s, u"张三"_s, u"教授"_s},
+                 {2, u"12"_s, QString(), u"李四"_s, QString()}});
+    QCOMPARE(list.columnCount(), 5);
+    QCOMPARE(list.rowCount(), 2);
+    QStringList headings;
+    for (int c = 0; c < list.columnCount(); ++c)
+        headings << list.headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headings, (QStringList{u"序号"_s, u"ID"_s, u"单位名称"_s, u"名字"_s, u"职位"_s}));
+    QStringList row;
+    for (int c = 0; c < list.columnCount(); ++c)
+        row << list.data(list.index(0, c)).toString();
+    QCOMPARE(row, (QStringList{u"1"_s, u"12"_s, u"北京大学"_s, u"张三"_s, u"教授"_s}));
+    // The same plate ID twice gives two lines.
+    QCOMPARE(list.data(list.index(1, NameList::ColId)).toString(), u"12"_s);
+    QCOMPARE(list.data(list.index(1, NameList::ColTitle)).toString(), QString());
+    QCOMPARE(
+        list.data(list.index(1, NameList::ColSeq), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+            Qt::AlignHorizontal_Mask,
+        Qt::AlignLeft);
+    QCOMPARE(list.at(1).m_strName, u"李四"_s);
+    QVERIFY(!(list.flags(list.index(0, 0)) & Qt::ItemIsEditable));
+}
+
+void TestNameList::firstSelectedIsLowestPosition() {
+    NameList list;
+    list.append(entries(6));
+    QCOMPARE(list.firstSelected(), -1);
+    auto *sel = list.selectionModel();
+    const auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+    sel->select(list.index(4, 0), rows);
+    sel->select(list.index(2, 0), rows);
+    QCOMPARE(list.firstSelected(), 2);
+    sel->select(QItemSelection(list.index(1, 0), list.index(3, 4)), QItemSelectionModel::Select);
+    QCOMPARE(list.firstSelected(), 1);
+    sel->clearSelection();
+    QCOMPARE(list.firstSelected(), -1);
+}
+
+void TestNameList::clearAndAppend() {
+    NameList list;
+    list.append(entries(3));
+    list.selectionModel()->select(list.index(1, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list.clear();
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(list.firstSelected(), -1);
+    list.append({});
+    QCOMPARE(list.count(), 0);
+    list.append(entries(2));
+    QCOMPARE(list.at(0).m_nSeq, 1);
+    QCOMPARE(list.entries().size(), 2);
+}
+
+void TestNameList::viewShowsTheListWithItsSelection() {
+    NameList list;
+    QTreeView view;
+    view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    AttachNameList(&view, list);
+    QCOMPARE(view.selectionModel(), list.selectionModel());
+    for (int c = 0; c < NameList::ColumnCount; ++c)
+        QCOMPARE(view.header()->sectionSize(c), (QList<int>{40, 40, 120, 80, 120}[c]));
+
+    list.append(entries(5));
+    view.resize(500, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // Clicking line 4 and then line 2 with Ctrl selects both; the first selected is line 2.
+    const auto click = [&](int row, Qt::KeyboardModifiers mods) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, mods,
+                          view.visualRect(list.index(row, 2)).center());
+    };
+    click(3, Qt::NoModifier);
+    click(1, Qt::ControlModifier);
+    QCOMPARE(list.firstSelected(), 1);
+    QCOMPARE(view.selectionModel()->selectedRows().size(), 2);
+}
+
+void TestNameList::tenThousandEntriesInOneInsertion() {
+    NameList list;
+    QTreeView view;
+    AttachNameList(&view, list);
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+    list.append(entries(10000));
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(view.model()->rowCount(), 10000);
+    QCOMPARE(list.data(list.index(9999, NameList::ColOrganisation)).toString(), u"单位9999"_s);
+}
+
+QTEST_MAIN(TestNameList)
+#include "test_namelist.moc"
