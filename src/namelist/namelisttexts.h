@@ -5,9 +5,10 @@
 // What the name list and the workbook reader say to the operator.
 namespace delvora::texts {
 
-// The file dialog's one filter entry, in Qt's form; the shown text is kept as it always was.
+// The file dialog's one filter entry ("text|patterns||"); the shown text is kept as it always
+// was.
 inline QString workbookFilter() {
-    return QStringLiteral("Eexel 97-2003工作簿(*.xls)");
+    return QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||");
 }
 
 inline QString openFailed() {

@@ -100,7 +100,7 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     const qint64 before = m_dlg->canvas().m_pPreview.cacheKey();
 
     import(fixture(u"chinese_sheets.xls"_s));
-    QCOMPARE(m_prompt->lastFilter, u"Eexel 97-2003工作簿(*.xls)"_s);
+    QCOMPARE(m_prompt->lastFilter, u"Eexel 97-2003工作簿(*.xls)|*.xls||"_s);
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(shownLines(*m_dlg),
              (QStringList{u"1|101|国务院办公厅|王小明|秘书长"_s, u"2|102|中国科学院|李华|院士"_s}));
