@@ -18,11 +18,11 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#include "layout/renderer.h"
-#include "usb/usbprovisioning.h"
-#include "netcfg/netset.h"
 #include "common/prompt.h"
+#include "layout/renderer.h"
 #include "namelist/namelistview.h"
+#include "netcfg/netset.h"
+#include "usb/usbprovisioning.h"
 
 namespace delvora {
 
@@ -57,7 +57,16 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_editor = new LayoutEditor(
         m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
 
-    m_usb = new UsbProvisioning(m_face.driveCombo, this);
+    UsbContext usb;
+    usb.names = &m_names;
+    usb.layout = &m_layout;
+    usb.canvas = &m_canvas;
+    usb.excel = &m_excel;
+    usb.driveBox = m_face.driveCombo;
+    usb.usbButton = m_face.usbUpdate;
+    usb.progress = m_face.progress;
+    usb.progressText = m_face.progressText;
+    m_usb = new UsbProvisioning(usb, this);
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
@@ -124,7 +133,9 @@ void CPlaxonDlg::OnInitDialog() {
 
 void CPlaxonDlg::Route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
+    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbProvisioning::OnUsbUpdate);
     connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
+    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIpFiles);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnSolidBackground);

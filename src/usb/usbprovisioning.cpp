@@ -1,23 +1,89 @@
 #include "usb/usbprovisioning.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
 
 #include "common/prompt.h"
+#include "layout/platecanvas.h"
+#include "layout/platelayout.h"
+#include "layout/renderer.h"
+#include "namelist/excelreader.h"
+#include "namelist/namelist.h"
+#include "namelist/namelisttexts.h"
+#include "usb/addressdigits.h"
+#include "usb/clearfolder.h"
 #include "usb/drivelist.h"
 #include "usb/idlistfile.h"
 #include "usb/idrangedlg.h"
+#include "usb/usbtexts.h"
 
 namespace delvora {
 
-UsbProvisioning::UsbProvisioning(QComboBox *driveBox, QWidget *owner)
-    : QObject(owner), m_driveBox(driveBox), m_owner(owner) {}
+namespace {
+
+// One folder level below the drive root, created when missing.
+bool ensureFolder(const QString &path) {
+    return QFileInfo(path).isDir() || QDir().mkdir(path);
+}
+
+// Raised by the address file writer for a row that cannot be written in the digit form.
+struct MalformedRow {};
+
+} // namespace
+
+UsbProvisioning::UsbProvisioning(const UsbContext &context, QWidget *owner)
+    : QObject(owner), m_ctx(context), m_owner(owner) {}
 
 void UsbProvisioning::FillDrives() {
-    FillDriveList(m_driveBox);
+    FillDriveList(m_ctx.driveBox);
+}
+
+void UsbProvisioning::OnUsbUpdate() {
+    m_ctx.usbButton->setEnabled(false);
+    if (m_ctx.names->count() == 0)
+        Prompt::plain(m_owner, usbtexts::noTexts());
+    else if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
+        exportPictures(*root);
+    m_ctx.usbButton->setEnabled(true);
+}
+
+void UsbProvisioning::exportPictures(const QString &root) {
+    m_ctx.progress->setRange(0, 100);
+    m_ctx.progress->setValue(0);
+    const QString folder = DrivePath(root, QStringLiteral("PICTURE"));
+    if (!ensureFolder(folder)) {
+        Prompt::plain(m_owner, usbtexts::folderNotCreated());
+        return;
+    }
+    const int count = m_ctx.names->count();
+    int failed = 0;
+    for (int i = 0; i < count; ++i) {
+        const NameRecord &entry = m_ctx.names->at(i);
+        m_ctx.layout->SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
+        const QImage picture = RenderPlate(*m_ctx.layout, m_ctx.canvas->m_pBackground);
+        const QString file = DrivePath(folder, entry.m_strId + QStringLiteral(".jpg"));
+        if (!PlateCanvas::SavePlateJpeg(picture, file, 97))
+            ++failed;
+        const int percent = int((i + 1) * 100.0 / count);
+        m_ctx.progressText->setText(QString::asprintf("%3d %%", percent));
+        m_ctx.progress->setValue(percent);
+        // The loop keeps the window busy: show the progress now, not when it ends.
+        m_ctx.progressText->repaint();
+        m_ctx.progress->repaint();
+    }
+    if (failed > 0)
+        Prompt::warning(m_owner, usbtexts::picturesNotSaved(failed));
+    else
+        Prompt::plain(m_owner, usbtexts::picturesDone());
 }
 
 void UsbProvisioning::OnMakeIdFile() {
-    const std::optional<QString> root = SelectedDriveRoot(m_driveBox, m_owner);
+    const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner);
     if (!root)
         return;
     CIdRangeDlg dialog(m_owner);
@@ -29,7 +95,59 @@ void UsbProvisioning::OnMakeIdFile() {
         Prompt::stop(m_owner, error);
         return;
     }
-    Prompt::plain(m_owner, QStringLiteral("生成ID配置文档成功！"));
+    Prompt::plain(m_owner, usbtexts::idFileDone());
+}
+
+bool UsbProvisioning::writeAddressFile(const QString &folder, const AddressRecord &record) {
+    QByteArray digits;
+    for (const QString *address : {&record.m_strIp, &record.m_strMask, &record.m_strGateway}) {
+        const std::optional<QByteArray> group = AddressDigits(*address);
+        if (!group)
+            throw MalformedRow{};
+        digits += *group;
+    }
+    QSaveFile file(DrivePath(folder, record.m_strId + QStringLiteral(".txt")));
+    return file.open(QIODevice::WriteOnly) && file.write(digits) == digits.size() && file.commit();
+}
+
+void UsbProvisioning::OnMakeIpFiles() {
+    const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner);
+    if (!root)
+        return;
+    const QString path = Prompt::instance().openFileName(m_owner, texts::workbookFilter());
+    if (path.isEmpty())
+        return;
+    CExcelReader &excel = *m_ctx.excel;
+    if (!excel.OpenWorkbook(path)) {
+        Prompt::plain(m_owner, excel.GetErrorText());
+        return;
+    }
+    const QString folder = DrivePath(*root, QStringLiteral("IP"));
+    if (QFileInfo(folder).isDir()) {
+        if (!ClearFolder(folder)) {
+            excel.CloseWorkbook();
+            Prompt::plain(m_owner, usbtexts::oldFilesNotDeleted());
+            return;
+        }
+    } else if (!QDir().mkdir(folder)) {
+        excel.CloseWorkbook();
+        Prompt::plain(m_owner, usbtexts::folderNotCreated());
+        return;
+    }
+    int unwritten = 0;
+    try {
+        excel.ReadAddressRows([&](const AddressRecord &record) {
+            if (!writeAddressFile(folder, record))
+                ++unwritten;
+        });
+    } catch (...) {
+        // A workbook error or a row that does not fit the digit form: the files of the rows
+        // before it stay.
+        excel.CloseWorkbook();
+        Prompt::plain(m_owner, usbtexts::ipFilesFormatError());
+        return;
+    }
+    Prompt::plain(m_owner, unwritten > 0 ? usbtexts::ipFilesFailed() : usbtexts::ipFilesDone());
 }
 
 } // namespace delvora

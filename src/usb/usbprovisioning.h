@@ -3,26 +3,55 @@
 #include <QObject>
 
 class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace delvora {
+
+class CExcelReader;
+class NameList;
+class PlateCanvas;
+struct AddressRecord;
+struct PlateLayout;
+
+// What the USB commands work on: the name list, the layout and pictures, the workbook reader,
+// and the controls of the main window they use.
+struct UsbContext {
+    NameList *names = nullptr;
+    PlateLayout *layout = nullptr;
+    PlateCanvas *canvas = nullptr;
+    CExcelReader *excel = nullptr;
+    QComboBox *driveBox = nullptr;
+    QPushButton *usbButton = nullptr;
+    QProgressBar *progress = nullptr;
+    QLabel *progressText = nullptr;
+};
 
 // The USB drive commands: plate pictures, the ID list file and the address files, written to
 // the drive chosen in the drive box.
 class UsbProvisioning : public QObject {
     Q_OBJECT
 public:
-    UsbProvisioning(QComboBox *driveBox, QWidget *owner);
+    UsbProvisioning(const UsbContext &context, QWidget *owner);
 
     // Fills the drive box at start-up.
     void FillDrives();
 
 public slots:
+    // "U盘更新": every entry's picture as PICTURE/<plate ID>.jpg.
+    void OnUsbUpdate();
     // "生成ID": asks for a range and writes ID.txt in the drive root.
     void OnMakeIdFile();
+    // "生成IP": one address file per row of an address workbook, in the emptied IP folder.
+    void OnMakeIpFiles();
 
 private:
-    QComboBox *m_driveBox;
+    void exportPictures(const QString &root);
+    bool writeAddressFile(const QString &folder, const AddressRecord &record);
+
+    UsbContext m_ctx;
     QWidget *m_owner;
 };
 

@@ -1,0 +1,224 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeView>
+#include <QtTest>
+
+#include "app/plaxonapp.h"
+#include "app/plaxondlg.h"
+#include "layout/renderer.h"
+#include "namelist/namelist.h"
+#include "support/fakedrives.h"
+#include "support/jpegcheck.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+namespace {
+
+NameRecord entry(int seq, const QString &id, const QString &name) {
+    return {seq, id, QStringLiteral("单位%1").arg(seq), name, QStringLiteral("职位%1").arg(seq)};
+}
+
+QList<NameRecord> entries(int count) {
+    QList<NameRecord> out;
+    for (int i = 1; i <= count; ++i)
+        // Names of different lengths, so that pictures of different entries differ clearly.
+        out << entry(i, QString::number(i), QString(i + 1, QChar(0x5F20 + i)));
+    return out;
+}
+
+// Records the progress text each time it is painted.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel *label) : m_label(label) { label->installEventFilter(this); }
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != m_label->text()))
+            texts << m_label->text();
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+};
+
+// Pixels that differ clearly between two pictures of the same size: JPEG noise stays well
+// below the threshold, a different glyph does not.
+int differingPixels(const QImage &a, const QImage &b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            if (std::abs(qRed(p[col]) - qRed(q[col])) > 80 ||
+                std::abs(qGreen(p[col]) - qGreen(q[col])) > 80 ||
+                std::abs(qBlue(p[col]) - qBlue(q[col])) > 80)
+                ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+class TestUsbExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void init();
+    void cleanup();
+    void exportsEveryEntry();
+    void progressSteps_data();
+    void progressSteps();
+    void sameIdAndZeroAndOtherFiles();
+    void emptyList();
+    void folderCannotBeCreated();
+    void saveFailuresAreCounted();
+    void noDriveChosen();
+
+private:
+    QString pictures(const QString &file = {}) const {
+        return m_dir->file(QStringLiteral("drive/PICTURE/") + file);
+    }
+    void press() { m_dlg->face().usbUpdate->click(); }
+
+    std::unique_ptr<TempWorkDir> m_dir;
+    std::unique_ptr<FakeDrives> m_drives;
+    std::unique_ptr<ScriptedPrompt> m_prompt;
+    std::unique_ptr<CPlaxonDlg> m_dlg;
+};
+
+void TestUsbExport::init() {
+    m_dir = std::make_unique<TempWorkDir>();
+    m_dir->useFixedAddress();
+    m_dir->installResource(QStringLiteral("red.jpg"));
+    m_dir->installResource(QStringLiteral("fontSetting.dat"));
+    QDir(m_dir->path()).mkpath(QStringLiteral("drive"));
+    m_drives = std::make_unique<FakeDrives>(
+        QList<DriveInfo>{{m_dir->path(), 0}, {m_dir->file(QStringLiteral("drive")), 0}});
+    m_prompt = std::make_unique<ScriptedPrompt>();
+    m_dlg = std::make_unique<CPlaxonDlg>();
+}
+
+void TestUsbExport::cleanup() {
+    m_dlg.reset();
+    m_prompt.reset();
+    m_drives.reset();
+    m_dir.reset();
+}
+
+void TestUsbExport::exportsEveryEntry() {
+    m_dlg->names().append(entries(3));
+    // A selection does not limit the export.
+    m_dlg->face().nameList->setCurrentIndex(m_dlg->names().index(1, 0));
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成U盘文件成功")});
+    QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+    QCOMPARE(m_dlg->face().progress->value(), 100);
+    for (int i = 1; i <= 3; ++i) {
+        const QImage got = decodeJpeg(pictures(QStringLiteral("%1.jpg").arg(i)));
+        QCOMPARE(got.size(), QSize(1024, 600));
+        // Each file shows its own entry: it matches a rendering of that entry much better than
+        // one of another entry.
+        const NameRecord e = m_dlg->names().at(i - 1);
+        PlateLayout layout = m_dlg->layout();
+        layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
+        const int own = differingPixels(got, RenderPlate(layout, m_dlg->canvas().m_pBackground));
+        const NameRecord other = m_dlg->names().at(i % 3);
+        layout.SetTexts(other.m_strOrganisation, other.m_strName, other.m_strTitle);
+        const int foreign =
+            differingPixels(got, RenderPlate(layout, m_dlg->canvas().m_pBackground));
+        QVERIFY2(own < 40 && foreign > 150,
+                 qPrintable(QStringLiteral("%1 %2").arg(own).arg(foreign)));
+    }
+    // The layout keeps the last entry's texts.
+    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(2).m_strName);
+}
+
+void TestUsbExport::progressSteps_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("3 entries") << 3
+                               << QStringList{QStringLiteral(" 33 %"), QStringLiteral(" 66 %"),
+                                              QStringLiteral("100 %")};
+    QTest::newRow("7 entries") << 7 << QStringList{QStringLiteral(" 14 %"), QStringLiteral(" 28 %"),
+                                                   QStringLiteral(" 42 %"), QStringLiteral(" 57 %"),
+                                                   QStringLiteral(" 71 %"), QStringLiteral(" 85 %"),
+                                                   QStringLiteral("100 %")};
+}
+
+void TestUsbExport::progressSteps() {
+    QFETCH(int, count);
+    QFETCH(QStringList, steps);
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+    m_dlg->names().append(entries(count));
+    PaintedTexts painted(m_dlg->face().progressText);
+    press();
+    painted.texts.removeAll(QString());
+    QCOMPARE(painted.texts, steps);
+}
+
+void TestUsbExport::sameIdAndZeroAndOtherFiles() {
+    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE"));
+    m_dir->write(QStringLiteral("drive/PICTURE/55.jpg"), "an earlier export");
+    m_dlg->names().append({entry(1, QStringLiteral("4"), QStringLiteral("先")),
+                           entry(2, QStringLiteral("0"), QStringLiteral("零")),
+                           entry(3, QStringLiteral("4"), QStringLiteral("后"))});
+    press();
+    QCOMPARE(
+        QDir(pictures()).entryList(QDir::Files),
+        QStringList({QStringLiteral("0.jpg"), QStringLiteral("4.jpg"), QStringLiteral("55.jpg")}));
+    QCOMPARE(m_dir->read(QStringLiteral("drive/PICTURE/55.jpg")), QByteArray("an earlier export"));
+    // 4.jpg holds the later entry.
+    PlateLayout layout = m_dlg->layout();
+    const NameRecord later = m_dlg->names().at(2);
+    layout.SetTexts(later.m_strOrganisation, later.m_strName, later.m_strTitle);
+    QVERIFY(differingPixels(decodeJpeg(pictures(QStringLiteral("4.jpg"))),
+                            RenderPlate(layout, m_dlg->canvas().m_pBackground)) < 50);
+}
+
+void TestUsbExport::emptyList() {
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("没有可显示的文字！")});
+    QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+    QVERIFY(!QFileInfo::exists(pictures()));
+}
+
+void TestUsbExport::folderCannotBeCreated() {
+    m_dir->write(QStringLiteral("drive/PICTURE"), "a file where the folder should be");
+    m_dlg->names().append(entries(2));
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("创建文件夹失败！")});
+    QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+}
+
+void TestUsbExport::saveFailuresAreCounted() {
+    // Folders in the place of two pictures: those saves fail, the others are written.
+    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE/2.jpg"));
+    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE/4.jpg"));
+    m_dlg->names().append(entries(5));
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("有2张图片保存失败！")});
+    QCOMPARE(m_prompt->shown.first().icon, Prompt::Icon::Warning);
+    for (int id : {1, 3, 5})
+        QCOMPARE(decodeJpeg(pictures(QStringLiteral("%1.jpg").arg(id))).size(), QSize(1024, 600));
+}
+
+void TestUsbExport::noDriveChosen() {
+    m_dlg->names().append(entries(1));
+    m_dlg->face().driveCombo->setEditText(m_dir->file(QStringLiteral("no such folder")));
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("请选择U盘！")});
+    QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+}
+
+QTEST_MAIN(TestUsbExport)
+#include "test_usbexport.moc"
