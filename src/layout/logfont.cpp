@@ -114,11 +114,6 @@ LOGFONTW QFontToLogFont(const QFont &font) {
 }
 
 void InstallFontSubstitutes() {
-    // Plate text is large. Qt draws glyphs above 64 pixels as filled outlines on every
-    // rendering, which costs milliseconds per row; caching them keeps a drag of the preview and
-    // an update of many plates fast. Read once, so it must be set before the first text draw.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
 #ifndef _WIN32
     const QStringList song = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif CJK"),
                               QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")};

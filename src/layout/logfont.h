@@ -48,8 +48,7 @@ QFont LogFontToQFont(const LOGFONTW &lf);
 LOGFONTW QFontToLogFont(const QFont &font);
 
 // Maps 宋体 and its relatives to an installed Song-style CJK face where Windows fonts are
-// missing, and lets large glyphs be cached. Call once after the application object exists,
-// before any text is drawn.
+// missing. Call once after the application object exists.
 void InstallFontSubstitutes();
 
 } // namespace delvora

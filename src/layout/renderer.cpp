@@ -105,8 +105,8 @@ QImage RenderPlate(PlateLayout &layout, const QImage &background) {
     }
     QImage picture = background.copy();
     QPainter painter(&picture);
+    // Text is anti-aliased; nothing else is drawn.
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     for (RowStyle &row : layout.m_pRows)
         DrawRow(row, painter, picture.width(), picture.height());
     return picture;

@@ -49,6 +49,8 @@ private slots:
     void emptyRowHasNoBox();
     void wrappingKeepsSingleLineBox();
     void rowsDrawnInTheirColour();
+    void largeTextIsDrawn_data();
+    void largeTextIsDrawn();
     void longTextIsCut();
     void savedPictureHasCanvasSize_data();
     void savedPictureHasCanvasSize();
@@ -167,6 +169,27 @@ void TestRenderer::rowsDrawnInTheirColour() {
         QVERIFY2(countNear(picture, band, colours[i], 10) > 200, qPrintable(QString::number(i)));
     }
     QVERIFY(near(picture.pixelColor(5, 5), QColor(255, 0, 0), 0));
+}
+
+void TestRenderer::largeTextIsDrawn_data() {
+    QTest::addColumn<int>("pixels");
+    for (int px : {40, 64, 65, 120, 256, 300})
+        QTest::newRow(qPrintable(QString::number(px))) << px;
+}
+
+// Name rows are large; every size must reach the picture (glyph caching above 64 pixels once
+// made such rows vanish).
+void TestRenderer::largeTextIsDrawn() {
+    QFETCH(int, pixels);
+    PlateLayout layout = blackOnWhite();
+    layout.m_pRows[1].m_lf.lfHeight = -pixels;
+    layout.m_pRows[1].m_lf.lfWeight = 700;
+    layout.m_pRows[1].m_strText = QStringLiteral("王建国");
+    const QImage picture = RenderPlate(layout, white());
+    const QRect ink = inkBounds(picture, Qt::black);
+    QVERIFY(!ink.isEmpty());
+    // Three glyphs of about `pixels` each.
+    QVERIFY2(ink.width() > pixels * 2, qPrintable(QString::number(ink.width())));
 }
 
 void TestRenderer::longTextIsCut() {
