@@ -1,16 +1,19 @@
 // delvora-plate-sim: desk plates simulated on loopback addresses, for tests, benchmarks and
 // demonstrations of Delvora without real plates.
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "platespec.h"
+#include "platewall.h"
 #include "simplate.h"
 
 using namespace platesim;
@@ -42,7 +45,13 @@ void quitOnEndOfInput() {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    // Only the window of --show needs the widget application.
+    bool show = false;
+    for (int i = 1; i < argc; ++i)
+        show = show || std::string(argv[i]) == "--show";
+    std::unique_ptr<QCoreApplication> application(show ? new QApplication(argc, argv)
+                                                       : new QCoreApplication(argc, argv));
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("delvora-plate-sim"));
 
     QCommandLineParser parser;
@@ -68,7 +77,10 @@ int main(int argc, char **argv) {
     const QCommandLineOption stdinQuit(
         QStringLiteral("quit-on-eof"),
         QStringLiteral("Stop when standard input ends or reads \"quit\"."));
-    parser.addOptions({pictures, count, firstId, firstAddress, stdinQuit});
+    const QCommandLineOption showWall(
+        QStringLiteral("show"),
+        QStringLiteral("Show the plates in a window: ID, address and the picture each holds."));
+    parser.addOptions({pictures, count, firstId, firstAddress, stdinQuit, showWall});
     parser.addPositionalArgument(QStringLiteral("plates"), QStringLiteral("ID@ADDRESS[,OPTION...]"),
                                  QStringLiteral("[PLATE...]"));
     parser.process(app);
@@ -100,6 +112,13 @@ int main(int argc, char **argv) {
     }
     if (parser.isSet(stdinQuit))
         quitOnEndOfInput();
+    std::unique_ptr<PlateWall> wall;
+    if (show) {
+        wall = std::make_unique<PlateWall>(plates);
+        wall->show();
+        // Closing the window ends the simulation.
+        QApplication::setQuitOnLastWindowClosed(true);
+    }
     writeLine(QStringLiteral("ready plates=%1").arg(plates.size()));
     return app.exec();
 }
