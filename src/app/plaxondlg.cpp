@@ -31,6 +31,7 @@ CPlaxonDlg *g_pMainDlg = nullptr;
 CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     // The layout is read before any control exists.
     m_layout.Load(m_canvas.m_nWidth, m_canvas.m_nHeight);
+    m_canvas.SetPlateSize(m_canvas.m_nWidth);
 
     setWindowTitle(QStringLiteral("Delvora"));
     setObjectName(QStringLiteral("CPlaxonDlg"));

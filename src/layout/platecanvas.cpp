@@ -21,6 +21,14 @@ QImage scaledTo(const QImage &source, int width, int height) {
 }
 } // namespace
 
+void PlateCanvas::SetPlateSize(int width) {
+    // Only the width decides. A hand-edited size of another kind is taken as the plate it
+    // stands for, so that rows are laid out on the picture that is really made.
+    const bool small = width == 800;
+    m_nWidth = small ? 800 : 1024;
+    m_nHeight = small ? 480 : 600;
+}
+
 bool PlateCanvas::InitCanvas(const QString &templatePath, COLORREF backColor) {
     QImageReader reader(templatePath);
     QImage loaded = reader.read();
@@ -28,11 +36,8 @@ bool PlateCanvas::InitCanvas(const QString &templatePath, COLORREF backColor) {
     if (!ok)
         loaded = BuiltInTemplate();
     m_pTemplate = loaded.convertToFormat(QImage::Format_RGB32);
-    // Only the width decides: 800 wide means the small plate, anything else the large one.
-    if (m_nWidth == 800)
-        m_pBackground = scaledTo(m_pTemplate, 800, 480);
-    else
-        m_pBackground = m_pTemplate;
+    SetPlateSize(m_nWidth);
+    m_pBackground = scaledTo(m_pTemplate, m_nWidth, m_nHeight);
     m_pPreview = m_pBackground;
     FillBackground(RedOf(backColor), GreenOf(backColor), BlueOf(backColor));
     return ok;

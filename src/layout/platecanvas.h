@@ -20,6 +20,10 @@ public:
     int32_t m_nWidth = 1024;
     int32_t m_nHeight = 600;
 
+    // Takes a plate size as read from the layout file: 800 wide is the small plate (800×480),
+    // anything else the large one (1024×600).
+    void SetPlateSize(int width);
+
     // Builds the pictures for the current canvas size from the template file. A missing or
     // unreadable template gives a built-in 1024×600 canvas, so pictures are still made.
     // Returns false when the file could not be used.

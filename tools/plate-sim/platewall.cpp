@@ -26,7 +26,9 @@ PlateTile::PlateTile(SimPlate *plate, QWidget *parent) : QWidget(parent), m_plat
     refresh();
 }
 
-QSize PlateTile::sizeHint() const { return {kPictureWidth + 8, kPictureHeight + kCaption + 8}; }
+QSize PlateTile::sizeHint() const {
+    return {kPictureWidth + 8, kPictureHeight + kCaption + 8};
+}
 
 void PlateTile::refresh() {
     const QString path = m_plate->picturePath();
