@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QStringList>
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace delvora {
@@ -65,17 +67,26 @@ LOGFONTW DefaultLogFont() {
     return lf;
 }
 
+namespace {
+
+// Any record's numbers stay in range: heights and widths come from a file.
+int pixelsInRange(double pixels) {
+    return int(std::clamp(std::floor(pixels + 0.5), 1.0, double(kMaxFontPixels)));
+}
+
+} // namespace
+
 QFont LogFontToQFont(const LOGFONTW &lf) {
     QFont font(lf.faceName());
     font.setStyleStrategy(QFont::PreferAntialias);
     if (lf.lfHeight < 0) {
-        font.setPixelSize(-lf.lfHeight);
+        font.setPixelSize(pixelsInRange(-double(lf.lfHeight)));
     } else if (lf.lfHeight > 0) {
         // A positive height is the whole cell (ascent + descent): scale the em to fit it.
         QFont probe(font);
         probe.setPixelSize(100);
         const qreal cell = QFontMetricsF(probe).ascent() + QFontMetricsF(probe).descent();
-        font.setPixelSize(std::max(1, int(lf.lfHeight * 100 / (cell > 0 ? cell : 100) + 0.5)));
+        font.setPixelSize(pixelsInRange(lf.lfHeight * 100.0 / (cell > 0 ? cell : 100)));
     } else {
         font.setPixelSize(kDefaultFontPixels);
     }
@@ -89,7 +100,7 @@ QFont LogFontToQFont(const LOGFONTW &lf) {
         QFont normal(font);
         const qreal avg = QFontMetricsF(normal).averageCharWidth();
         if (avg > 0)
-            font.setStretch(std::clamp(int(lf.lfWidth * 100 / avg + 0.5), 1, 4000));
+            font.setStretch(int(std::clamp(lf.lfWidth * 100.0 / avg + 0.5, 1.0, 4000.0)));
     }
     return font;
 }

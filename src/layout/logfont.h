@@ -40,6 +40,8 @@ LOGFONTW DefaultLogFont();
 
 // Pixel size a height-0 record stands for: large enough to read on a plate.
 constexpr int kDefaultFontPixels = 48;
+// Far taller than any canvas; a damaged record asking for more gets this.
+constexpr int kMaxFontPixels = 16384;
 
 // The one place where a record becomes a QFont. The height means pixels on the canvas.
 QFont LogFontToQFont(const LOGFONTW &lf);

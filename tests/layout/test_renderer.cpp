@@ -1,4 +1,7 @@
+#include <QPainter>
 #include <QtTest>
+#include <climits>
+#include <cmath>
 
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
@@ -56,6 +59,8 @@ private slots:
     void savedPictureHasCanvasSize();
     void missingTemplateStillDraws();
     void fontConversion();
+    void damagedFontRecords_data();
+    void damagedFontRecords();
     void previewGeometry();
 };
 
@@ -271,6 +276,39 @@ void TestRenderer::fontConversion() {
     // Height 0 is a readable default.
     lf.lfHeight = 0;
     QCOMPARE(LogFontToQFont(lf).pixelSize(), kDefaultFontPixels);
+}
+
+void TestRenderer::damagedFontRecords_data() {
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("pixels");
+    // Found by the fontfile fuzzer: a cell height whose scaling overflowed.
+    QTest::newRow("huge cell height") << 1174423040 << 1174423040 << kMaxFontPixels;
+    QTest::newRow("lowest height") << INT_MIN << 0 << kMaxFontPixels;
+    QTest::newRow("very tall") << -100000 << 0 << kMaxFontPixels;
+    QTest::newRow("tallest kept") << -kMaxFontPixels << 0 << kMaxFontPixels;
+    QTest::newRow("huge width") << -40 << INT_MAX << 40;
+}
+
+void TestRenderer::damagedFontRecords() {
+    QFETCH(int, height);
+    QFETCH(int, width);
+    QFETCH(int, pixels);
+    RowStyle row;
+    row.m_lf.lfHeight = height;
+    row.m_lf.lfWidth = width;
+    row.m_strText = QStringLiteral("单位名称");
+    const QFont font = LogFontToQFont(row.m_lf);
+    QCOMPARE(font.pixelSize(), pixels);
+    if (width > 0)
+        QCOMPARE(font.stretch(), 4000);
+    // The row still draws and gets a usable box.
+    QImage picture = white(320, 200);
+    QPainter painter(&picture);
+    DrawRow(row, painter, picture.width(), picture.height());
+    painter.end();
+    QVERIFY(std::isfinite(row.m_rcBox.width()) && std::isfinite(row.m_rcBox.height()));
+    QVERIFY(row.m_rcBox.width() > 0);
 }
 
 void TestRenderer::previewGeometry() {

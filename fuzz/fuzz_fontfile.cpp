@@ -1,0 +1,124 @@
+// Arbitrary bytes as "fontSetting.dat": each row's record reads only when whole and writes back
+// to the same 92 bytes, every record becomes a usable QFont that draws a row, and a row's
+// record written into the file changes those 92 bytes alone.
+#include "fuzzsupport.h"
+
+#include "layout/layoutfiles.h"
+#include "layout/logfont.h"
+#include "layout/renderer.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+using namespace delvora;
+
+namespace {
+
+const QString kPath = QString::fromUtf16(kFontSettingDat);
+
+QString describe(const LOGFONTW &lf) {
+    return QStringLiteral("height %1 width %2 weight %3 face \"%4\"")
+        .arg(lf.lfHeight)
+        .arg(lf.lfWidth)
+        .arg(lf.lfWeight)
+        .arg(lf.faceName());
+}
+
+bool finite(const QRectF &r) {
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) &&
+           std::isfinite(r.height());
+}
+
+void checkConversion(const LOGFONTW &lf) {
+    const QFont font = LogFontToQFont(lf);
+    const QString what = describe(lf);
+    FUZZ_CHECK(font.pixelSize() >= 1 && font.pixelSize() <= kMaxFontPixels, what);
+    // A negative height is the character height itself, as the font dialog wrote it.
+    if (lf.lfHeight < 0)
+        FUZZ_CHECK(font.pixelSize() == std::min<int64_t>(-int64_t(lf.lfHeight), kMaxFontPixels),
+                   what);
+    FUZZ_CHECK(font.weight() >= 1 && font.weight() <= 1000, what);
+    FUZZ_CHECK(font.italic() == (lf.lfItalic != 0), what);
+    FUZZ_CHECK(font.underline() == (lf.lfUnderline != 0), what);
+    FUZZ_CHECK(font.strikeOut() == (lf.lfStrikeOut != 0), what);
+    // Qt reads a family text as a list: it splits at commas and drops blanks and quotes around
+    // names. Real face names have none of these; for them the face must pass unchanged.
+    const QString face = lf.faceName();
+    const bool plainFace = face == face.trimmed() && !face.contains(u',') && !face.contains(u'"') &&
+                           !face.contains(u'\'');
+    if (plainFace)
+        FUZZ_CHECK(font.family() == face, what + QStringLiteral(" became ") + font.family());
+
+    // And back, as after the font dialog: the height is the negative pixel size.
+    const LOGFONTW back = QFontToLogFont(font);
+    FUZZ_CHECK(back.lfHeight == -font.pixelSize(), what);
+    FUZZ_CHECK(back.lfItalic == (lf.lfItalic != 0) && back.lfUnderline == (lf.lfUnderline != 0) &&
+                   back.lfStrikeOut == (lf.lfStrikeOut != 0),
+               what);
+    if (plainFace)
+        FUZZ_CHECK(back.faceName() == face.left(31),
+                   what + QStringLiteral(" came back as ") + back.faceName());
+
+    // Drawn as the renderer draws a row, on a small canvas.
+    RowStyle row;
+    row.m_lf = lf;
+    row.m_strText = QStringLiteral("单位名称 Ag");
+    QImage canvas(160, 96, QImage::Format_RGB32);
+    canvas.fill(Qt::red);
+    {
+        QPainter painter(&canvas);
+        DrawRow(row, painter, canvas.width(), canvas.height());
+    }
+    FUZZ_CHECK(finite(row.m_rcBox) && row.m_rcBox.width() >= 0 && row.m_rcBox.height() >= 0, what);
+}
+
+void checkWrite(const QByteArray &file) {
+    // Row 0's record (or the default one) written as the row the file's length picks.
+    LOGFONTW lf = DefaultLogFont();
+    ReadRowFont(0, lf);
+    const int row = int(file.size() % 3);
+    QByteArray expected = file;
+    const qsizetype offset = qsizetype(LOGFONTW::kSize) * row;
+    if (expected.size() < offset)
+        expected.append(QByteArray(offset - expected.size(), '\0'));
+    expected.replace(offset, LOGFONTW::kSize, lf.toBytes());
+
+    FUZZ_CHECK(WriteRowFont(row, lf), describe(lf));
+    FUZZ_CHECK(fuzz::readFile(kPath) == expected, QStringLiteral("row %1 written").arg(row));
+    LOGFONTW again;
+    FUZZ_CHECK(ReadRowFont(row, again) && again == lf, describe(again));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    fuzz::startGuiApplication();
+    InstallFontSubstitutes();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const fuzz::InWorkFolder inWorkFolder;
+    const QByteArray file = fuzz::bytesOf(data, size);
+    fuzz::writeFile(kPath, file);
+    for (int row = 0; row < 3; ++row) {
+        LOGFONTW marker;
+        marker.lfHeight = 0x5A5A;
+        LOGFONTW lf = marker;
+        const bool whole = file.size() >= qsizetype(LOGFONTW::kSize) * (row + 1);
+        FUZZ_CHECK(ReadRowFont(row, lf) == whole, QStringLiteral("row %1").arg(row));
+        if (!whole) {
+            FUZZ_CHECK(lf == marker, QStringLiteral("a cut-short row %1 was used").arg(row));
+            continue;
+        }
+        const QByteArray record = file.mid(qsizetype(LOGFONTW::kSize) * row, LOGFONTW::kSize);
+        FUZZ_CHECK(lf == LOGFONTW::fromBytes(record.constData()), describe(lf));
+        FUZZ_CHECK(lf.toBytes() == record, describe(lf));
+        checkConversion(lf);
+    }
+    checkWrite(file);
+    return 0;
+}
