@@ -19,6 +19,9 @@
 #include <windows.h>
 #endif
 #include "layout/renderer.h"
+#include "net/factoryreset.h"
+#include "net/plateaddresschange.h"
+#include "net/plateidchange.h"
 #include "usb/usbprovisioning.h"
 #include "netcfg/netset.h"
 
@@ -140,6 +143,11 @@ void CPlaxonDlg::Route() {
     // Plate answers are handled after the event that received them, like posted messages.
     connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
             Qt::QueuedConnection);
+    connect(m_face.changeId, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeId);
+    connect(&m_udpSocket, &CUdpSocket::idChangeResult, this, &CPlaxonDlg::OnIdChangeResult,
+            Qt::QueuedConnection);
+    connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -162,6 +170,25 @@ void CPlaxonDlg::DetectPlates() {
 
 void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
     m_onlinePlates.OnPlateReply(reply);
+}
+
+void CPlaxonDlg::OnChangeId() {
+    if (PlateIdChange::Command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
+        SetTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
+}
+
+void CPlaxonDlg::OnIdChangeResult(int result) {
+    KillTimer(TIMER_ID_CHANGE);
+    if (PlateIdChange::ShowResult(result, this))
+        DetectPlates();
+}
+
+void CPlaxonDlg::OnChangeIp() {
+    PlateAddressChange::Command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
+}
+
+void CPlaxonDlg::OnFactoryReset() {
+    FactoryReset::Command(m_onlinePlates, m_udpSocket, this);
 }
 
 QString CPlaxonDlg::FindPlateIp(const QString &plateId) const {
@@ -192,6 +219,9 @@ void CPlaxonDlg::OnTimer(int id) {
         break;
     case TIMER_ID_CHANGE:
         KillTimer(TIMER_ID_CHANGE);
+        if (PlateIdChange::TimeOut(m_udpSocket))
+            QMetaObject::invokeMethod(
+                this, [this] { OnIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
         break;
     default:
         break;
