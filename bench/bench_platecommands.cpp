@@ -2,19 +2,16 @@
 // long a plate takes to confirm a new ID (against the 3-second wait), and whether resets sent
 // back to back to every plate all arrive.
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 
+#include "benchroom.h"
 #include "common/prompt.h"
 #include "net/factoryreset.h"
-#include "net/onlineplates.h"
 #include "net/plateidchange.h"
-#include "net/udpsocket.h"
 
 using namespace delvora;
 
@@ -61,32 +58,13 @@ int main(int argc, char **argv) {
     std::printf("%-8s %-12s %-14s %-14s %-12s %s\n", "plates", "resets", "ms to all", "ms/plate",
                 "id ms (med)", "of 3000 ms wait");
     for (int count : {3, 50, 150, 253}) {
-        QProcess sim;
-        sim.start(QStringLiteral(DELVORA_PLATE_SIM),
-                  {QStringLiteral("--quit-on-eof"), QStringLiteral("--count"),
-                   QString::number(count), QStringLiteral("--pictures"),
-                   QDir::tempPath() + QStringLiteral("/bench-plates")});
-        while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
-        }
-        if (!sim.readLine().startsWith("ready")) {
-            std::fprintf(stderr, "simulator did not start: %s\n",
-                         sim.readAllStandardError().constData());
+        bench::BenchRoom room;
+        if (!room.start(count))
             return 1;
-        }
-        CUdpSocket socket;
-        socket.m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
-        if (!socket.Create()) {
-            std::fprintf(stderr, "cannot bind UDP 8089\n");
-            return 1;
-        }
-        QTreeWidget list;
-        list.setColumnCount(2);
-        list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        QLineEdit idEdit;
-        OnlinePlates plates;
-        plates.Attach(&list, &idEdit);
-        QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,
-                         Qt::QueuedConnection);
+        QProcess &sim = room.sim;
+        CUdpSocket &socket = room.socket;
+        QTreeWidget &list = room.list;
+        OnlinePlates &plates = room.plates;
         plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."),
                             nullptr);
         if (waitFor([&] { return list.topLevelItemCount() >= count; }, 5000) < 0) {
@@ -127,8 +105,6 @@ int main(int argc, char **argv) {
         std::printf("%-8d %-12s %-14.1f %-14.3f %-12.2f %.5f\n", count,
                     qPrintable(QStringLiteral("%1/%2").arg(arrived).arg(sent)), toAll,
                     toAll / count, idMedian, idMedian / PlateIdChange::kAnswerWaitMs);
-        sim.closeWriteChannel();
-        sim.waitForFinished(5000);
     }
     Prompt::setInstance(nullptr);
     return 0;
