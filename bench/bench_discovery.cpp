@@ -1,15 +1,11 @@
 // A discovery sweep over loopback against rooms of simulated plates: how long until every
 // plate is listed, and whether answers get lost when they all come at once.
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QProcess>
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "net/onlineplates.h"
-#include "net/udpsocket.h"
+#include "benchroom.h"
 
 using namespace delvora;
 
@@ -43,39 +39,18 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     std::printf("%-8s %-8s %-10s %-14s %s\n", "plates", "round", "listed", "ms to all", "ms/plate");
     for (int count : {3, 50, 150, 253}) {
-        QProcess sim;
-        sim.start(QStringLiteral(DELVORA_PLATE_SIM),
-                  {QStringLiteral("--quit-on-eof"), QStringLiteral("--count"),
-                   QString::number(count), QStringLiteral("--pictures"),
-                   QDir::tempPath() + QStringLiteral("/bench-plates")});
-        while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
-        }
-        if (!sim.readLine().startsWith("ready")) {
-            std::fprintf(stderr, "simulator did not start: %s\n",
-                         sim.readAllStandardError().constData());
+        bench::BenchRoom room;
+        if (!room.start(count))
             return 1;
-        }
-        CUdpSocket socket;
-        socket.m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
-        if (!socket.Create()) {
-            std::fprintf(stderr, "cannot bind UDP 8089\n");
-            return 1;
-        }
-        QTreeWidget list;
-        list.setColumnCount(2);
-        QLineEdit idEdit;
-        OnlinePlates plates;
-        plates.Attach(&list, &idEdit);
-        QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,
-                         Qt::QueuedConnection);
+        CUdpSocket &socket = room.socket;
+        QTreeWidget &list = room.list;
+        OnlinePlates &plates = room.plates;
         for (int round = 1; round <= 3; ++round) {
             const Sweep s = sweep(socket, list, plates, count);
             std::printf("%-8d %-8d %-10s %-14.1f %.3f\n", count, round,
                         qPrintable(QStringLiteral("%1/%2").arg(s.listed).arg(count)), s.millisToAll,
                         s.millisToAll / count);
         }
-        sim.closeWriteChannel();
-        sim.waitForFinished(5000);
     }
     return 0;
 }

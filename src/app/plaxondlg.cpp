@@ -21,6 +21,9 @@
 #include "common/prompt.h"
 #include "layout/renderer.h"
 #include "namelist/namelistview.h"
+#include "net/factoryreset.h"
+#include "net/plateaddresschange.h"
+#include "net/plateidchange.h"
 #include "netcfg/netset.h"
 #include "usb/usbprovisioning.h"
 
@@ -156,6 +159,11 @@ void CPlaxonDlg::Route() {
     connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
             Qt::QueuedConnection);
     connect(m_face.openTable, &QPushButton::clicked, this, &CPlaxonDlg::OnOpenTable);
+    connect(m_face.changeId, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeId);
+    connect(&m_udpSocket, &CUdpSocket::idChangeResult, this, &CPlaxonDlg::OnIdChangeResult,
+            Qt::QueuedConnection);
+    connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -178,6 +186,25 @@ void CPlaxonDlg::DetectPlates() {
 
 void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
     m_onlinePlates.OnPlateReply(reply);
+}
+
+void CPlaxonDlg::OnChangeId() {
+    if (PlateIdChange::Command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
+        SetTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
+}
+
+void CPlaxonDlg::OnIdChangeResult(int result) {
+    KillTimer(TIMER_ID_CHANGE);
+    if (PlateIdChange::ShowResult(result, this))
+        DetectPlates();
+}
+
+void CPlaxonDlg::OnChangeIp() {
+    PlateAddressChange::Command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
+}
+
+void CPlaxonDlg::OnFactoryReset() {
+    FactoryReset::Command(m_onlinePlates, m_udpSocket, this);
 }
 
 QString CPlaxonDlg::FindPlateIp(const QString &plateId) const {
@@ -208,6 +235,9 @@ void CPlaxonDlg::OnTimer(int id) {
         break;
     case TIMER_ID_CHANGE:
         KillTimer(TIMER_ID_CHANGE);
+        if (PlateIdChange::TimeOut(m_udpSocket))
+            QMetaObject::invokeMethod(
+                this, [this] { OnIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
         break;
     default:
         break;

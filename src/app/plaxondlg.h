@@ -8,6 +8,7 @@
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "lifter/liftercontrol.h"
+#include "net/changeipdlg.h"
 #include "net/onlineplates.h"
 #include "net/udpsocket.h"
 #include "netcfg/localaddress.h"
@@ -61,6 +62,10 @@ public slots:
     void OnPlateReply(const delvora::PlateReply &reply);
     void OnNetworkSettings();
     void OnOpenTable();
+    void OnChangeId();
+    void OnIdChangeResult(int result);
+    void OnChangeIp();
+    void OnFactoryReset();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,6 +100,7 @@ private:
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
+    CChangeIpDlg m_changeIpDlg{this}; // keeps the last confirmed addresses
 };
 
 // The one main window, once it is initialised.

@@ -115,7 +115,10 @@ bool IpAddressEdit::eventFilter(QObject *watched, QEvent *event) {
     switch (key->key()) {
     case Qt::Key_Period:
     case Qt::Key_Space:
-        if (index < 3 && !f->text().isEmpty())
+        // A field not typed into yet (blank, or wholly selected as a third digit leaves it)
+        // takes the dot as the end of the field before it, so "255.0.0.0" typed over an
+        // address does not skip a field.
+        if (index < 3 && !f->text().isEmpty() && f->selectedText() != f->text())
             focusField(index + 1, false);
         return true;
     case Qt::Key_Backspace:

@@ -70,6 +70,31 @@ int OnlinePlates::SelectionMark() const {
     return m_list->indexOfTopLevelItem(m_list->currentItem());
 }
 
+int OnlinePlates::MarkedRow(QWidget *owner) const {
+    const int mark = SelectionMark();
+    if (mark < 0)
+        Prompt::plain(owner, nettexts::selectPlateToChange());
+    return mark;
+}
+
+QList<int> OnlinePlates::SelectedRows() const {
+    QList<int> rows;
+    const int count = m_list->topLevelItemCount();
+    for (int i = 0; i < count; ++i) {
+        if (m_list->topLevelItem(i)->isSelected())
+            rows << i;
+    }
+    return rows;
+}
+
+QString OnlinePlates::RowId(int row) const {
+    return m_list->topLevelItem(row)->text(0);
+}
+
+QString OnlinePlates::RowIp(int row) const {
+    return m_list->topLevelItem(row)->text(1);
+}
+
 void OnlinePlates::OnItemChanged() {
     if (m_bClearing)
         return;

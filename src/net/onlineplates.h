@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,14 @@ public:
 
     // The row the operator selected last (kept even when it was deselected since), or -1.
     int SelectionMark() const;
+    // The row at the selection mark for a command on one plate; without a mark the operator
+    // is asked to select a plate first and -1 returned.
+    int MarkedRow(QWidget *owner) const;
+    // The selected rows, first to last.
+    QList<int> SelectedRows() const;
+    // The plate ID text and the address text of a row.
+    QString RowId(int row) const;
+    QString RowIp(int row) const;
 
 private:
     void OnItemChanged();

@@ -60,8 +60,9 @@ void CUdpSocket::HandleDatagram(const QByteArray &data) {
     if (m_addrFrom.isEqual(QHostAddress(m_dwHostIp), QHostAddress::ConvertV4MappedToIPv4))
         return;
     const qint32 plateId = ReadPlateId(data);
-    if (m_bWaitIdReply) {
-        // Whatever arrives first from another host is taken as the answer.
+    if (m_bWaitIdReply && m_addrFrom.isEqual(m_addrIdPlate, QHostAddress::ConvertV4MappedToIPv4)) {
+        // Only the renumbered plate answers the change; a late discovery answer from another
+        // plate must neither end the wait nor be reported as a failed change.
         m_bWaitIdReply = false;
         emit idChangeResult(plateId == m_nNewId ? IdChangeConfirmed : IdChangeOtherId);
         return;

@@ -30,6 +30,7 @@ public:
     qint32 m_nNewId = 0;
     QHostAddress m_addrFrom; // sender of the datagram being handled
     quint16 m_nPortFrom = 0;
+    QHostAddress m_addrIdPlate; // the plate whose ID-change answer is awaited
 
 signals:
     void plateReply(const delvora::PlateReply &reply);

@@ -13,6 +13,7 @@
 #include "support/platesim.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
+#include "support/whenmodal.h"
 
 using namespace delvora;
 using namespace delvora::test;
@@ -39,19 +40,6 @@ QStringList rows(QTreeWidget *list) {
 void addPlates(PlateSim &sim, const QList<int> &ids) {
     for (int i = 0; i < ids.size(); ++i)
         sim.addPlate(ids[i], QStringLiteral("127.0.0.%1").arg(i + 2));
-}
-
-// Runs `act` on the network dialog once it is open and modal.
-void whenNetworkDialogOpens(std::function<void(CNetSet *)> act) {
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto *dialog = qobject_cast<CNetSet *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
 }
 
 } // namespace
@@ -141,11 +129,11 @@ void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
         QVERIFY(sim.linesStartingWith(QStringLiteral("hello")).isEmpty());
 
         // Cancel changes nothing.
-        whenNetworkDialogOpens([](CNetSet *dialog) { dialog->reject(); });
+        whenModal<CNetSet>([](CNetSet *dialog) { dialog->reject(); });
         window.face().actionNetwork->trigger();
         QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("settings.dat"))));
 
-        whenNetworkDialogOpens([](CNetSet *dialog) {
+        whenModal<CNetSet>([](CNetSet *dialog) {
             dialog->findChild<QCheckBox *>(QStringLiteral("fixedIp"))->click();
             dialog->findChild<IpAddressEdit *>(QStringLiteral("ipAddress"))
                 ->setText(QStringLiteral("127.0.0.1"));

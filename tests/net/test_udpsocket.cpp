@@ -109,30 +109,49 @@ void TestUdpSocket::ownHostIgnored() {
     // Not even an awaited ID answer comes from our own host.
     m_socket->m_bWaitIdReply = true;
     m_socket->m_nNewId = 5;
-    own->writeDatagram(QByteArray("\x05\x00\x00\x00", 4), QHostAddress::LocalHost, 8089);
-    other->writeDatagram(QByteArray("\x06\x00\x00\x00", 4), QHostAddress::LocalHost, 8089);
-    QTRY_COMPARE(m_results->size(), 1);
-    QCOMPARE(m_results->at(0).at(0).toInt(), int(IdChangeOtherId));
+    m_socket->m_addrIdPlate = QHostAddress(QStringLiteral("127.0.0.7"));
+    sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
+    QCOMPARE(m_replies->size(), 0);
+    QCOMPARE(m_results->size(), 0);
+    QVERIFY(m_socket->m_bWaitIdReply);
 }
 
 void TestUdpSocket::idAnswerAwaited_data() {
+    QTest::addColumn<QString>("from");
     QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<int>("result");
-    QTest::newRow("the new ID") << QByteArray("\x11\x00\x00\x00", 4) << int(IdChangeConfirmed);
-    QTest::newRow("another plate's discovery answer")
-        << QByteArray("\x05\x00\x00\x00", 4) << int(IdChangeOtherId);
+    QTest::addColumn<int>("result"); // -1: no result, the wait goes on
+    const QString target = QStringLiteral("127.0.0.4");
+    QTest::newRow("the new ID") << target << QByteArray("\x11\x00\x00\x00", 4)
+                                << int(IdChangeConfirmed);
+    QTest::newRow("another ID") << target << QByteArray("\x05\x00\x00\x00", 4)
+                                << int(IdChangeOtherId);
     QTest::newRow("an ID out of range")
-        << QByteArray("\x10\x27\x00\x00", 4) << int(IdChangeOtherId);
+        << target << QByteArray("\x10\x27\x00\x00", 4) << int(IdChangeOtherId);
+    QTest::newRow("another plate's discovery answer")
+        << QStringLiteral("127.0.0.5") << QByteArray("\x05\x00\x00\x00", 4) << -1;
+    QTest::newRow("another plate with the new ID")
+        << QStringLiteral("127.0.0.5") << QByteArray("\x11\x00\x00\x00", 4) << -1;
 }
 
 void TestUdpSocket::idAnswerAwaited() {
+    QFETCH(QString, from);
     QFETCH(QByteArray, answer);
     QFETCH(int, result);
     m_socket->m_bWaitIdReply = true;
     m_socket->m_nNewId = 17;
-    auto plate = peer(QStringLiteral("127.0.0.4"));
-    // The first datagram ends the wait; the marker after it is a discovery answer again.
-    sendThenMarker(*plate, answer, *plate);
+    m_socket->m_addrIdPlate = QHostAddress(QStringLiteral("127.0.0.4"));
+    auto plate = peer(from);
+    auto marker = peer(QStringLiteral("127.0.0.6"));
+    sendThenMarker(*plate, answer, *marker);
+    if (result < 0) {
+        // Listed as a discovery answer; the target's answer is still awaited.
+        QCOMPARE(m_results->size(), 0);
+        QCOMPARE(m_replies->size(), 1);
+        QCOMPARE(m_replies->at(0).at(0).value<PlateReply>().sender.toString(), from);
+        QVERIFY(m_socket->m_bWaitIdReply);
+        return;
+    }
+    // The answer ends the wait and is no discovery answer; the marker after it is one again.
     QCOMPARE(m_results->size(), 1);
     QCOMPARE(m_results->at(0).at(0).toInt(), result);
     QCOMPARE(m_replies->size(), 0);

@@ -76,18 +76,34 @@ void TestIpAddressEdit::fieldsAndText() {
 }
 
 void TestIpAddressEdit::typingMovesThroughFields_data() {
+    QTest::addColumn<QString>("start"); // typed over with the first field selected
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
-    QTest::newRow("dots") << QStringLiteral("127.0.0.1") << QStringLiteral("127.0.0.1");
+    QTest::newRow("dots") << QString() << QStringLiteral("127.0.0.1")
+                          << QStringLiteral("127.0.0.1");
     QTest::newRow("three digits move on")
-        << QStringLiteral("19216801.5") << QStringLiteral("192.168.1.5");
-    QTest::newRow("above 255") << QStringLiteral("999.1.1.1") << QStringLiteral("255.1.1.1");
-    QTest::newRow("letters ignored") << QStringLiteral("1a0.0.0.7") << QStringLiteral("10.0.0.7");
+        << QString() << QStringLiteral("19216801.5") << QStringLiteral("192.168.1.5");
+    QTest::newRow("three digits, then a dot")
+        << QString() << QStringLiteral("192.168.1.5") << QStringLiteral("192.168.1.5");
+    QTest::newRow("above 255") << QString() << QStringLiteral("999.1.1.1")
+                               << QStringLiteral("255.1.1.1");
+    QTest::newRow("letters ignored")
+        << QString() << QStringLiteral("1a0.0.0.7") << QStringLiteral("10.0.0.7");
+    QTest::newRow("over an address") << QStringLiteral("192.168.1.88") << QStringLiteral("10.0.0.5")
+                                     << QStringLiteral("10.0.0.5");
+    QTest::newRow("three digits, then a dot, over an address")
+        << QStringLiteral("192.168.1.88") << QStringLiteral("255.0.0.0")
+        << QStringLiteral("255.0.0.0");
 }
 
 void TestIpAddressEdit::typingMovesThroughFields() {
+    QFETCH(QString, start);
     QFETCH(QString, keys);
     QFETCH(QString, text);
+    if (!start.isEmpty()) {
+        m_edit->setText(start);
+        m_edit->field(0)->selectAll();
+    }
     type(keys);
     QCOMPARE(m_edit->text(), text);
 }

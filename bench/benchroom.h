@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "net/onlineplates.h"
+#include "net/udpsocket.h"
+
+namespace delvora::bench {
+
+// A room of simulated plates on 127.0.0.2 and up, with the program's socket on UDP 8089 and
+// an online list that takes their answers. Header only; the benchmark defines
+// DELVORA_PLATE_SIM.
+struct BenchRoom {
+    QProcess sim;
+    CUdpSocket socket;
+    QTreeWidget list;
+    QLineEdit idEdit;
+    OnlinePlates plates;
+
+    // Starts `count` plates and binds the socket; false, with a message, when either fails.
+    bool start(int count) {
+        sim.start(QStringLiteral(DELVORA_PLATE_SIM),
+                  {QStringLiteral("--quit-on-eof"), QStringLiteral("--count"),
+                   QString::number(count), QStringLiteral("--pictures"),
+                   QDir::tempPath() + QStringLiteral("/bench-plates")});
+        while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
+        }
+        if (!sim.readLine().startsWith("ready")) {
+            std::fprintf(stderr, "simulator did not start: %s\n",
+                         sim.readAllStandardError().constData());
+            return false;
+        }
+        socket.m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
+        if (!socket.Create()) {
+            std::fprintf(stderr, "cannot bind UDP 8089\n");
+            return false;
+        }
+        list.setColumnCount(2);
+        list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        plates.Attach(&list, &idEdit);
+        QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,
+                         Qt::QueuedConnection);
+        return true;
+    }
+
+    ~BenchRoom() {
+        sim.closeWriteChannel();
+        sim.waitForFinished(5000);
+    }
+};
+
+} // namespace delvora::bench

@@ -1,0 +1,43 @@
+#include "net/factoryreset.h"
+
+#include "common/prompt.h"
+#include "net/nettexts.h"
+#include "net/onlineplates.h"
+#include "net/platedatagrams.h"
+#include "net/udpsocket.h"
+
+namespace delvora {
+
+int FactoryReset::Command(const OnlinePlates &plates, CUdpSocket &socket, QWidget *owner) {
+    const QList<int> rows = plates.SelectedRows();
+    if (rows.isEmpty()) {
+        Prompt::plain(owner, nettexts::selectPlatesToReset());
+        return 0;
+    }
+    // The plates are taken before asking: answers handled while the question is open may
+    // add rows or clear the list, and only the plates the operator confirmed are reset.
+    QStringList ids;
+    QStringList addresses;
+    for (int row : rows) {
+        ids << plates.RowId(row);
+        addresses << plates.RowIp(row);
+    }
+    if (!Prompt::ask(owner, Question(ids)))
+        return 0;
+    const QByteArray reset = FactoryResetDatagram();
+    for (const QString &address : addresses)
+        socket.SendTo(reset, address);
+    Prompt::plain(owner, nettexts::resetSent());
+    return int(addresses.size());
+}
+
+QString FactoryReset::Question(const QStringList &ids) {
+    QString list;
+    for (int i = 0; i < ids.size(); ++i) {
+        list += ids[i];
+        list += (i + 1) % 5 == 0 ? QStringLiteral("\r\n") : QStringLiteral("\t");
+    }
+    return nettexts::resetQuestionHead(int(ids.size())) + list + nettexts::resetQuestionTail();
+}
+
+} // namespace delvora

@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace delvora {
+
+class CChangeIpDlg;
+class CUdpSocket;
+class OnlinePlates;
+
+// 修改IP: sends the plate at the selection mark of the online list a new address, mask and
+// gateway, which it takes over when it restarts. No answer is awaited.
+class PlateAddressChange {
+public:
+    // Runs the dialog and, after OK and a confirmation, sends its datagram. True when sent.
+    static bool Command(const OnlinePlates &plates, CChangeIpDlg &dialog, CUdpSocket &socket,
+                        QWidget *owner);
+};
+
+} // namespace delvora
