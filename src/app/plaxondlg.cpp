@@ -18,11 +18,11 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#include "layout/renderer.h"
-#include "usb/usbprovisioning.h"
-#include "netcfg/netset.h"
 #include "common/prompt.h"
+#include "layout/renderer.h"
 #include "namelist/namelistview.h"
+#include "netcfg/netset.h"
+#include "usb/usbprovisioning.h"
 
 namespace delvora {
 
@@ -110,7 +110,7 @@ void CPlaxonDlg::OnInitDialog() {
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
     m_udpSocket.FindHostAddress();
-    // (The picture server starts here, before the datagram socket.)
+    m_pictureServer.StartPictureServer(quint16(m_nTcpPort), this);
     m_udpSocket.Create();
 
     // Members to controls; changes made here must not run the edit handlers.
@@ -144,6 +144,10 @@ void CPlaxonDlg::Route() {
     connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
             Qt::QueuedConnection);
     connect(m_face.openTable, &QPushButton::clicked, this, &CPlaxonDlg::OnOpenTable);
+    // One network update at a time.
+    connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
+    connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -215,6 +219,10 @@ void CPlaxonDlg::OnOpenTable() {
     } catch (const std::exception &e) {
         Prompt::stop(this, QString::fromUtf8(e.what()));
     }
+}
+
+void CPlaxonDlg::OnNetworkUpdate() {
+    m_update.Run(m_names, this);
 }
 
 bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {

@@ -8,13 +8,15 @@
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "lifter/liftercontrol.h"
-#include "net/onlineplates.h"
-#include "net/udpsocket.h"
-#include "netcfg/localaddress.h"
-#include "netcfg/settings.h"
 #include "namelist/excelreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelistimport.h"
+#include "net/networkupdate.h"
+#include "net/onlineplates.h"
+#include "net/pictureserver.h"
+#include "net/udpsocket.h"
+#include "netcfg/localaddress.h"
+#include "netcfg/settings.h"
 
 class QTimer;
 
@@ -61,6 +63,7 @@ public slots:
     void OnPlateReply(const delvora::PlateReply &reply);
     void OnNetworkSettings();
     void OnOpenTable();
+    void OnNetworkUpdate();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,6 +98,9 @@ private:
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
+    PictureServer m_pictureServer; // TCP 8087, where plates fetch their pictures
+    NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
+                           [this](const QString &id) { return FindPlateIp(id); }};
 };
 
 // The one main window, once it is initialised.
