@@ -11,6 +11,8 @@ namespace delvora {
 PictureDelivery::PictureDelivery(PictureServer &server, CUdpSocket &socket, QObject *parent)
     : QObject(parent), m_server(server), m_udp(socket) {
     m_connectTimer.setSingleShot(true);
+    // A coarse timer may fire early; the plate is given its full two seconds.
+    m_connectTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_connectTimer, &QTimer::timeout, this, &PictureDelivery::OnConnectTimeout);
     connect(&m_server, &PictureServer::plateConnected, this, &PictureDelivery::OnPlateConnected);
     connect(&m_transfer, &PictureTransfer::finished, this, &PictureDelivery::OnTransferFinished);

@@ -7,6 +7,7 @@ namespace delvora {
 
 PictureTransfer::PictureTransfer(QObject *parent) : QObject(parent) {
     m_stallTimer.setSingleShot(true);
+    m_stallTimer.setTimerType(Qt::PreciseTimer);
     m_stallTimer.setInterval(kStallMs);
     connect(&m_stallTimer, &QTimer::timeout, this, [this] { Finish(ShortCount); });
 }
@@ -19,6 +20,10 @@ void PictureTransfer::SendPicture(QTcpSocket *socket, const QString &path) {
         return;
     }
     m_socket = socket;
+    // What the system holds for a plate is what the plate may never read: keep it to the
+    // classic Windows default, so that a plate that stops reading stalls the transfer instead
+    // of letting a large picture pass as sent.
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSendBuffer);
     m_size = m_file.size();
     m_total = 0;
     m_atEnd = false;

@@ -19,6 +19,7 @@ public:
     enum Result { Sent = 0, NoFile = -1, ShortCount = -3 };
     static constexpr qint64 kBlockSize = 10000;
     static constexpr int kStallMs = 10000;
+    static constexpr int kSendBuffer = 64 * 1024;
 
     explicit PictureTransfer(QObject *parent = nullptr);
 
