@@ -46,7 +46,7 @@ void NetworkUpdate::UpdateOne(const NameRecord &entry, QWidget *owner) {
         Prompt::plain(owner, updatetexts::selectedNotOnline());
         return;
     }
-    const qint64 size = RenderEntry(entry);
+    const qint64 size = WriteEntryPicture(RenderPlatePicture(m_layout, m_canvas, entry));
     if (size < 0) {
         Prompt::warning(owner, updatetexts::cannotOpenFile());
         return;
@@ -66,6 +66,7 @@ void NetworkUpdate::UpdateAll(QList<NameRecord> entries, QWidget *owner) {
     m_owner = owner;
     m_entries = std::move(entries);
     m_next = 0;
+    m_preparedIndex = -1;
     SetMode(Mode::All);
     NextEntry();
 }
@@ -80,20 +81,38 @@ void NetworkUpdate::NextEntry() {
         FinishAll();
         return;
     }
-    const NameRecord &entry = m_entries.at(m_next++);
+    const qsizetype index = m_next++;
+    const NameRecord &entry = m_entries.at(index);
     const QString address = m_findPlateIp(entry.m_strId);
     if (address.isEmpty()) {
         m_errorList.Append(entry.m_strId, ErrorListFile::Reason::NotOnline);
         later();
         return;
     }
-    const qint64 size = RenderEntry(entry);
+    const QByteArray jpeg = index == m_preparedIndex
+                                ? std::exchange(m_prepared, {})
+                                : RenderPlatePicture(m_layout, m_canvas, entry);
+    m_preparedIndex = -1;
+    const qint64 size = WriteEntryPicture(jpeg);
     if (size < 0) {
         m_errorList.Append(entry.m_strId, ErrorListFile::Reason::TransferFailed);
         later();
         return;
     }
     m_delivery.Start(address, PlatePicturePath(), size);
+    PrepareNext();
+}
+
+void NetworkUpdate::PrepareNext() {
+    // The plate needs a moment to answer the request; the next picture is rendered meanwhile
+    // (kept in memory: the picture file is the one being sent).
+    if (m_next >= m_entries.size())
+        return;
+    const NameRecord &next = m_entries.at(m_next);
+    if (m_findPlateIp(next.m_strId).isEmpty())
+        return;
+    m_prepared = RenderPlatePicture(m_layout, m_canvas, next);
+    m_preparedIndex = m_next;
 }
 
 void NetworkUpdate::OnDelivered(PictureDelivery::Outcome outcome) {
@@ -118,14 +137,15 @@ void NetworkUpdate::OnDelivered(PictureDelivery::Outcome outcome) {
 void NetworkUpdate::FinishAll() {
     m_errorList.Close();
     m_entries.clear();
+    m_prepared.clear();
     SetMode(Mode::Idle);
     EditorLauncher::instance().openTextFile(m_errorList.path());
 }
 
-qint64 NetworkUpdate::RenderEntry(const NameRecord &entry) {
-    if (!RenderPlatePicture(m_layout, m_canvas, entry))
+qint64 NetworkUpdate::WriteEntryPicture(const QByteArray &jpeg) {
+    if (!WritePlatePicture(jpeg))
         return -1;
-    return OpenedFileSize(PlatePicturePath());
+    return jpeg.size();
 }
 
 void NetworkUpdate::SetMode(Mode mode) {

@@ -53,10 +53,11 @@ private:
 
     void SetMode(Mode mode);
     void NextEntry();
+    void PrepareNext();
     void OnDelivered(PictureDelivery::Outcome outcome);
     void FinishAll();
-    // Renders the entry to the picture file; its size, or -1 when there is no picture to send.
-    qint64 RenderEntry(const NameRecord &entry);
+    // Writes the picture file of the entry; its size, or -1 when there is nothing to send.
+    qint64 WriteEntryPicture(const QByteArray &jpeg);
 
     PlateLayout &m_layout;
     PlateCanvas &m_canvas;
@@ -69,6 +70,9 @@ private:
     QList<NameRecord> m_entries;
     qsizetype m_next = 0;
     ErrorListFile m_errorList;
+    // The picture of the entry after the one being delivered, rendered while its plate connects.
+    qsizetype m_preparedIndex = -1;
+    QByteArray m_prepared;
 };
 
 } // namespace delvora

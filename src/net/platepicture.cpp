@@ -1,6 +1,8 @@
 #include "net/platepicture.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
@@ -9,17 +11,29 @@
 
 namespace delvora {
 
-bool RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas, const NameRecord &entry,
-                        const QString &path) {
+QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+                              const NameRecord &entry) {
     layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-    return PlateCanvas::SavePlateJpeg(RenderPlate(layout, canvas.m_pBackground), path, 100);
+    const QImage picture = RenderPlate(layout, canvas.m_pBackground);
+    if (picture.isNull())
+        return {};
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(100);
+    if (!writer.write(picture))
+        return {};
+    return jpeg;
 }
 
-qint64 OpenedFileSize(const QString &path) {
+bool WritePlatePicture(const QByteArray &jpeg, const QString &path) {
+    // A scratch file, rewritten for every plate: no temporary copy and no sync to disk. It is
+    // overwritten in place and then cut, since some file systems flush a file that was
+    // emptied and written again as it is closed.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return file.size();
+    return !jpeg.isEmpty() && file.open(QIODevice::ReadWrite) && file.write(jpeg) == jpeg.size() &&
+           file.flush() && file.resize(jpeg.size());
 }
 
 } // namespace delvora

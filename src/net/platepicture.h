@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace delvora {
@@ -13,13 +14,13 @@ inline QString PlatePicturePath() {
     return QStringLiteral("./x.jpg");
 }
 
-// Puts the entry's three texts into rows 0, 1 and 2 of the layout (they stay there), renders
-// the picture and writes it to `path` as JPEG at quality 100. False when no picture could be
-// written: the file may then hold an older picture, which must not be sent.
-bool RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas, const NameRecord &entry,
-                        const QString &path = PlatePicturePath());
+// Puts the entry's three texts into rows 0, 1 and 2 of the layout (they stay there) and
+// renders the picture as JPEG at quality 100. Empty when nothing can be drawn.
+QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+                              const NameRecord &entry);
 
-// The size of the file at `path`, -1 when it cannot be opened for reading.
-qint64 OpenedFileSize(const QString &path);
+// Replaces the picture file with these bytes. False when they are not all written: the file
+// may then hold a part or an older picture, which must not be sent.
+bool WritePlatePicture(const QByteArray &jpeg, const QString &path = PlatePicturePath());
 
 } // namespace delvora
