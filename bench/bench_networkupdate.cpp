@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "benchplate.h"
 #include "common/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
@@ -77,15 +78,8 @@ int main(int argc, char **argv) {
     QDir::setCurrent(work.path());
 
     PlateCanvas canvas;
-    canvas.InitCanvas(QStringLiteral("/nonexistent/red.jpg"), MakeRgb(200, 0, 0));
     PlateLayout layout;
-    const int heights[3] = {56, 120, 56};
-    for (int i = 0; i < 3; ++i) {
-        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
-        layout.m_pRows[size_t(i)].m_lf.lfWeight = 700;
-    }
-    layout.m_pRows[0].m_nIndentT = -170;
-    layout.m_pRows[2].m_nIndentT = 170;
+    SetUpBenchPlate(canvas, layout);
 
     QList<NameRecord> entries;
     QHash<QString, QString> online;

@@ -90,6 +90,7 @@ private slots:
     void lateConnectionGetsNoPicture();
     void listChangedDuringUpdateAll();
     void portTakenAtStart();
+    void windowClosedDuringUpdateAll();
 
 private:
     // Starts the simulator with these plates on 127.0.0.2 and up, opens the window, fills the
@@ -374,6 +375,7 @@ void TestNetworkUpdateE2e::listChangedDuringUpdateAll() {
     const QList<NameRecord> names = fourEntries().mid(0, 2);
     QVERIFY(open({{5, {QStringLiteral("connect-delay=300")}}, {7, {}}}, names));
     press();
+    QVERIFY(!m_button->isEnabled());
     // An import while the update runs replaces the list; the update keeps its own entries,
     // and a second press cannot start another update.
     m_window->names().clear();
@@ -409,6 +411,18 @@ void TestNetworkUpdateE2e::portTakenAtStart() {
                     {QStringLiteral("9"), ErrorListFile::Reason::NotOnline},
                     {QStringLiteral("11"), ErrorListFile::Reason::NotOnline}}));
     QVERIFY(m_sim->picture(5).isEmpty());
+}
+
+void TestNetworkUpdateE2e::windowClosedDuringUpdateAll() {
+    QVERIFY(open({{5, {QStringLiteral("no-connect")}}, {9, {}}}, fourEntries()));
+    press();
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture-request plate=127.0.0.2")));
+    m_window.reset();
+    // What was found so far stays on disk; the rest of the list is dropped without an editor.
+    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), QByteArray());
+    // Past the time-out that would have ended the first plate's wait.
+    QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request plate=127.0.0.3"), 1, 2500));
+    QVERIFY(m_editor->opened.isEmpty());
 }
 
 QTEST_MAIN(TestNetworkUpdateE2e)
