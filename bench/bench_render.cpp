@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "benchplate.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
 #include "layout/renderer.h"
@@ -46,15 +47,8 @@ int main(int argc, char **argv) {
     InstallFontSubstitutes();
 
     PlateCanvas canvas;
-    canvas.InitCanvas(QStringLiteral("/nonexistent/red.jpg"), MakeRgb(200, 0, 0));
     PlateLayout layout;
-    const int heights[3] = {56, 120, 56};
-    for (int i = 0; i < 3; ++i) {
-        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
-        layout.m_pRows[size_t(i)].m_lf.lfWeight = 700;
-    }
-    layout.m_pRows[0].m_nIndentT = -170;
-    layout.m_pRows[2].m_nIndentT = 170;
+    SetUpBenchPlate(canvas, layout);
     layout.SetTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
                     QStringLiteral("副主任"));
 

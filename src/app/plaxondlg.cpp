@@ -123,7 +123,7 @@ void CPlaxonDlg::OnInitDialog() {
 
     // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
     m_udpSocket.FindHostAddress();
-    // (The picture server starts here, before the datagram socket.)
+    m_pictureServer.StartPictureServer(quint16(m_nTcpPort), this);
     m_udpSocket.Create();
 
     // Members to controls; changes made here must not run the edit handlers.
@@ -164,6 +164,10 @@ void CPlaxonDlg::Route() {
             Qt::QueuedConnection);
     connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
     connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
+    // One network update at a time.
+    connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
+    connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -257,6 +261,10 @@ void CPlaxonDlg::OnOpenTable() {
     } catch (const std::exception &e) {
         Prompt::stop(this, QString::fromUtf8(e.what()));
     }
+}
+
+void CPlaxonDlg::OnNetworkUpdate() {
+    m_update.Run(m_names, this);
 }
 
 bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {

@@ -8,14 +8,16 @@
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "lifter/liftercontrol.h"
-#include "net/changeipdlg.h"
-#include "net/onlineplates.h"
-#include "net/udpsocket.h"
-#include "netcfg/localaddress.h"
-#include "netcfg/settings.h"
 #include "namelist/excelreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelistimport.h"
+#include "net/changeipdlg.h"
+#include "net/networkupdate.h"
+#include "net/onlineplates.h"
+#include "net/pictureserver.h"
+#include "net/udpsocket.h"
+#include "netcfg/localaddress.h"
+#include "netcfg/settings.h"
 
 class QTimer;
 
@@ -66,6 +68,7 @@ public slots:
     void OnIdChangeResult(int result);
     void OnChangeIp();
     void OnFactoryReset();
+    void OnNetworkUpdate();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -101,6 +104,9 @@ private:
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
     CChangeIpDlg m_changeIpDlg{this}; // keeps the last confirmed addresses
+    PictureServer m_pictureServer;    // TCP 8087, where plates fetch their pictures
+    NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
+                           [this](const QString &id) { return FindPlateIp(id); }};
 };
 
 // The one main window, once it is initialised.

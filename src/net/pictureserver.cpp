@@ -1,0 +1,94 @@
+#include "net/pictureserver.h"
+
+#include <QTcpSocket>
+#include <QWidget>
+
+#include "common/prompt.h"
+#include "net/listensocket.h"
+#include "net/updatetexts.h"
+
+namespace delvora {
+
+PictureServer::PictureServer(QObject *parent) : QObject(parent) {
+    m_sockListen.setMaxPendingConnections(kBacklog);
+    connect(&m_sockListen, &QTcpServer::newConnection, this, &PictureServer::OnNewConnection);
+    connect(&m_sockListen, &QTcpServer::acceptError, this, &PictureServer::OnAcceptError);
+}
+
+bool PictureServer::StartPictureServer(quint16 port, QWidget *owner) {
+    m_owner = owner;
+    const ListenSocket socket = OpenListenSocket(port, kBacklog);
+    if (socket.step == ListenSocket::BindFailed) {
+        Prompt::warning(owner, updatetexts::bindError(socket.error));
+        return false;
+    }
+    if (socket.step == ListenSocket::ListenFailed) {
+        Prompt::warning(owner, updatetexts::listenError(socket.error));
+        return false;
+    }
+    if (!m_sockListen.setSocketDescriptor(socket.descriptor)) {
+        // Qt could not take the socket over; that is as good as a failed listen.
+        const int error = LastSocketError();
+        CloseListenSocket(socket.descriptor);
+        Prompt::warning(owner, updatetexts::listenError(error));
+        return false;
+    }
+    return true;
+}
+
+void PictureServer::PrepareRequest(const QHostAddress &plate) {
+    ClosePlateConnection();
+    m_expected = plate;
+}
+
+void PictureServer::StopWaiting() {
+    m_expected.clear();
+}
+
+void PictureServer::AcceptWaiting() {
+    if (!m_sockListen.isListening())
+        return;
+    bool timedOut = false;
+    m_sockListen.waitForNewConnection(0, &timedOut); // handles them through newConnection
+}
+
+void PictureServer::ClosePlateConnection() {
+    if (QTcpSocket *old = m_sockPlate) {
+        m_sockPlate = nullptr;
+        // Everything written has reached the system by now, which sends it before the close.
+        // Unsent bytes remain only after a failed transfer; they are dropped.
+        if (old->bytesToWrite() > 0)
+            old->abort();
+        else
+            old->disconnectFromHost();
+        old->deleteLater();
+    }
+}
+
+void PictureServer::OnNewConnection() {
+    while (QTcpSocket *socket = m_sockListen.nextPendingConnection()) {
+        const bool awaited =
+            !m_expected.isNull() &&
+            socket->peerAddress().isEqual(m_expected, QHostAddress::ConvertV4MappedToIPv4);
+        if (!awaited) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        m_expected.clear();
+        m_sockPlate = socket;
+        // A plate has nothing to say on this connection; whatever it sends is not kept.
+        connect(socket, &QTcpSocket::readyRead, socket,
+                [socket] { socket->skip(socket->bytesAvailable()); });
+        emit plateConnected(socket);
+    }
+}
+
+void PictureServer::OnAcceptError(QAbstractSocket::SocketError error) {
+    const int code = AcceptErrorCode(error, LastSocketError());
+    m_sockListen.close();
+    m_expected.clear();
+    Prompt::warning(m_owner, updatetexts::acceptError(code));
+}
+
+} // namespace delvora

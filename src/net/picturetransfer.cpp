@@ -1,0 +1,92 @@
+#include "net/picturetransfer.h"
+
+#include <QProgressBar>
+#include <QTcpSocket>
+
+namespace delvora {
+
+PictureTransfer::PictureTransfer(QObject *parent) : QObject(parent) {
+    m_stallTimer.setSingleShot(true);
+    m_stallTimer.setTimerType(Qt::PreciseTimer);
+    m_stallTimer.setInterval(kStallMs);
+    connect(&m_stallTimer, &QTimer::timeout, this, [this] { Finish(ShortCount); });
+}
+
+void PictureTransfer::SendPicture(QTcpSocket *socket, const QString &path) {
+    Cancel();
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        emit finished(NoFile);
+        return;
+    }
+    m_socket = socket;
+    // What the system holds for a plate is what the plate may never read: keep it to the
+    // classic Windows default, so that a plate that stops reading stalls the transfer instead
+    // of letting a large picture pass as sent.
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSendBuffer);
+    m_size = m_file.size();
+    m_total = 0;
+    m_atEnd = false;
+    m_readFailed = false;
+    if (m_progress) {
+        // A progress bar counts in int; pictures are far below that.
+        m_progress->setRange(0, int(qMin<qint64>(m_size, INT_MAX)));
+        m_progress->setValue(0);
+    }
+    connect(socket, &QTcpSocket::bytesWritten, this, &PictureTransfer::OnBytesWritten);
+    connect(socket, &QTcpSocket::errorOccurred, this, [this] { Finish(ShortCount); });
+    connect(socket, &QTcpSocket::disconnected, this, [this] { Finish(ShortCount); });
+    m_stallTimer.start();
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        Finish(ShortCount);
+        return;
+    }
+    WriteBlocks();
+}
+
+void PictureTransfer::WriteBlocks() {
+    // One block at a time: the next is read once the system has taken the last one.
+    char block[kBlockSize];
+    while (m_socket && !m_atEnd && m_socket->bytesToWrite() == 0) {
+        const qint64 got = m_file.read(block, kBlockSize);
+        if (got <= 0) {
+            m_atEnd = true;
+            m_readFailed = got < 0;
+            break;
+        }
+        if (m_socket->write(block, got) != got) {
+            Finish(ShortCount);
+            return;
+        }
+    }
+    if (m_socket && m_atEnd && m_socket->bytesToWrite() == 0)
+        Finish(m_total == m_size && !m_readFailed ? Sent : ShortCount);
+}
+
+void PictureTransfer::OnBytesWritten(qint64 bytes) {
+    m_total += bytes;
+    if (m_progress)
+        m_progress->setValue(int(qMin<qint64>(m_total, INT_MAX)));
+    m_stallTimer.start();
+    WriteBlocks();
+}
+
+void PictureTransfer::Cancel() {
+    m_stallTimer.stop();
+    if (m_socket)
+        m_socket->disconnect(this);
+    m_socket = nullptr;
+    m_file.close();
+}
+
+void PictureTransfer::Finish(int result) {
+    if (!m_socket)
+        return;
+    QTcpSocket *socket = m_socket;
+    Cancel();
+    if (result != Sent)
+        socket->abort();
+    emit finished(result);
+}
+
+} // namespace delvora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFile>
+#include <QObject>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace delvora {
+
+// Streams one picture file over a plate's connection, from the first byte to the last and
+// nothing else, in blocks of at most 10000 bytes written as the connection takes them. The
+// progress bar follows the bytes handed to the system. The picture counts as sent only once
+// every byte has left the program; a plate that takes nothing for 10 seconds fails it.
+class PictureTransfer : public QObject {
+    Q_OBJECT
+public:
+    enum Result { Sent = 0, NoFile = -1, ShortCount = -3 };
+    static constexpr qint64 kBlockSize = 10000;
+    static constexpr int kStallMs = 10000;
+    static constexpr int kSendBuffer = 64 * 1024;
+
+    explicit PictureTransfer(QObject *parent = nullptr);
+
+    void setProgressBar(QProgressBar *bar) { m_progress = bar; }
+
+    // Starts sending `path` on `socket`; `finished` follows, at once when the file cannot be
+    // opened. On failure the connection is dropped: the plate can do nothing with a part.
+    void SendPicture(QTcpSocket *socket, const QString &path);
+    // Ends a transfer in progress without a result.
+    void Cancel();
+    bool isActive() const { return m_socket != nullptr; }
+
+signals:
+    void finished(int result);
+
+private:
+    void WriteBlocks();
+    void OnBytesWritten(qint64 bytes);
+    void Finish(int result);
+
+    QPointer<QTcpSocket> m_socket;
+    QFile m_file;
+    QPointer<QProgressBar> m_progress;
+    QTimer m_stallTimer;
+    qint64 m_size = 0;
+    qint64 m_total = 0;   // bytes handed to the system
+    bool m_atEnd = false; // the whole file is read
+    bool m_readFailed = false;
+};
+
+} // namespace delvora

@@ -1,0 +1,429 @@
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTreeWidget>
+#include <QtTest>
+#include <cerrno>
+
+#include "app/plaxondlg.h"
+#include "layout/renderer.h"
+#include "net/errorlistfile.h"
+#include "support/fakeadapters.h"
+#include "support/fakeeditor.h"
+#include "support/jpegcheck.h"
+#include "support/platesim.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+namespace {
+
+NameRecord entry(int seq, const QString &id, const QString &organisation, const QString &name,
+                 const QString &title) {
+    return NameRecord{seq, id, organisation, name, title};
+}
+
+// Four entries for plates 5, 7, 9 and 11; the texts differ so that each picture is its own.
+QList<NameRecord> fourEntries() {
+    return {entry(1, QStringLiteral("5"), QStringLiteral("国家发展和改革委员会"),
+                  QStringLiteral("张伟"), QStringLiteral("副主任")),
+            entry(2, QStringLiteral("7"), QStringLiteral("财政部"), QStringLiteral("李娜"),
+                  QStringLiteral("司长")),
+            entry(3, QStringLiteral("9"), QStringLiteral("教育部"), QStringLiteral("王芳"),
+                  QStringLiteral("处长")),
+            entry(4, QStringLiteral("11"), QStringLiteral("外交部"), QStringLiteral("刘洋"),
+                  QStringLiteral("参赞"))};
+}
+
+// Pixels that differ clearly between two pictures of the same size.
+int differingPixels(const QImage &a, const QImage &b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            if (!near(x.pixelColor(col, row), y.pixelColor(col, row), 48))
+                ++n;
+    return n;
+}
+
+// A background that JPEG cannot shrink: the picture is then far larger than what the
+// connection holds while a plate does not read.
+QImage noise() {
+    QImage image(1024, 600, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, random.generate() | 0xff000000u);
+    return image;
+}
+
+QByteArray lines(const QList<QPair<QString, ErrorListFile::Reason>> &failures) {
+    QByteArray out;
+    for (const auto &[id, reason] : failures)
+        out += ErrorListFile::Line(id, reason);
+    return out;
+}
+
+} // namespace
+
+// "网络更新" in the real main window, against simulated plates on loopback.
+class TestNetworkUpdateE2e : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void selectedEntryGetsItsPicture();
+    void onlyTheLowestSelectedEntry();
+    void oneEntryFailures_data();
+    void oneEntryFailures();
+    void updateAll_data();
+    void updateAll();
+    void errorListThatCannotBeCreated();
+    void lateConnectionGetsNoPicture();
+    void listChangedDuringUpdateAll();
+    void portTakenAtStart();
+    void windowClosedDuringUpdateAll();
+
+private:
+    // Starts the simulator with these plates on 127.0.0.2 and up, opens the window, fills the
+    // name list and finds the plates that answer.
+    bool open(const QList<QPair<int, QStringList>> &plates, const QList<NameRecord> &names);
+    void press() { QTest::mouseClick(m_button, Qt::LeftButton); }
+    // The picture the window renders for this entry with its current layout.
+    QImage rendering(const NameRecord &e);
+    // True when `bytes` are a JPEG of the canvas size showing this entry.
+    bool showsEntry(const QByteArray &bytes, const NameRecord &e, const NameRecord &other);
+
+    std::unique_ptr<TempWorkDir> m_dir;
+    std::unique_ptr<ScriptedPrompt> m_prompt;
+    std::unique_ptr<FakeAdapters> m_adapters;
+    std::unique_ptr<FakeEditor> m_editor;
+    std::unique_ptr<PlateSim> m_sim;
+    std::unique_ptr<CPlaxonDlg> m_window;
+    QPushButton *m_button = nullptr;
+    QProgressBar *m_progress = nullptr;
+};
+
+void TestNetworkUpdateE2e::init() {
+    m_dir = std::make_unique<TempWorkDir>();
+    m_dir->installResource(QStringLiteral("red.jpg"));
+    m_dir->useFixedAddress();
+    m_prompt = std::make_unique<ScriptedPrompt>();
+    // Only loopback: nothing here may send beyond 127.0.0.0/8.
+    m_adapters = std::make_unique<FakeAdapters>(QList<AdapterEntry>{
+        {QStringLiteral("lo"), QStringLiteral("00-00-00-00-00-00"), QStringLiteral("127.0.0.1")}});
+    m_editor = std::make_unique<FakeEditor>();
+}
+
+void TestNetworkUpdateE2e::cleanup() {
+    m_window.reset();
+    m_sim.reset();
+    m_editor.reset();
+    m_adapters.reset();
+    m_prompt.reset();
+    m_dir.reset();
+}
+
+bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
+                                const QList<NameRecord> &names) {
+    m_sim = std::make_unique<PlateSim>(m_dir->path());
+    int listed = 0;
+    for (qsizetype i = 0; i < plates.size(); ++i) {
+        m_sim->addPlate(plates[i].first, QStringLiteral("127.0.0.%1").arg(i + 2), plates[i].second);
+        listed += plates[i].second.contains(QStringLiteral("silent")) ? 0 : 1;
+    }
+    if (!m_sim->start()) {
+        qWarning() << m_sim->errors();
+        return false;
+    }
+    m_window = std::make_unique<CPlaxonDlg>();
+    m_button = m_window->findChild<QPushButton *>(QStringLiteral("networkUpdate"));
+    m_progress = m_window->findChild<QProgressBar *>(QStringLiteral("progress"));
+    m_window->names().append(names);
+    m_window->findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
+    auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
+    if (QTest::qWaitFor([&] { return online->topLevelItemCount() == listed; }, 5000))
+        return m_button && m_progress;
+    QStringList rows;
+    for (int i = 0; i < online->topLevelItemCount(); ++i)
+        rows << online->topLevelItem(i)->text(0) + QLatin1Char('@') +
+                    online->topLevelItem(i)->text(1);
+    qWarning() << "online:" << rows << "prompts:" << m_prompt->texts() << m_sim->lines();
+    return false;
+}
+
+QImage TestNetworkUpdateE2e::rendering(const NameRecord &e) {
+    PlateLayout layout = m_window->layout();
+    layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
+    // Through the same JPEG coding, so that only a different picture differs.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(100);
+    writer.write(RenderPlate(layout, m_window->canvas().m_pBackground));
+    return decodeJpeg(bytes);
+}
+
+bool TestNetworkUpdateE2e::showsEntry(const QByteArray &bytes, const NameRecord &e,
+                                      const NameRecord &other) {
+    const QImage got = decodeJpeg(bytes);
+    if (got.size() != QSize(m_window->canvas().m_nWidth, m_window->canvas().m_nHeight)) {
+        qWarning() << "picture of size" << got.size();
+        return false;
+    }
+    const int own = differingPixels(got, rendering(e));
+    const int others = differingPixels(got, rendering(other));
+    if (own > 0 || others < 1000) {
+        qWarning() << "differs from its entry in" << own << "pixels, from another in" << others;
+        return false;
+    }
+    return true;
+}
+
+void TestNetworkUpdateE2e::selectedEntryGetsItsPicture() {
+    const QList<NameRecord> names = fourEntries();
+    QVERIFY(open({{5, {}}, {7, {}}}, names));
+    m_window->names().selectionModel()->select(m_window->names().index(1, 0),
+                                               QItemSelectionModel::Select);
+    press();
+    QVERIFY(!m_button->isEnabled());
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")));
+    QTRY_VERIFY(m_button->isEnabled());
+
+    const QByteArray sent = m_dir->read(QStringLiteral("x.jpg"));
+    QCOMPARE(m_sim->picture(7), sent);
+    QVERIFY(showsEntry(sent, names[1], names[0]));
+    QCOMPARE(m_progress->maximum(), int(sent.size()));
+    QCOMPARE(m_progress->value(), int(sent.size()));
+    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_sim->linesStartingWith(QStringLiteral("picture-request plate=127.0.0.2")).isEmpty());
+    QVERIFY(m_editor->opened.isEmpty());
+    // The entry's texts stay in the layout rows.
+    QCOMPARE(m_window->layout().m_pRows[1].m_strText, QStringLiteral("李娜"));
+}
+
+void TestNetworkUpdateE2e::onlyTheLowestSelectedEntry() {
+    const QList<NameRecord> names = fourEntries();
+    QVERIFY(open({{5, {}}, {7, {}}, {9, {}}}, names));
+    auto *selection = m_window->names().selectionModel();
+    selection->select(m_window->names().index(2, 0), QItemSelectionModel::Select);
+    selection->select(m_window->names().index(1, 0), QItemSelectionModel::Select);
+    press();
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")));
+    QTRY_VERIFY(m_button->isEnabled());
+    QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-request")).size(), 1);
+    QVERIFY(m_prompt->shown.isEmpty());
+}
+
+void TestNetworkUpdateE2e::oneEntryFailures_data() {
+    QTest::addColumn<QStringList>("plateOptions");
+    QTest::addColumn<QString>("setup"); // "no names", "no picture" or nothing
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<int>("minMs"); // the least time the failure must take
+    QTest::newRow("no names") << QStringList() << QStringLiteral("no names")
+                              << QStringLiteral("没有可显示的文字！") << false << 0;
+    QTest::newRow("not online") << QStringList{QStringLiteral("silent")} << QString()
+                                << QStringLiteral("选择的桌牌不在线!") << false << 0;
+    // Nothing can be drawn; the picture file of an earlier update must not go out instead.
+    QTest::newRow("no picture") << QStringList() << QStringLiteral("no picture")
+                                << QStringLiteral("打开文件失败") << true << 0;
+    QTest::newRow("never connects") << QStringList{QStringLiteral("no-connect")} << QString()
+                                    << QStringLiteral("等待桌牌连接超时！") << true << 2000;
+    QTest::newRow("closes early") << QStringList{QStringLiteral("close-after=5000")} << QString()
+                                  << QStringLiteral("更新过程出现错误！") << true << 0;
+    QTest::newRow("stops reading") << QStringList{QStringLiteral("read-limit=5000")} << QString()
+                                   << QStringLiteral("更新过程出现错误！") << true << 10000;
+}
+
+void TestNetworkUpdateE2e::oneEntryFailures() {
+    QFETCH(QStringList, plateOptions);
+    QFETCH(QString, setup);
+    QFETCH(QString, message);
+    QFETCH(bool, warning);
+    QFETCH(int, minMs);
+    const bool noNames = setup == QStringLiteral("no names");
+    QVERIFY(open({{5, plateOptions}}, noNames ? QList<NameRecord>() : fourEntries()));
+    m_window->canvas().SetBackgroundPicture(noise());
+    if (setup == QStringLiteral("no picture")) {
+        m_dir->write(QStringLiteral("x.jpg"), "an earlier picture");
+        m_window->canvas().SetBackgroundPicture(QImage());
+    }
+    if (!noNames)
+        m_window->names().selectionModel()->select(m_window->names().index(0, 0),
+                                                   QItemSelectionModel::Select);
+    QElapsedTimer clock;
+    clock.start();
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_prompt->shown.isEmpty(), 20000);
+    QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < minMs + 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(m_prompt->texts(), QStringList{message});
+    QCOMPARE(m_prompt->shown[0].icon, warning ? Prompt::Icon::Warning : Prompt::Icon::None);
+    QVERIFY(m_button->isEnabled());
+    QVERIFY(m_sim->picture(5).isEmpty());
+    if (setup == QStringLiteral("no picture"))
+        QVERIFY(m_sim->linesStartingWith(QStringLiteral("picture-request")).isEmpty());
+}
+
+void TestNetworkUpdateE2e::updateAll_data() {
+    using R = ErrorListFile::Reason;
+    QTest::addColumn<QList<NameRecord>>("names");
+    QTest::addColumn<QStringList>("lastPlateOptions"); // of plate 9
+    QTest::addColumn<bool>("noPictureFile");
+    QTest::addColumn<QByteArray>("errors");
+    QTest::addColumn<QList<int>>("served");
+    const QList<NameRecord> four = fourEntries();
+    // Plates 5 and 9 are found; no plate 7 or 11.
+    QTest::newRow("offline and time-out")
+        << QList<NameRecord>{four[0], four[1], four[2]} << QStringList{QStringLiteral("no-connect")}
+        << false
+        << lines({{QStringLiteral("7"), R::NotOnline}, {QStringLiteral("9"), R::ConnectTimeout}})
+        << QList<int>{5};
+    QTest::newRow("all delivered") << QList<NameRecord>{four[2], four[0]} << QStringList() << false
+                                   << QByteArray() << QList<int>{9, 5};
+    QTest::newRow("ID not a number")
+        << QList<NameRecord>{entry(1, QStringLiteral("主席"), QStringLiteral("a"),
+                                   QStringLiteral("b"), QStringLiteral("c")),
+                             four[0]}
+        << QStringList() << false << lines({{QStringLiteral("主席"), R::NotOnline}})
+        << QList<int>{5};
+    QTest::newRow("transfer fails")
+        << QList<NameRecord>{four[2], four[0]} << QStringList{QStringLiteral("close-after=5000")}
+        << false << lines({{QStringLiteral("9"), R::TransferFailed}}) << QList<int>{5};
+    QTest::newRow("no picture file")
+        << QList<NameRecord>{four[0], four[3], four[2]} << QStringList() << true
+        << lines({{QStringLiteral("5"), R::TransferFailed},
+                  {QStringLiteral("11"), R::NotOnline},
+                  {QStringLiteral("9"), R::TransferFailed}})
+        << QList<int>{};
+}
+
+void TestNetworkUpdateE2e::updateAll() {
+    QFETCH(QList<NameRecord>, names);
+    QFETCH(QStringList, lastPlateOptions);
+    QFETCH(bool, noPictureFile);
+    QFETCH(QByteArray, errors);
+    QFETCH(QList<int>, served);
+    QVERIFY(open({{5, {}}, {9, lastPlateOptions}}, names));
+    m_window->canvas().SetBackgroundPicture(noise());
+    if (noPictureFile)
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("x.jpg")));
+    m_dir->write(QStringLiteral("dispError.txt"), "left from the last update\r\n");
+
+    press();
+    QVERIFY(!m_button->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QTRY_VERIFY(m_button->isEnabled());
+    QCOMPARE(QFileInfo(m_editor->opened[0].path).canonicalFilePath(),
+             QFileInfo(m_dir->file(QStringLiteral("dispError.txt"))).canonicalFilePath());
+    QCOMPARE(m_editor->opened[0].bytes, errors);
+    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), errors);
+    QVERIFY(m_prompt->shown.isEmpty());
+
+    // Sent means handed to the system: the plate may still be storing its picture.
+    for (int id : served)
+        QVERIFY(m_sim->waitForLine(
+            QStringLiteral("picture plate=127.0.0.%1 id=%2").arg(id == 5 ? 2 : 3).arg(id)));
+    QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture plate=")).size(), served.size());
+    for (int id : served) {
+        const auto own = std::find_if(names.cbegin(), names.cend(), [id](const NameRecord &e) {
+            return e.m_strId == QString::number(id);
+        });
+        QVERIFY(showsEntry(m_sim->picture(id), *own, fourEntries()[3]));
+    }
+}
+
+void TestNetworkUpdateE2e::errorListThatCannotBeCreated() {
+    QVERIFY(open({{5, {}}}, fourEntries()));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("dispError.txt")));
+    press();
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("打开文件失败")});
+    QCOMPARE(m_prompt->shown[0].icon, Prompt::Icon::Warning);
+    QVERIFY(m_button->isEnabled());
+    QVERIFY(m_editor->opened.isEmpty());
+    QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request"), 1, 500));
+}
+
+void TestNetworkUpdateE2e::lateConnectionGetsNoPicture() {
+    // Plate 5 connects after its time-out, while plate 7 is being waited for.
+    const QList<NameRecord> names = fourEntries().mid(0, 2);
+    QVERIFY(open(
+        {{5, {QStringLiteral("connect-delay=2600")}}, {7, {QStringLiteral("connect-delay=1200")}}},
+        names));
+    press();
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QCOMPARE(m_editor->opened[0].bytes,
+             lines({{QStringLiteral("5"), ErrorListFile::Reason::ConnectTimeout}}));
+    QVERIFY2(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")),
+             qPrintable(m_sim->lines().join(QLatin1Char('\n'))));
+    QVERIFY(showsEntry(m_sim->picture(7), names[1], names[0]));
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture-failed plate=127.0.0.2 id=5")));
+    QVERIFY(m_sim->picture(5).isEmpty());
+}
+
+void TestNetworkUpdateE2e::listChangedDuringUpdateAll() {
+    const QList<NameRecord> names = fourEntries().mid(0, 2);
+    QVERIFY(open({{5, {QStringLiteral("connect-delay=300")}}, {7, {}}}, names));
+    press();
+    QVERIFY(!m_button->isEnabled());
+    // An import while the update runs replaces the list; the update keeps its own entries,
+    // and a second press cannot start another update.
+    m_window->names().clear();
+    m_window->names().append({fourEntries()[3]});
+    press();
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QCOMPARE(m_editor->opened[0].bytes, QByteArray());
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 2));
+    QVERIFY(showsEntry(m_sim->picture(5), names[0], names[1]));
+    QVERIFY(showsEntry(m_sim->picture(7), names[1], names[0]));
+    QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-request")).size(), 2);
+}
+
+void TestNetworkUpdateE2e::portTakenAtStart() {
+    QTcpServer squatter;
+    QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 8087));
+    QVERIFY(open({{5, {}}}, fourEntries()));
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("Bind Error:%1 ").arg(EADDRINUSE)});
+    m_prompt->clear();
+
+    m_window->names().selectionModel()->select(m_window->names().index(0, 0),
+                                               QItemSelectionModel::Select);
+    press();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_prompt->shown.isEmpty(), 5000);
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("等待桌牌连接超时！")});
+
+    m_window->names().selectionModel()->clear();
+    press();
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QCOMPARE(m_editor->opened[0].bytes,
+             lines({{QStringLiteral("5"), ErrorListFile::Reason::ConnectTimeout},
+                    {QStringLiteral("7"), ErrorListFile::Reason::NotOnline},
+                    {QStringLiteral("9"), ErrorListFile::Reason::NotOnline},
+                    {QStringLiteral("11"), ErrorListFile::Reason::NotOnline}}));
+    QVERIFY(m_sim->picture(5).isEmpty());
+}
+
+void TestNetworkUpdateE2e::windowClosedDuringUpdateAll() {
+    QVERIFY(open({{5, {QStringLiteral("no-connect")}}, {9, {}}}, fourEntries()));
+    press();
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture-request plate=127.0.0.2")));
+    m_window.reset();
+    // What was found so far stays on disk; the rest of the list is dropped without an editor.
+    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), QByteArray());
+    // Past the time-out that would have ended the first plate's wait.
+    QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request plate=127.0.0.3"), 1, 2500));
+    QVERIFY(m_editor->opened.isEmpty());
+}
+
+QTEST_MAIN(TestNetworkUpdateE2e)
+#include "test_networkupdate_e2e.moc"
