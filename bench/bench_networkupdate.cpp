@@ -27,7 +27,7 @@ using namespace delvora;
 namespace {
 
 constexpr int kPlates = 200;
-constexpr int kSimProcesses = 8;
+constexpr int kDefaultSimProcesses = 8; // the first argument overrides it
 
 // Messages go to the terminal; a benchmark has nobody to click them away.
 class PrintedPrompt : public Prompt {
@@ -68,6 +68,7 @@ struct SimLog {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const int simProcesses = argc > 1 ? qBound(1, atoi(argv[1]), kPlates) : kDefaultSimProcesses;
     InstallFontSubstitutes();
     PrintedPrompt prompt;
     Prompt::setInstance(&prompt);
@@ -98,10 +99,10 @@ int main(int argc, char **argv) {
     // the one before has stored its picture. Consecutive entries go to different processes.
     std::vector<std::unique_ptr<QProcess>> sims;
     std::vector<std::unique_ptr<SimLog>> logs;
-    for (int k = 0; k < kSimProcesses; ++k) {
+    for (int k = 0; k < simProcesses; ++k) {
         QStringList arguments{QStringLiteral("--quit-on-eof"), QStringLiteral("--pictures"),
                               work.filePath(QStringLiteral("plates"))};
-        for (int i = k; i < kPlates; i += kSimProcesses)
+        for (int i = k; i < kPlates; i += simProcesses)
             arguments << QStringLiteral("%1@%2").arg(entries[i].m_strId,
                                                      online.value(entries[i].m_strId));
         auto sim = std::make_unique<QProcess>();
@@ -135,7 +136,7 @@ int main(int argc, char **argv) {
                          [&online](const QString &id) { return online.value(id); });
 
     std::printf("%d plates in %d simulator processes, pictures %dx%d at quality 100\n", kPlates,
-                kSimProcesses, canvas.m_nWidth, canvas.m_nHeight);
+                simProcesses, canvas.m_nWidth, canvas.m_nHeight);
     std::printf("%-6s %-22s %-26s %-16s %s\n", "round", "render+encode ms/plate",
                 "network update ms/plate", "plates served", "ratio (goal <= 1.5)");
     double bestRender = 1e300, bestUpdate = 1e300;
