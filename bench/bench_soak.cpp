@@ -1,0 +1,211 @@
+// Soak: 2,000 plate updates in a row (100 updates of all entries) across 20 simulated plates,
+// a few of which misbehave (never connect, or connect after the wait is over), chosen at
+// random. Every
+// well-behaved plate must end each round with its own picture of that round, the error list
+// must name exactly the misbehaving plates, and memory and open files must stay flat.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "benchplate.h"
+#include "common/gbk.h"
+#include "common/prompt.h"
+#include "layout/logfont.h"
+#include "net/editorlauncher.h"
+#include "net/networkupdate.h"
+#include "net/pictureserver.h"
+#include "net/platedatagrams.h"
+#include "net/platepicture.h"
+#include "net/udpsocket.h"
+
+using namespace delvora;
+
+namespace {
+
+constexpr int kPlates = 20;
+constexpr int kRounds = 100;
+
+class PrintedPrompt : public Prompt {
+public:
+    void message(QWidget *, const QString &text, Icon) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool question(QWidget *, const QString &) override { return false; }
+    QString openFileName(QWidget *, const QString &) override { return {}; }
+    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
+};
+
+class CountingEditor : public EditorLauncher {
+public:
+    int opened = 0;
+    void openTextFile(const QString &) override { ++opened; }
+};
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+int openFiles() {
+    return int(QDir(QStringLiteral("/proc/self/fd")).count()) - 2;
+}
+
+QSet<QString> errorIds() {
+    QFile file(QStringLiteral("dispError.txt"));
+    file.open(QIODevice::ReadOnly);
+    QSet<QString> ids;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QString text = fromGbk(line).trimmed();
+        if (text.startsWith(QStringLiteral("ID:")))
+            ids.insert(text.mid(3).section(u'\t', 0, 0));
+    }
+    return ids;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    PrintedPrompt prompt;
+    Prompt::setInstance(&prompt);
+    CountingEditor editor;
+    EditorLauncher::setInstance(&editor);
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    const QString pictures = work.filePath(QStringLiteral("plates"));
+
+    PlateCanvas canvas;
+    PlateLayout layout;
+    SetUpBenchPlate(canvas, layout);
+
+    // Which plates misbehave, and how, is drawn at random (the seed is printed).
+    const quint32 seed = argc > 1 ? quint32(atol(argv[1])) : QRandomGenerator::global()->generate();
+    QRandomGenerator rng(seed);
+    QHash<QString, QString> online;
+    QHash<QString, QString> misbehaviour;
+    QStringList specs;
+    // Misbehaviour the protocol lets the program see. A plate that closes after taking part of
+    // a picture that fits the system's socket buffers looks like a success to the sender (plates
+    // acknowledge nothing); a second argument "close" adds such plates to see it.
+    QStringList kinds = {QStringLiteral("no-connect"), QStringLiteral("connect-delay=2500")};
+    if (argc > 2 && qstrcmp(argv[2], "close") == 0)
+        kinds << QStringLiteral("close-after=1000");
+    while (misbehaviour.size() < 3)
+        misbehaviour.insert(QString::number(rng.bounded(kPlates) + 1),
+                            kinds[int(rng.bounded(kinds.size()))]);
+    for (int i = 0; i < kPlates; ++i) {
+        const QString id = QString::number(i + 1);
+        const QString address = QStringLiteral("127.0.0.%1").arg(i + 2);
+        online.insert(id, address);
+        specs << id + u'@' + address +
+                     (misbehaviour.contains(id) ? u',' + misbehaviour.value(id) : QString());
+    }
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(DELVORA_PLATE_SIM),
+              QStringList{QStringLiteral("--quit-on-eof"), QStringLiteral("--pictures"), pictures} +
+                  specs);
+    while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
+    }
+    if (!sim.readLine().startsWith("ready")) {
+        std::fprintf(stderr, "simulator did not start\n");
+        return 1;
+    }
+    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&sim] { sim.readAll(); });
+
+    CUdpSocket socket;
+    socket.Create();
+    PictureServer server;
+    if (!server.StartPictureServer(kPictureServerPort, nullptr))
+        return 1;
+    NetworkUpdate update(server, socket, layout, canvas,
+                         [&online](const QString &id) { return online.value(id); });
+
+    std::printf("seed %u; misbehaving plates:", seed);
+    for (auto it = misbehaviour.cbegin(); it != misbehaviour.cend(); ++it)
+        std::printf(" %s (%s)", qPrintable(it.key()), qPrintable(it.value()));
+    std::printf("\n");
+
+    long rssStart = 0;
+    int filesStart = 0;
+    int wrongPictures = 0, wrongErrorLists = 0;
+    QElapsedTimer total;
+    total.start();
+    for (int round = 1; round <= kRounds; ++round) {
+        QList<NameRecord> entries;
+        for (int i = 0; i < kPlates; ++i)
+            entries << NameRecord{i + 1, QString::number(i + 1),
+                                  QStringLiteral("第%1轮").arg(round),
+                                  QStringLiteral("代表%1").arg(i + 1), QStringLiteral("副主任")};
+        bool done = false;
+        const auto finished = QObject::connect(&update, &NetworkUpdate::runningChanged,
+                                               [&done](bool running) { done = !running; });
+        update.UpdateAll(entries, nullptr);
+        QElapsedTimer t;
+        t.start();
+        while (!done && t.elapsed() < 120000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        QObject::disconnect(finished);
+        // Let the plates store what they received.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 200)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+
+        // Each good plate holds exactly this round's picture of its own entry.
+        PlateLayout check = layout;
+        for (const NameRecord &entry : entries) {
+            if (misbehaviour.contains(entry.m_strId))
+                continue;
+            QFile got(QDir(pictures).filePath(entry.m_strId + QStringLiteral(".jpg")));
+            got.open(QIODevice::ReadOnly);
+            if (got.readAll() != RenderPlatePicture(check, canvas, entry))
+                ++wrongPictures;
+        }
+        const QSet<QString> expected(misbehaviour.keyBegin(), misbehaviour.keyEnd());
+        const QSet<QString> listed = errorIds();
+        if (listed != expected && ++wrongErrorLists <= 5) {
+            QStringList missing, extra;
+            for (const QString &id : expected)
+                if (!listed.contains(id))
+                    missing << id;
+            for (const QString &id : listed)
+                if (!expected.contains(id))
+                    extra << id;
+            std::printf("round %d: error list lacks [%s], names also [%s]\n", round,
+                        qPrintable(missing.join(u' ')), qPrintable(extra.join(u' ')));
+        }
+        if (round == 1) {
+            rssStart = residentKiB();
+            filesStart = openFiles();
+        }
+        if (round % 20 == 0)
+            std::printf("round %3d: %d updates, %.1f s, resident %ld KiB, open files %d\n", round,
+                        round * kPlates, total.elapsed() / 1000.0, residentKiB(), openFiles());
+        std::fflush(stdout);
+    }
+    std::printf("%d updates in %.1f s; wrong or missing pictures at good plates: %d; rounds whose "
+                "error list was not exactly the misbehaving plates: %d; editor opened %d times\n",
+                kRounds * kPlates, total.elapsed() / 1000.0, wrongPictures, wrongErrorLists,
+                editor.opened);
+    std::printf("resident memory after round 1: %ld KiB, at the end: %ld KiB; open files: %d, "
+                "then %d\n",
+                rssStart, residentKiB(), filesStart, openFiles());
+    sim.closeWriteChannel();
+    sim.waitForFinished(5000);
+    return wrongPictures == 0 && wrongErrorLists == 0 ? 0 : 1;
+}
