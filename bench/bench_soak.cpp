@@ -97,7 +97,7 @@ int main(int argc, char **argv) {
     QRandomGenerator rng(seed);
     QHash<QString, QString> online;
     QHash<QString, QString> misbehaviour;
-    QStringList specs;
+    QStringList plateArgs;
     // Misbehaviour the protocol lets the program see. A plate that closes after taking part of
     // a picture that fits the system's socket buffers looks like a success to the sender (plates
     // acknowledge nothing); a second argument "close" adds such plates to see it.
@@ -111,14 +111,14 @@ int main(int argc, char **argv) {
         const QString id = QString::number(i + 1);
         const QString address = QStringLiteral("127.0.0.%1").arg(i + 2);
         online.insert(id, address);
-        specs << id + u'@' + address +
-                     (misbehaviour.contains(id) ? u',' + misbehaviour.value(id) : QString());
+        plateArgs << id + u'@' + address +
+                         (misbehaviour.contains(id) ? u',' + misbehaviour.value(id) : QString());
     }
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     sim.start(QStringLiteral(DELVORA_PLATE_SIM),
               QStringList{QStringLiteral("--quit-on-eof"), QStringLiteral("--pictures"), pictures} +
-                  specs);
+                  plateArgs);
     while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
     }
     if (!sim.readLine().startsWith("ready")) {

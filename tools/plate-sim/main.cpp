@@ -85,26 +85,26 @@ int main(int argc, char **argv) {
                                  QStringLiteral("[PLATE...]"));
     parser.process(app);
 
-    QStringList specs = parser.positionalArguments();
+    QStringList plateArgs = parser.positionalArguments();
     if (parser.isSet(count)) {
         const int n = parser.value(count).toInt();
         const int id0 = parser.value(firstId).toInt();
         const quint32 a0 = QHostAddress(parser.value(firstAddress)).toIPv4Address();
         for (int i = 0; i < n; ++i)
-            specs << QStringLiteral("%1@%2").arg(id0 + i).arg(
+            plateArgs << QStringLiteral("%1@%2").arg(id0 + i).arg(
                 QHostAddress(a0 + quint32(i)).toString());
     }
-    if (specs.isEmpty())
+    if (plateArgs.isEmpty())
         return fail(QStringLiteral("no plates given; see --help"));
 
     const QString pictureDir = QDir(parser.value(pictures)).absolutePath();
     QList<SimPlate *> plates;
-    for (const QString &text : specs) {
+    for (const QString &text : plateArgs) {
         QString error;
-        const auto spec = ParsePlateSpec(text, error);
-        if (!spec)
+        const auto config = ParsePlateSpec(text, error);
+        if (!config)
             return fail(error);
-        auto *plate = new SimPlate(*spec, pictureDir, &app);
+        auto *plate = new SimPlate(*config, pictureDir, &app);
         if (!plate->bind(error))
             return fail(error);
         QObject::connect(plate, &SimPlate::event, &app, writeLine);

@@ -17,18 +17,18 @@ bool parseNumber(const QString &text, qint64 &out) {
 std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error) {
     const QStringList parts = text.split(QLatin1Char(','));
     const QStringList head = parts[0].split(QLatin1Char('@'));
-    PlateSpec spec;
+    PlateSpec plate;
     qint64 number = 0;
     if (head.size() != 2 || !parseNumber(head[0], number) || number > 0x7FFFFFFF) {
         error = QStringLiteral("expected ID@ADDRESS, got \"%1\"").arg(parts[0]);
         return std::nullopt;
     }
-    spec.id = int(number);
-    spec.address = head[1];
-    const QHostAddress address(spec.address);
+    plate.id = int(number);
+    plate.address = head[1];
+    const QHostAddress address(plate.address);
     // Plates live on loopback only: nothing here may reach another machine.
     if (address.protocol() != QAbstractSocket::IPv4Protocol || !address.isLoopback()) {
-        error = QStringLiteral("plate address %1 is not in 127.0.0.0/8").arg(spec.address);
+        error = QStringLiteral("plate address %1 is not in 127.0.0.0/8").arg(plate.address);
         return std::nullopt;
     }
     for (int i = 1; i < parts.size(); ++i) {
@@ -37,23 +37,23 @@ std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error) {
         const bool hasValue = parts[i].contains(QLatin1Char('='));
         const bool numeric = hasValue && parseNumber(value, number);
         if (name == QLatin1String("silent") && !hasValue) {
-            spec.silent = true;
+            plate.silent = true;
         } else if (name == QLatin1String("no-connect") && !hasValue) {
-            spec.noConnect = true;
+            plate.noConnect = true;
         } else if (name == QLatin1String("connect-delay") && numeric && number <= 3600000) {
-            spec.connectDelayMs = int(number);
+            plate.connectDelayMs = int(number);
         } else if (name == QLatin1String("read-limit") && numeric) {
-            spec.readLimit = number;
+            plate.readLimit = number;
         } else if (name == QLatin1String("close-after") && numeric) {
-            spec.closeAfter = number;
+            plate.closeAfter = number;
         } else if (name == QLatin1String("id-answer") && numeric && number <= 0x7FFFFFFF) {
-            spec.idAnswer = int(number);
+            plate.idAnswer = int(number);
         } else {
             error = QStringLiteral("unknown plate option \"%1\"").arg(parts[i]);
             return std::nullopt;
         }
     }
-    return spec;
+    return plate;
 }
 
 QString PlateOptionsHelp() {

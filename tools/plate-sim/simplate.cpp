@@ -13,8 +13,8 @@ constexpr quint16 kUdpPort = 8089;
 constexpr quint16 kPicturePort = 8087;
 } // namespace
 
-SimPlate::SimPlate(const PlateSpec &spec, const QString &pictureDir, QObject *parent)
-    : QObject(parent), m_spec(spec), m_pictureDir(pictureDir), m_id(spec.id) {
+SimPlate::SimPlate(const PlateSpec &config, const QString &pictureDir, QObject *parent)
+    : QObject(parent), m_spec(config), m_pictureDir(pictureDir), m_id(config.id) {
     connect(&m_udp, &QUdpSocket::readyRead, this, &SimPlate::onDatagrams);
 }
 

@@ -18,7 +18,7 @@ struct SimCommand;
 class SimPlate : public QObject {
     Q_OBJECT
 public:
-    SimPlate(const PlateSpec &spec, const QString &pictureDir, QObject *parent = nullptr);
+    SimPlate(const PlateSpec &config, const QString &pictureDir, QObject *parent = nullptr);
 
     bool bind(QString &error);
 
