@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "benchplate.h"
+#include "benchprompt.h"
 #include "common/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
@@ -28,18 +29,6 @@ namespace {
 
 constexpr int kPlates = 200;
 constexpr int kDefaultSimProcesses = 8; // the first argument overrides it
-
-// Messages go to the terminal; a benchmark has nobody to click them away.
-class PrintedPrompt : public Prompt {
-public:
-    void message(QWidget *, const QString &text, Icon) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool question(QWidget *, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &) override { return {}; }
-    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
-};
 
 class NoEditor : public EditorLauncher {
 public:
@@ -70,7 +59,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const int simProcesses = argc > 1 ? qBound(1, atoi(argv[1]), kPlates) : kDefaultSimProcesses;
     InstallFontSubstitutes();
-    PrintedPrompt prompt;
+    bench::PrintedPrompt prompt;
     Prompt::setInstance(&prompt);
     NoEditor editor;
     EditorLauncher::setInstance(&editor);

@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "benchplate.h"
+#include "benchprompt.h"
 #include "common/gbk.h"
 #include "common/prompt.h"
 #include "layout/logfont.h"
@@ -31,17 +32,6 @@ namespace {
 
 constexpr int kPlates = 20;
 constexpr int kRounds = 100;
-
-class PrintedPrompt : public Prompt {
-public:
-    void message(QWidget *, const QString &text, Icon) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool question(QWidget *, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &) override { return {}; }
-    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
-};
 
 class CountingEditor : public EditorLauncher {
 public:
@@ -80,7 +70,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutes();
-    PrintedPrompt prompt;
+    bench::PrintedPrompt prompt;
     Prompt::setInstance(&prompt);
     CountingEditor editor;
     EditorLauncher::setInstance(&editor);
