@@ -20,16 +20,6 @@ using namespace delvora;
 
 namespace {
 
-class QuietPrompt : public Prompt {
-public:
-    QStringList said;
-    void message(QWidget *, const QString &text, Icon) override { said << text; }
-    bool question(QWidget *, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &) override { return {}; }
-    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
-};
-
 class OneDrive : public DriveList {
 public:
     explicit OneDrive(QString root) : m_root(std::move(root)) {}
@@ -50,7 +40,7 @@ int main(int argc, char **argv) {
     QDir().mkpath(QStringLiteral("drive"));
     OneDrive drive(work.filePath(QStringLiteral("drive")));
     DriveList::setInstance(&drive);
-    QuietPrompt prompt;
+    RecordingPrompt prompt;
     Prompt::setInstance(&prompt);
 
     CPlaxonDlg dlg;

@@ -57,6 +57,17 @@ public:
 // patterns given to Qt space-separated.
 QStringList QtNameFilters(const QString &windowsFilter);
 
+// For runs without an operator: keeps every message text in `said` and cancels every dialog.
+class RecordingPrompt : public Prompt {
+public:
+    QStringList said;
+    void message(QWidget *, const QString &text, Icon) override { said << text; }
+    bool question(QWidget *, const QString &) override { return false; }
+    QString openFileName(QWidget *, const QString &) override { return {}; }
+    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
+};
+
 // The real dialogs.
 class DialogPrompt : public Prompt {
 public:
