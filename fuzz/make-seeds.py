@@ -63,3 +63,50 @@ for name, text in [('address', '192.168.1.100'), ('mask', '255.255.255.0'), ('em
                    ('huge', '99999999999999.-99.-100.\t1'), ('chinese', '１９２.168.一.1')]:
     seed('addressdigits', name + '.txt', text.encode('utf-8'))
 seed('addressdigits', 'utf16.txt', '10.0.0.1'.encode('utf-16-le'))
+
+
+# "settings.dat": archive strings
+def wide(text, prefix=None):
+    units = text.encode('utf-16-le')
+    n = len(units) // 2
+    if prefix is None:
+        prefix = struct.pack('<B', n) if n < 0xFF else b'\xff' + struct.pack('<H', n)
+    return b'\xff\xfe\xff' + prefix + units
+
+
+def narrow(raw):
+    return struct.pack('<B', len(raw)) + raw
+
+
+mac = '00-1A-2B-3C-4D-5E-'
+seed('settingsfile', 'settings.dat', wide(mac) + wide('192.168.1.20'))
+seed('settingsfile', 'no-fixed-ip.dat', wide(mac) + wide(''))
+seed('settingsfile', 'narrow.dat', narrow(mac.encode()) + narrow('网卡'.encode('gbk')))
+seed('settingsfile', 'long-lengths.dat',
+     wide(mac, b'\xff' + struct.pack('<H', len(mac))) +
+     wide('10.0.0.1', b'\xff\xff\xff' + struct.pack('<I', 8)) +
+     b'\xff\xff\xff\xff\xff' + struct.pack('<Q', 3) + b'abc')
+seed('settingsfile', 'cut-short.dat', (wide(mac) + wide('192.168.1.20'))[:30])
+seed('settingsfile', 'empty.dat', b'')
+
+
+# Datagrams as the datagrams target reads them: per datagram a byte with the sender (0 is the
+# host itself, 1-3 plates) and the length in two bytes; 0x80 awaits an ID answer.
+def datagram(sender, body):
+    return bytes([sender]) + struct.pack('<H', len(body)) + body
+
+
+seed('datagrams', 'answers',
+     datagram(1, struct.pack('<i', 7)) + datagram(2, struct.pack('<i', 7)) +
+     datagram(3, struct.pack('<i', 9999)) + datagram(1, struct.pack('<i', 10000)))
+seed('datagrams', 'short-and-host',
+     datagram(1, b'\x05') + datagram(2, b'\x05\x00') + datagram(0, struct.pack('<i', 3)) +
+     datagram(3, b''))
+seed('datagrams', 'commands',
+     datagram(2, b'hello') + datagram(3, b'0001id') + datagram(1, b'000def') +
+     datagram(2, b'connectpic12345'))
+seed('datagrams', 'id-change',
+     bytes([0x80, 2]) + struct.pack('<H', 42) + datagram(1, struct.pack('<i', 5)) +
+     datagram(2, struct.pack('<i', 41)) + bytes([0x80, 3]) + struct.pack('<H', 7) +
+     datagram(3, struct.pack('<i', 7)))
+seed('datagrams', 'sizes', datagram(1, b'\x01' * 1023) + datagram(2, b'\x02' * 1024))

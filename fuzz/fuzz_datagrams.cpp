@@ -1,0 +1,172 @@
+// Arbitrary datagrams sent over loopback to the program's datagram socket, from plates on
+// 127.0.0.2-4 and from the host itself (127.0.0.1), some while an ID change awaits its answer.
+// Every datagram must be handled as a plain second reading of the rules says: the host's own,
+// empty and oversized ones are dropped, the awaited plate's answer ends the wait with the right
+// result, and any other answer lists a plate only when its ID is 0 to 9999 — at the sender's
+// address, so that the online list always names the latest sender of each ID.
+//
+// The input is a list of commands: a byte c, then
+//   c & 0x80: await an ID answer from plate (next byte & 3), the new ID in the next two bytes;
+//   else:     a datagram from plate (c & 3), its length in the next two bytes (& 0x7FF), then
+//             that many bytes (fewer when the input ends).
+#include "fuzzsupport.h"
+
+#include "net/onlineplates.h"
+#include "net/platedatagrams.h"
+#include "net/platereply.h"
+#include "net/udpsocket.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMap>
+#include <QTreeWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+using namespace delvora;
+using delvora::fuzz::fail;
+
+namespace {
+
+constexpr int kSenders = 4; // 127.0.0.1 (the host) and three plates
+
+struct Bench {
+    CUdpSocket receiver;
+    std::array<std::unique_ptr<QUdpSocket>, kSenders> senders;
+    QTreeWidget list;
+    QLineEdit idEdit;
+    OnlinePlates plates;
+
+    std::optional<PlateReply> reply;
+    std::optional<int> idResult;
+    int emitted = 0;
+};
+
+Bench *bench = nullptr;
+
+QHostAddress senderAddress(int index) {
+    return QHostAddress(QStringLiteral("127.0.0.%1").arg(index + 1));
+}
+
+void start() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "delvora-fuzz";
+    static char *argv[] = {name, nullptr};
+    // The online list is a widget. Never destroyed: libFuzzer ends the process in its loop.
+    new QApplication(argc, argv);
+    bench = new Bench;
+    // The program binds the plate port; any port takes the same path and stays clear of a
+    // running program or test.
+    if (!bench->receiver.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0))
+        fail("binding the receiving socket", bench->receiver.errorString());
+    bench->receiver.m_dwHostIp = senderAddress(0).toIPv4Address();
+    for (int i = 0; i < kSenders; ++i) {
+        bench->senders[size_t(i)] = std::make_unique<QUdpSocket>();
+        if (!bench->senders[size_t(i)]->bind(senderAddress(i), 0))
+            fail("binding a sender", bench->senders[size_t(i)]->errorString());
+    }
+    bench->plates.Attach(&bench->list, &bench->idEdit);
+    QObject::connect(&bench->receiver, &CUdpSocket::plateReply, [](const PlateReply &r) {
+        ++bench->emitted;
+        bench->reply = r;
+        bench->plates.OnPlateReply(r);
+    });
+    QObject::connect(&bench->receiver, &CUdpSocket::idChangeResult, [](int result) {
+        ++bench->emitted;
+        bench->idResult = result;
+    });
+}
+
+// The ID a plate's answer carries: its first four bytes, little-endian, missing ones zero.
+qint64 answerId(const QByteArray &d) {
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= quint32(i < d.size() ? uchar(d[i]) : 0) << (8 * i);
+    return qint32(v);
+}
+
+void deliver(int from, const QByteArray &datagram) {
+    QUdpSocket &sender = *bench->senders[size_t(from)];
+    const qint64 sent =
+        sender.writeDatagram(datagram, bench->receiver.localAddress(), bench->receiver.localPort());
+    if (sent != datagram.size())
+        fail("sending a datagram", sender.errorString());
+    // The socket reads every pending datagram as soon as it is told of one.
+    if (!bench->receiver.waitForReadyRead(5000))
+        fail("a datagram sent over loopback never arrived");
+    if (bench->receiver.hasPendingDatagrams())
+        fail("a datagram was left unread");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    start();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const QByteArray input = fuzz::bytesOf(data, size);
+    CUdpSocket &rx = bench->receiver;
+    rx.m_bWaitIdReply = false;
+    bench->list.clear();
+    QMap<qint32, QString> latest; // ID -> the address the list must give for it
+
+    qsizetype at = 0;
+    auto next = [&]() -> int { return at < input.size() ? uchar(input[at++]) : 0; };
+    while (at < input.size()) {
+        const int c = next();
+        if (c & 0x80) {
+            const int plate = next() & 3;
+            const int id = next() | (next() << 8);
+            rx.m_bWaitIdReply = true;
+            rx.m_nNewId = id;
+            rx.m_addrIdPlate = senderAddress(plate);
+            continue;
+        }
+        const int from = c & 3;
+        const int length = (next() | (next() << 8)) & 0x7FF;
+        const QByteArray datagram = input.mid(at, length);
+        at += datagram.size();
+
+        const bool wasWaiting = rx.m_bWaitIdReply;
+        const bool fromHost = from == 0;
+        const bool dropped = fromHost || datagram.isEmpty() || datagram.size() > 1023;
+        const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_addrIdPlate;
+        const qint64 id = answerId(datagram);
+        const bool listed = !dropped && !idAnswer && id >= 0 && id <= 9999;
+
+        bench->emitted = 0;
+        bench->reply.reset();
+        bench->idResult.reset();
+        const int rowsBefore = bench->list.topLevelItemCount();
+        deliver(from, datagram);
+
+        const QString what = QStringLiteral("from 127.0.0.%1, %2 bytes: %3")
+                                 .arg(from + 1)
+                                 .arg(datagram.size())
+                                 .arg(fuzz::escaped(datagram.left(16)));
+        FUZZ_CHECK(bench->emitted == ((idAnswer || listed) ? 1 : 0), what);
+        if (idAnswer) {
+            FUZZ_CHECK(!rx.m_bWaitIdReply, what);
+            FUZZ_CHECK(bench->idResult == (id == rx.m_nNewId ? IdChangeConfirmed : IdChangeOtherId),
+                       what);
+        } else {
+            FUZZ_CHECK(rx.m_bWaitIdReply == wasWaiting, what);
+        }
+        if (listed) {
+            FUZZ_CHECK(bench->reply && bench->reply->plateId == id, what);
+            FUZZ_CHECK(bench->reply->sender == senderAddress(from), what);
+            latest[qint32(id)] = senderAddress(from).toString();
+        }
+        FUZZ_CHECK(bench->list.topLevelItemCount() == rowsBefore + (listed ? 1 : 0), what);
+    }
+    for (auto it = latest.cbegin(); it != latest.cend(); ++it)
+        FUZZ_CHECK(bench->plates.FindPlateIp(QString::number(it.key())) == it.value(),
+                   QStringLiteral("ID %1").arg(it.key()));
+    // The list posts its repaints and layout work; without an event loop they would pile up.
+    QCoreApplication::sendPostedEvents();
+    return 0;
+}
