@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTcpServer>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QUdpSocket>
 #include <QtTest>
 #include <cerrno>
 
@@ -91,11 +93,17 @@ private slots:
     void listChangedDuringUpdateAll();
     void portTakenAtStart();
     void windowClosedDuringUpdateAll();
+    void platesThatMisbehave();
+    void floodDuringUpdateAll();
 
 private:
     // Starts the simulator with these plates on 127.0.0.2 and up, opens the window, fills the
-    // name list and finds the plates that answer.
-    bool open(const QList<QPair<int, QStringList>> &plates, const QList<NameRecord> &names);
+    // name list and finds the plates that answer (`listed` of them; by default every plate
+    // that is not silent).
+    bool open(const QList<QPair<int, QStringList>> &plates, const QList<NameRecord> &names,
+              int listed = -1);
+    // The online list as "ID@address" texts.
+    QStringList onlineRows();
     void press() { QTest::mouseClick(m_button, Qt::LeftButton); }
     // The picture the window renders for this entry with its current layout.
     QImage rendering(const NameRecord &e);
@@ -132,13 +140,25 @@ void TestNetworkUpdateE2e::cleanup() {
     m_dir.reset();
 }
 
+QStringList TestNetworkUpdateE2e::onlineRows() {
+    auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
+    QStringList rows;
+    for (int i = 0; i < online->topLevelItemCount(); ++i)
+        rows << online->topLevelItem(i)->text(0) + QLatin1Char('@') +
+                    online->topLevelItem(i)->text(1);
+    return rows;
+}
+
 bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
-                                const QList<NameRecord> &names) {
+                                const QList<NameRecord> &names, int listed) {
     m_sim = std::make_unique<PlateSim>(m_dir->path());
-    int listed = 0;
+    const bool countListed = listed < 0;
+    if (countListed)
+        listed = 0;
     for (qsizetype i = 0; i < plates.size(); ++i) {
         m_sim->addPlate(plates[i].first, QStringLiteral("127.0.0.%1").arg(i + 2), plates[i].second);
-        listed += plates[i].second.contains(QStringLiteral("silent")) ? 0 : 1;
+        if (countListed)
+            listed += plates[i].second.contains(QStringLiteral("silent")) ? 0 : 1;
     }
     if (!m_sim->start()) {
         qWarning() << m_sim->errors();
@@ -152,11 +172,7 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
     auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
     if (QTest::qWaitFor([&] { return online->topLevelItemCount() == listed; }, 5000))
         return m_button && m_progress;
-    QStringList rows;
-    for (int i = 0; i < online->topLevelItemCount(); ++i)
-        rows << online->topLevelItem(i)->text(0) + QLatin1Char('@') +
-                    online->topLevelItem(i)->text(1);
-    qWarning() << "online:" << rows << "prompts:" << m_prompt->texts() << m_sim->lines();
+    qWarning() << "online:" << onlineRows() << "prompts:" << m_prompt->texts() << m_sim->lines();
     return false;
 }
 
@@ -423,6 +439,95 @@ void TestNetworkUpdateE2e::windowClosedDuringUpdateAll() {
     // Past the time-out that would have ended the first plate's wait.
     QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request plate=127.0.0.3"), 1, 2500));
     QVERIFY(m_editor->opened.isEmpty());
+}
+
+void TestNetworkUpdateE2e::platesThatMisbehave() {
+    // Plate 5 talks back on its picture connection and opens a second one; plates 7 and 9
+    // answer discovery with bytes that are no ID (too large, empty); plate 11 answers with its
+    // ID followed by bytes a plate does not send.
+    const QList<NameRecord> names = fourEntries();
+    QVERIFY(open({{5, {QStringLiteral("chatter=300000"), QStringLiteral("connect-twice")}},
+                  {7, {QStringLiteral("answer=78797a00")}},
+                  {9, {QStringLiteral("answer=")}},
+                  {11, {QStringLiteral("answer=0b000000ffffffff")}}},
+                 names, 2));
+    QTest::qWait(200); // room for a stray late answer to show
+    QCOMPARE(onlineRows(),
+             (QStringList{QStringLiteral("5@127.0.0.2"), QStringLiteral("11@127.0.0.5")}));
+    m_window->canvas().SetBackgroundPicture(noise());
+
+    press();
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QTRY_VERIFY(m_button->isEnabled());
+    QCOMPARE(m_editor->opened[0].bytes,
+             lines({{QStringLiteral("7"), ErrorListFile::Reason::NotOnline},
+                    {QStringLiteral("9"), ErrorListFile::Reason::NotOnline}}));
+    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.2 id=5")));
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.5 id=11")));
+    QVERIFY(showsEntry(m_sim->picture(5), names[0], names[3]));
+    QVERIFY(showsEntry(m_sim->picture(11), names[3], names[0]));
+    // The second connection was not the one asked for: closed at once, without picture bytes.
+    QVERIFY(m_sim->waitForLine(QStringLiteral("extra-connection plate=127.0.0.2")));
+    QCOMPARE(m_sim->linesStartingWith(QStringLiteral("extra-connection")),
+             QStringList{QStringLiteral(
+                 "extra-connection plate=127.0.0.2 id=5 closed-by=program received=0")});
+}
+
+void TestNetworkUpdateE2e::floodDuringUpdateAll() {
+    const QList<NameRecord> names = fourEntries();
+    QVERIFY(open({{5, {}}, {7, {}}, {9, {}}, {11, {}}}, names));
+    m_window->canvas().SetBackgroundPicture(noise());
+
+    // Random datagrams of every size, from ten addresses that are no plate, for as long as the
+    // update runs. Nothing tells a forged answer from a real one, so none carries the ID of a
+    // plate being updated: the list takes whoever answers last for an ID.
+    std::vector<std::unique_ptr<QUdpSocket>> flooders;
+    for (int i = 0; i < 10; ++i) {
+        flooders.push_back(std::make_unique<QUdpSocket>());
+        QVERIFY(flooders.back()->bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(20 + i)), 0));
+    }
+    QRandomGenerator random(11);
+    qint64 sent = 0;
+    QTimer flood;
+    connect(&flood, &QTimer::timeout, [&] {
+        for (int n = 0; n < 20; ++n) {
+            QByteArray datagram(random.bounded(1400), '\0');
+            for (char &c : datagram)
+                c = char(random.bounded(256));
+            quint32 id = 0;
+            for (int i = 0; i < 4; ++i)
+                id |= quint32(i < datagram.size() ? uchar(datagram[i]) : 0) << (8 * i);
+            if (id == 5 || id == 7 || id == 9 || id == 11)
+                continue;
+            auto &from = flooders[size_t(random.bounded(10))];
+            if (from->writeDatagram(datagram, QHostAddress(QStringLiteral("127.0.0.1")), 8089) >= 0)
+                ++sent;
+        }
+    });
+    flood.start(0);
+
+    press();
+    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 30000);
+    flood.stop();
+    QVERIFY2(sent > 1000, qPrintable(QString::number(sent)));
+    QCOMPARE(m_editor->opened[0].bytes, QByteArray());
+    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 4));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        QVERIFY(showsEntry(m_sim->picture(names[i].m_strId.toInt()), names[i],
+                           names[(i + 1) % names.size()]));
+    QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-failed")), QStringList());
+
+    // Still usable: once the flood has drained, a new search lists exactly the plates.
+    QTest::qWait(300);
+    m_window->findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
+    QTRY_COMPARE(onlineRows().size(), 4);
+    QTest::qWait(200);
+    QStringList rows = onlineRows();
+    rows.sort();
+    QCOMPARE(rows, (QStringList{QStringLiteral("11@127.0.0.5"), QStringLiteral("5@127.0.0.2"),
+                                QStringLiteral("7@127.0.0.3"), QStringLiteral("9@127.0.0.4")}));
 }
 
 QTEST_MAIN(TestNetworkUpdateE2e)

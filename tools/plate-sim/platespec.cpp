@@ -48,6 +48,13 @@ std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error) {
             plate.closeAfter = number;
         } else if (name == QLatin1String("id-answer") && numeric && number <= 0x7FFFFFFF) {
             plate.idAnswer = int(number);
+        } else if (name == QLatin1String("answer") && hasValue && value.size() % 2 == 0 &&
+                   QByteArray::fromHex(value.toLatin1()).toHex() == value.toLower().toLatin1()) {
+            plate.discoveryAnswer = QByteArray::fromHex(value.toLatin1());
+        } else if (name == QLatin1String("chatter") && numeric) {
+            plate.chatter = number;
+        } else if (name == QLatin1String("connect-twice") && !hasValue) {
+            plate.connectTwice = true;
         } else {
             error = QStringLiteral("unknown plate option \"%1\"").arg(parts[i]);
             return std::nullopt;
@@ -63,7 +70,10 @@ QString PlateOptionsHelp() {
         "  connect-delay=MS  connect for a picture only after MS milliseconds\n"
         "  read-limit=N      stop reading a picture after N bytes\n"
         "  close-after=N     drop the picture connection after N bytes\n"
-        "  id-answer=ID      answer an ID change with ID instead of the new one\n");
+        "  id-answer=ID      answer an ID change with ID instead of the new one\n"
+        "  answer=HEX        answer discovery with these bytes instead of the ID (may be empty)\n"
+        "  chatter=N         write N bytes of noise to the program on the picture connection\n"
+        "  connect-twice     open a second connection along with the one for the picture\n");
 }
 
 } // namespace platesim

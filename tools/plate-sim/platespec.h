@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,6 +17,9 @@ struct PlateSpec {
     qint64 readLimit = -1;       // stops reading the picture after this many bytes
     qint64 closeAfter = -1;      // drops the connection after this many bytes
     std::optional<int> idAnswer; // answers an ID change with this ID instead of the new one
+    std::optional<QByteArray> discoveryAnswer; // answers discovery with these bytes, not its ID
+    qint64 chatter = 0;        // writes this many bytes of noise on the picture connection
+    bool connectTwice = false; // opens a second connection along with the one for its picture
 };
 
 // Parses one plate argument; on failure returns nothing and sets `error`.

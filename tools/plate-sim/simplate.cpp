@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QTimer>
+#include <memory>
 
 #include "simcommand.h"
 
@@ -55,7 +56,12 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
         emit event(line(QStringLiteral("hello")) +
                    QStringLiteral(" from=%1 answered=%2")
                        .arg(sender, m_spec.silent ? QStringLiteral("no") : QStringLiteral("yes")));
-        answer(m_id, from);
+        if (m_spec.discoveryAnswer) {
+            if (!m_spec.silent)
+                m_udp.writeDatagram(*m_spec.discoveryAnswer, from, kUdpPort);
+        } else {
+            answer(m_id, from);
+        }
         break;
     case SimCommand::PictureRequest:
         emit event(line(QStringLiteral("picture-request")) +
@@ -141,9 +147,44 @@ void SimPlate::connectForPicture(quint64 generation, const QHostAddress &server)
         if (socket->state() != QAbstractSocket::ConnectedState)
             onPictureClosed(socket);
     });
+    if (m_spec.chatter > 0) {
+        connect(socket, &QTcpSocket::connected, this, [socket, n = m_spec.chatter] {
+            QByteArray noise(n, '\0');
+            for (qint64 i = 0; i < n; ++i)
+                noise[i] = char((i * 131 + 7) & 0xFF);
+            socket->write(noise);
+        });
+    }
+    if (m_spec.connectTwice)
+        connect(socket, &QTcpSocket::connected, this, [this, server] { connectExtra(server); });
     // The plate connects from its own address, as a real plate on the network would.
     socket->bind(QHostAddress(m_spec.address), 0);
     socket->connectToHost(server, kPicturePort);
+}
+
+void SimPlate::connectExtra(const QHostAddress &server) {
+    // A second connection from the same address once the first stands; the log tells whether
+    // the program closed it and whether any picture bytes came on it.
+    auto *extra = new QTcpSocket(this);
+    auto received = std::make_shared<qint64>(0);
+    connect(extra, &QTcpSocket::readyRead, this,
+            [extra, received] { *received += extra->readAll().size(); });
+    auto done = [this, extra, received] {
+        if (extra->property("logged").toBool())
+            return;
+        extra->setProperty("logged", true);
+        emit event(line(QStringLiteral("extra-connection")) +
+                   QStringLiteral(" closed-by=%1 received=%2")
+                       .arg(extra->error() == QAbstractSocket::ConnectionRefusedError
+                                ? QStringLiteral("refused")
+                                : QStringLiteral("program"))
+                       .arg(*received));
+        extra->deleteLater();
+    };
+    connect(extra, &QTcpSocket::disconnected, this, done);
+    connect(extra, &QTcpSocket::errorOccurred, this, done);
+    extra->bind(QHostAddress(m_spec.address), 0);
+    extra->connectToHost(server, kPicturePort);
 }
 
 void SimPlate::onPictureData(QTcpSocket *socket) {

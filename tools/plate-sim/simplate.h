@@ -39,6 +39,7 @@ private:
     void answer(qint32 id, const QHostAddress &to);
     void requestPicture(qint64 size, const QHostAddress &server);
     void connectForPicture(quint64 generation, const QHostAddress &server);
+    void connectExtra(const QHostAddress &server);
     void onPictureData(QTcpSocket *socket);
     void onPictureClosed(QTcpSocket *socket);
     void storePicture();
