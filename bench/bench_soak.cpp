@@ -1,8 +1,9 @@
-// Soak: 2,000 plate updates in a row (100 updates of all entries) across 20 simulated plates,
-// a few of which misbehave (never connect, or connect after the wait is over), chosen at
-// random. Every
-// well-behaved plate must end each round with its own picture of that round, the error list
-// must name exactly the misbehaving plates, and memory and open files must stay flat.
+// Soak: 2,000 plate updates in a row (100 updates of all entries) across 20 simulated plates.
+// A few misbehave (never connect, or connect after the wait is over) and a few are noisy but
+// take their pictures (write noise on the picture connection, or open a second connection),
+// all chosen at random. Every well-behaved plate must end each round with its own picture of
+// that round, no misbehaving plate may get any picture, the error list must name exactly the
+// misbehaving plates, and memory and open files must stay flat.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -97,12 +98,20 @@ int main(int argc, char **argv) {
     while (misbehaviour.size() < 3)
         misbehaviour.insert(QString::number(rng.bounded(kPlates) + 1),
                             kinds[int(rng.bounded(kinds.size()))]);
+    const QStringList noisyKinds = {QStringLiteral("chatter=200000"),
+                                    QStringLiteral("connect-twice")};
+    QHash<QString, QString> noisy;
+    while (noisy.size() < 3) {
+        const QString id = QString::number(rng.bounded(kPlates) + 1);
+        if (!misbehaviour.contains(id))
+            noisy.insert(id, noisyKinds[int(rng.bounded(noisyKinds.size()))]);
+    }
     for (int i = 0; i < kPlates; ++i) {
         const QString id = QString::number(i + 1);
         const QString address = QStringLiteral("127.0.0.%1").arg(i + 2);
         online.insert(id, address);
-        plateArgs << id + u'@' + address +
-                         (misbehaviour.contains(id) ? u',' + misbehaviour.value(id) : QString());
+        const QString option = misbehaviour.value(id, noisy.value(id));
+        plateArgs << id + u'@' + address + (option.isEmpty() ? QString() : u',' + option);
     }
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -128,11 +137,14 @@ int main(int argc, char **argv) {
     std::printf("seed %u; misbehaving plates:", seed);
     for (auto it = misbehaviour.cbegin(); it != misbehaviour.cend(); ++it)
         std::printf(" %s (%s)", qPrintable(it.key()), qPrintable(it.value()));
-    std::printf("\n");
+    std::printf("; noisy plates:");
+    for (auto it = noisy.cbegin(); it != noisy.cend(); ++it)
+        std::printf(" %s (%s)", qPrintable(it.key()), qPrintable(it.value()));
+    std::printf("\nat the start: resident %ld KiB, open files %d\n", residentKiB(), openFiles());
 
     long rssStart = 0;
     int filesStart = 0;
-    int wrongPictures = 0, wrongErrorLists = 0;
+    int wrongPictures = 0, wrongErrorLists = 0, misdelivered = 0;
     QElapsedTimer total;
     total.start();
     for (int round = 1; round <= kRounds; ++round) {
@@ -159,9 +171,11 @@ int main(int argc, char **argv) {
         // Each good plate holds exactly this round's picture of its own entry.
         PlateLayout check = layout;
         for (const NameRecord &entry : entries) {
-            if (misbehaviour.contains(entry.m_strId))
-                continue;
             QFile got(QDir(pictures).filePath(entry.m_strId + QStringLiteral(".jpg")));
+            if (misbehaviour.contains(entry.m_strId)) {
+                misdelivered += got.exists() ? 1 : 0;
+                continue;
+            }
             got.open(QIODevice::ReadOnly);
             if (got.readAll() != RenderPlatePicture(check, canvas, entry))
                 ++wrongPictures;
@@ -188,14 +202,15 @@ int main(int argc, char **argv) {
                         round * kPlates, total.elapsed() / 1000.0, residentKiB(), openFiles());
         std::fflush(stdout);
     }
-    std::printf("%d updates in %.1f s; wrong or missing pictures at good plates: %d; rounds whose "
-                "error list was not exactly the misbehaving plates: %d; editor opened %d times\n",
-                kRounds * kPlates, total.elapsed() / 1000.0, wrongPictures, wrongErrorLists,
-                editor.opened);
+    std::printf("%d updates in %.1f s; wrong or missing pictures at good plates: %d; pictures at "
+                "misbehaving plates: %d; rounds whose error list was not exactly the misbehaving "
+                "plates: %d; editor opened %d times\n",
+                kRounds * kPlates, total.elapsed() / 1000.0, wrongPictures, misdelivered,
+                wrongErrorLists, editor.opened);
     std::printf("resident memory after round 1: %ld KiB, at the end: %ld KiB; open files: %d, "
                 "then %d\n",
                 rssStart, residentKiB(), filesStart, openFiles());
     sim.closeWriteChannel();
     sim.waitForFinished(5000);
-    return wrongPictures == 0 && wrongErrorLists == 0 ? 0 : 1;
+    return wrongPictures == 0 && misdelivered == 0 && wrongErrorLists == 0 ? 0 : 1;
 }
