@@ -142,7 +142,7 @@ void TestLifterPanel::nothingWrittenWithoutPort() {
 void TestLifterPanel::lineIs2400With8N1() {
     PtyPeer pty;
     QVERIFY(pty.isValid());
-    // Start from settings that differ in every respect that matters.
+    // Start from settings that differ in every way that matters.
     termios odd = pty.lineSettings();
     cfsetispeed(&odd, B9600);
     cfsetospeed(&odd, B9600);

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "platespec.h"
+#include "plateconfig.h"
 #include "platewall.h"
 #include "simplate.h"
 
@@ -101,7 +101,7 @@ int main(int argc, char **argv) {
     QList<SimPlate *> plates;
     for (const QString &text : plateArgs) {
         QString error;
-        const auto config = ParsePlateSpec(text, error);
+        const auto config = ParsePlateConfig(text, error);
         if (!config)
             return fail(error);
         auto *plate = new SimPlate(*config, pictureDir, &app);

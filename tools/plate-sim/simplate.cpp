@@ -14,18 +14,18 @@ constexpr quint16 kUdpPort = 8089;
 constexpr quint16 kPicturePort = 8087;
 } // namespace
 
-SimPlate::SimPlate(const PlateSpec &config, const QString &pictureDir, QObject *parent)
-    : QObject(parent), m_spec(config), m_pictureDir(pictureDir), m_id(config.id) {
+SimPlate::SimPlate(const PlateConfig &config, const QString &pictureDir, QObject *parent)
+    : QObject(parent), m_config(config), m_pictureDir(pictureDir), m_id(config.id) {
     connect(&m_udp, &QUdpSocket::readyRead, this, &SimPlate::onDatagrams);
 }
 
 bool SimPlate::bind(QString &error) {
     // The program under test shares port 8089 on all addresses; both sides need the port
-    // shared, and datagrams to this address then reach this more specific binding.
-    if (!m_udp.bind(QHostAddress(m_spec.address), kUdpPort,
+    // shared, and datagrams to this address then reach this narrower binding.
+    if (!m_udp.bind(QHostAddress(m_config.address), kUdpPort,
                     QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         error = QStringLiteral("cannot bind %1:%2: %3")
-                    .arg(m_spec.address)
+                    .arg(m_config.address)
                     .arg(kUdpPort)
                     .arg(m_udp.errorString());
         return false;
@@ -34,7 +34,7 @@ bool SimPlate::bind(QString &error) {
 }
 
 QString SimPlate::line(const QString &kind) const {
-    return QStringLiteral("%1 plate=%2 id=%3").arg(kind, m_spec.address).arg(m_id);
+    return QStringLiteral("%1 plate=%2 id=%3").arg(kind, m_config.address).arg(m_id);
 }
 
 void SimPlate::onDatagrams() {
@@ -53,12 +53,13 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
     const QString sender = from.toString();
     switch (command.kind) {
     case SimCommand::Hello:
-        emit event(line(QStringLiteral("hello")) +
-                   QStringLiteral(" from=%1 answered=%2")
-                       .arg(sender, m_spec.silent ? QStringLiteral("no") : QStringLiteral("yes")));
-        if (m_spec.discoveryAnswer) {
-            if (!m_spec.silent)
-                m_udp.writeDatagram(*m_spec.discoveryAnswer, from, kUdpPort);
+        emit event(line(QStringLiteral("hello")) + QStringLiteral(" from=%1 answered=%2")
+                                                       .arg(sender, m_config.silent
+                                                                        ? QStringLiteral("no")
+                                                                        : QStringLiteral("yes")));
+        if (m_config.discoveryAnswer) {
+            if (!m_config.silent)
+                m_udp.writeDatagram(*m_config.discoveryAnswer, from, kUdpPort);
         } else {
             answer(m_id, from);
         }
@@ -71,12 +72,12 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
     case SimCommand::IdChange: {
         const int old = m_id;
         m_id = command.newId;
-        const int reply = m_spec.idAnswer.value_or(m_id);
+        const int reply = m_config.idAnswer.value_or(m_id);
         emit event(QStringLiteral("id plate=%1 old=%2 new=%3 answer=%4")
-                       .arg(m_spec.address)
+                       .arg(m_config.address)
                        .arg(old)
                        .arg(m_id)
-                       .arg(m_spec.silent ? QStringLiteral("none") : QString::number(reply)));
+                       .arg(m_config.silent ? QStringLiteral("none") : QString::number(reply)));
         answer(reply, from);
         emit changed();
         break;
@@ -105,7 +106,7 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
 }
 
 void SimPlate::answer(qint32 id, const QHostAddress &to) {
-    if (!m_spec.silent)
+    if (!m_config.silent)
         m_udp.writeDatagram(IdAnswer(id), to, kUdpPort);
 }
 
@@ -122,11 +123,11 @@ void SimPlate::requestPicture(qint64 size, const QHostAddress &server) {
     m_expected = size;
     m_received.clear();
     m_stalled = false;
-    if (m_spec.noConnect)
+    if (m_config.noConnect)
         return;
     const quint64 generation = m_generation;
-    if (m_spec.connectDelayMs > 0) {
-        QTimer::singleShot(m_spec.connectDelayMs, this,
+    if (m_config.connectDelayMs > 0) {
+        QTimer::singleShot(m_config.connectDelayMs, this,
                            [this, generation, server] { connectForPicture(generation, server); });
     } else {
         connectForPicture(generation, server);
@@ -138,7 +139,7 @@ void SimPlate::connectForPicture(quint64 generation, const QHostAddress &server)
         return;
     auto *socket = new QTcpSocket(this);
     m_transfer = socket;
-    if (m_spec.readLimit >= 0)
+    if (m_config.readLimit >= 0)
         socket->setReadBufferSize(4096); // an unread socket must push back on the sender
     connect(socket, &QTcpSocket::connected, this, [this, socket] { onPictureData(socket); });
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onPictureData(socket); });
@@ -147,18 +148,18 @@ void SimPlate::connectForPicture(quint64 generation, const QHostAddress &server)
         if (socket->state() != QAbstractSocket::ConnectedState)
             onPictureClosed(socket);
     });
-    if (m_spec.chatter > 0) {
-        connect(socket, &QTcpSocket::connected, this, [socket, n = m_spec.chatter] {
+    if (m_config.chatter > 0) {
+        connect(socket, &QTcpSocket::connected, this, [socket, n = m_config.chatter] {
             QByteArray noise(n, '\0');
             for (qint64 i = 0; i < n; ++i)
                 noise[i] = char((i * 131 + 7) & 0xFF);
             socket->write(noise);
         });
     }
-    if (m_spec.connectTwice)
+    if (m_config.connectTwice)
         connect(socket, &QTcpSocket::connected, this, [this, server] { connectExtra(server); });
     // The plate connects from its own address, as a real plate on the network would.
-    socket->bind(QHostAddress(m_spec.address), 0);
+    socket->bind(QHostAddress(m_config.address), 0);
     socket->connectToHost(server, kPicturePort);
 }
 
@@ -183,7 +184,7 @@ void SimPlate::connectExtra(const QHostAddress &server) {
     };
     connect(extra, &QTcpSocket::disconnected, this, done);
     connect(extra, &QTcpSocket::errorOccurred, this, done);
-    extra->bind(QHostAddress(m_spec.address), 0);
+    extra->bind(QHostAddress(m_config.address), 0);
     extra->connectToHost(server, kPicturePort);
 }
 
@@ -191,10 +192,10 @@ void SimPlate::onPictureData(QTcpSocket *socket) {
     if (socket != m_transfer || m_stalled)
         return;
     qint64 want = m_expected - m_received.size();
-    if (m_spec.readLimit >= 0)
-        want = qMin(want, m_spec.readLimit - m_received.size());
-    if (m_spec.closeAfter >= 0)
-        want = qMin(want, m_spec.closeAfter - m_received.size());
+    if (m_config.readLimit >= 0)
+        want = qMin(want, m_config.readLimit - m_received.size());
+    if (m_config.closeAfter >= 0)
+        want = qMin(want, m_config.closeAfter - m_received.size());
     m_received += socket->read(qMax<qint64>(want, 0));
     const qint64 got = m_received.size();
     if (got == m_expected) {
@@ -207,13 +208,13 @@ void SimPlate::onPictureData(QTcpSocket *socket) {
         if (extra > 0)
             emit event(line(QStringLiteral("picture-extra")) +
                        QStringLiteral(" bytes=%1").arg(extra));
-    } else if (m_spec.closeAfter >= 0 && got >= m_spec.closeAfter) {
+    } else if (m_config.closeAfter >= 0 && got >= m_config.closeAfter) {
         m_transfer = nullptr;
         socket->disconnect(this);
         socket->abort();
         socket->deleteLater();
         failPicture(QStringLiteral("closed-early"));
-    } else if (m_spec.readLimit >= 0 && got >= m_spec.readLimit) {
+    } else if (m_config.readLimit >= 0 && got >= m_config.readLimit) {
         m_stalled = true;
         emit event(line(QStringLiteral("picture-stalled")) +
                    QStringLiteral(" size=%1 received=%2").arg(m_expected).arg(got));

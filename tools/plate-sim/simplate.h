@@ -7,7 +7,7 @@
 #include <QTcpSocket>
 #include <QUdpSocket>
 
-#include "platespec.h"
+#include "plateconfig.h"
 
 namespace platesim {
 
@@ -18,12 +18,12 @@ struct SimCommand;
 class SimPlate : public QObject {
     Q_OBJECT
 public:
-    SimPlate(const PlateSpec &config, const QString &pictureDir, QObject *parent = nullptr);
+    SimPlate(const PlateConfig &config, const QString &pictureDir, QObject *parent = nullptr);
 
     bool bind(QString &error);
 
     int id() const { return m_id; }
-    QString address() const { return m_spec.address; }
+    QString address() const { return m_config.address; }
     // The file of the picture the plate shows; empty when it has none.
     QString picturePath() const { return m_picturePath; }
 
@@ -46,7 +46,7 @@ private:
     void failPicture(const QString &reason);
     QString line(const QString &kind) const;
 
-    PlateSpec m_spec;
+    PlateConfig m_config;
     QString m_pictureDir;
     int m_id = 0;
     QString m_picturePath;

@@ -8,7 +8,7 @@
 namespace platesim {
 
 // One simulated plate as the command line describes it: ID@ADDRESS[,OPTION...].
-struct PlateSpec {
+struct PlateConfig {
     int id = 0;
     QString address;             // a loopback address, 127.0.0.2 and up
     bool silent = false;         // never answers a datagram
@@ -23,9 +23,9 @@ struct PlateSpec {
 };
 
 // Parses one plate argument; on failure returns nothing and sets `error`.
-std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error);
+std::optional<PlateConfig> ParsePlateConfig(const QString &text, QString &error);
 
-// The option names ParsePlateSpec knows, for the help text.
+// The option names ParsePlateConfig knows, for the help text.
 QString PlateOptionsHelp();
 
 } // namespace platesim

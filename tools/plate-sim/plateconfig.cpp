@@ -1,4 +1,4 @@
-#include "platespec.h"
+#include "plateconfig.h"
 
 #include <QHostAddress>
 
@@ -14,10 +14,10 @@ bool parseNumber(const QString &text, qint64 &out) {
 
 } // namespace
 
-std::optional<PlateSpec> ParsePlateSpec(const QString &text, QString &error) {
+std::optional<PlateConfig> ParsePlateConfig(const QString &text, QString &error) {
     const QStringList parts = text.split(QLatin1Char(','));
     const QStringList head = parts[0].split(QLatin1Char('@'));
-    PlateSpec plate;
+    PlateConfig plate;
     qint64 number = 0;
     if (head.size() != 2 || !parseNumber(head[0], number) || number > 0x7FFFFFFF) {
         error = QStringLiteral("expected ID@ADDRESS, got \"%1\"").arg(parts[0]);
