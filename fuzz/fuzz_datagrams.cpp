@@ -50,12 +50,7 @@ QHostAddress senderAddress(int index) {
 }
 
 void start() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "delvora-fuzz";
-    static char *argv[] = {name, nullptr};
-    // The online list is a widget. Never destroyed: libFuzzer ends the process in its loop.
-    new QApplication(argc, argv);
+    fuzz::startApplication<QApplication>(); // the online list is a widget
     bench = new Bench;
     // The program binds the plate port; any port takes the same path and stays clear of a
     // running program or test.
@@ -133,10 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
         const bool wasWaiting = rx.m_bWaitIdReply;
         const bool fromHost = from == 0;
-        const bool dropped = fromHost || datagram.isEmpty() || datagram.size() > 1023;
+        const bool dropped = fromHost || datagram.isEmpty() || datagram.size() > kMaxDatagram;
         const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_addrIdPlate;
         const qint64 id = answerId(datagram);
-        const bool listed = !dropped && !idAnswer && id >= 0 && id <= 9999;
+        const bool listed = !dropped && !idAnswer && id >= 0 && id <= kMaxPlateId;
 
         bench->emitted = 0;
         bench->reply.reset();

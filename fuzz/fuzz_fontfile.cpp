@@ -8,6 +8,7 @@
 #include "layout/renderer.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -95,7 +96,7 @@ void checkWrite(const QByteArray &file) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    fuzz::startGuiApplication();
+    fuzz::startApplication<QGuiApplication>();
     InstallFontSubstitutes();
     return 0;
 }

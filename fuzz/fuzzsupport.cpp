@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -52,15 +51,6 @@ InWorkFolder::InWorkFolder() : m_previous(QDir::currentPath()) {
 
 InWorkFolder::~InWorkFolder() {
     QDir::setCurrent(m_previous);
-}
-
-void startGuiApplication() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "delvora-fuzz";
-    static char *argv[] = {name, nullptr};
-    // Never destroyed: libFuzzer ends the process from inside its loop.
-    new QGuiApplication(argc, argv);
 }
 
 void writeFile(const QString &name, const QByteArray &bytes) {

@@ -26,9 +26,16 @@ private:
     QString m_previous;
 };
 
-// A QGuiApplication on the offscreen platform, for targets that touch fonts. Call once from
-// LLVMFuzzerInitialize.
-void startGuiApplication();
+// A Qt application on the offscreen platform: QGuiApplication for targets that touch fonts,
+// QApplication for those that need widgets. Call once from LLVMFuzzerInitialize.
+template <class App> void startApplication() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "delvora-fuzz";
+    static char *argv[] = {name, nullptr};
+    // Never destroyed: libFuzzer ends the process from inside its loop.
+    new App(argc, argv);
+}
 
 // Replaces a file of the work folder; stops the run when that fails.
 void writeFile(const QString &name, const QByteArray &bytes);

@@ -15,6 +15,7 @@
 #include "app/plaxondlg.h"
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
+#include "net/platedatagrams.h"
 #include "support/fakeadapters.h"
 #include "support/fakeeditor.h"
 #include "support/jpegcheck.h"
@@ -495,9 +496,7 @@ void TestNetworkUpdateE2e::floodDuringUpdateAll() {
             QByteArray datagram(random.bounded(1400), '\0');
             for (char &c : datagram)
                 c = char(random.bounded(256));
-            quint32 id = 0;
-            for (int i = 0; i < 4; ++i)
-                id |= quint32(i < datagram.size() ? uchar(datagram[i]) : 0) << (8 * i);
+            const qint32 id = ReadPlateId(datagram);
             if (id == 5 || id == 7 || id == 9 || id == 11)
                 continue;
             auto &from = flooders[size_t(random.bounded(10))];

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QTimer>
-#include <memory>
 
 #include "simcommand.h"
 
@@ -57,12 +56,7 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
                                                        .arg(sender, m_config.silent
                                                                         ? QStringLiteral("no")
                                                                         : QStringLiteral("yes")));
-        if (m_config.discoveryAnswer) {
-            if (!m_config.silent)
-                m_udp.writeDatagram(*m_config.discoveryAnswer, from, kUdpPort);
-        } else {
-            answer(m_id, from);
-        }
+        reply(m_config.discoveryAnswer.value_or(IdAnswer(m_id)), from);
         break;
     case SimCommand::PictureRequest:
         emit event(line(QStringLiteral("picture-request")) +
@@ -72,13 +66,13 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
     case SimCommand::IdChange: {
         const int old = m_id;
         m_id = command.newId;
-        const int reply = m_config.idAnswer.value_or(m_id);
+        const int answerId = m_config.idAnswer.value_or(m_id);
         emit event(QStringLiteral("id plate=%1 old=%2 new=%3 answer=%4")
                        .arg(m_config.address)
                        .arg(old)
                        .arg(m_id)
-                       .arg(m_config.silent ? QStringLiteral("none") : QString::number(reply)));
-        answer(reply, from);
+                       .arg(m_config.silent ? QStringLiteral("none") : QString::number(answerId)));
+        reply(IdAnswer(answerId), from);
         emit changed();
         break;
     }
@@ -105,9 +99,9 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
     }
 }
 
-void SimPlate::answer(qint32 id, const QHostAddress &to) {
+void SimPlate::reply(const QByteArray &datagram, const QHostAddress &to) {
     if (!m_config.silent)
-        m_udp.writeDatagram(IdAnswer(id), to, kUdpPort);
+        m_udp.writeDatagram(datagram, to, kUdpPort);
 }
 
 void SimPlate::requestPicture(qint64 size, const QHostAddress &server) {
@@ -165,25 +159,19 @@ void SimPlate::connectForPicture(quint64 generation, const QHostAddress &server)
 
 void SimPlate::connectExtra(const QHostAddress &server) {
     // A second connection from the same address once the first stands; the log tells whether
-    // the program closed it and whether any picture bytes came on it.
+    // the program closed it and whether any picture bytes came on it (left unread till then).
     auto *extra = new QTcpSocket(this);
-    auto received = std::make_shared<qint64>(0);
-    connect(extra, &QTcpSocket::readyRead, this,
-            [extra, received] { *received += extra->readAll().size(); });
-    auto done = [this, extra, received] {
-        if (extra->property("logged").toBool())
+    connect(extra, &QTcpSocket::stateChanged, this, [this, extra](QAbstractSocket::SocketState s) {
+        if (s != QAbstractSocket::UnconnectedState)
             return;
-        extra->setProperty("logged", true);
         emit event(line(QStringLiteral("extra-connection")) +
                    QStringLiteral(" closed-by=%1 received=%2")
                        .arg(extra->error() == QAbstractSocket::ConnectionRefusedError
                                 ? QStringLiteral("refused")
                                 : QStringLiteral("program"))
-                       .arg(*received));
+                       .arg(extra->bytesAvailable()));
         extra->deleteLater();
-    };
-    connect(extra, &QTcpSocket::disconnected, this, done);
-    connect(extra, &QTcpSocket::errorOccurred, this, done);
+    });
     extra->bind(QHostAddress(m_config.address), 0);
     extra->connectToHost(server, kPicturePort);
 }

@@ -36,7 +36,8 @@ signals:
 private:
     void onDatagrams();
     void handle(const SimCommand &command, const QByteArray &raw, const QHostAddress &from);
-    void answer(qint32 id, const QHostAddress &to);
+    // Sends a datagram back unless the plate is silent.
+    void reply(const QByteArray &datagram, const QHostAddress &to);
     void requestPicture(qint64 size, const QHostAddress &server);
     void connectForPicture(quint64 generation, const QHostAddress &server);
     void connectExtra(const QHostAddress &server);
