@@ -55,6 +55,7 @@ public:
     PlateCanvas &canvas() { return m_canvas; }
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
+    CUdpSocket &udpSocket() { return m_udpSocket; }
     CExcelReader &excel() { return m_excel; }
 
 public slots:

@@ -110,6 +110,8 @@ void TestPlateCommandsE2e::start(PlateSim &sim) {
 
 void TestPlateCommandsE2e::listPlate(const QString &address) {
     const int before = m_list->topLevelItemCount();
+    // The program takes only answers it asked for; this probe stands in for its own.
+    m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
     m_probe.writeDatagram("hello", QHostAddress(address), 8089);
     QTRY_COMPARE(m_list->topLevelItemCount(), before + 1);
     QCOMPARE(m_list->topLevelItem(before)->text(1), address);
@@ -119,13 +121,16 @@ void TestPlateCommandsE2e::answerAs(const QString &address, qint32 id) {
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(address), 0));
     const int before = m_list->topLevelItemCount();
+    m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
     plate.writeDatagram(idAnswer(id), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
     QTRY_COMPARE(m_list->topLevelItemCount(), before + 1);
 }
 
 void TestPlateCommandsE2e::click(int row, Qt::KeyboardModifiers modifiers) {
+    // In the ID cell: the row is wider than the list once the board has all its columns.
     const QRect r = m_list->visualItemRect(m_list->topLevelItem(row));
-    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, r.center());
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(r.left() + 10, r.center().y()));
 }
 
 void TestPlateCommandsE2e::sync(PlateSim &sim, const QString &address) {
