@@ -134,6 +134,7 @@ int main(int argc, char **argv) {
     NetworkUpdate update(server, socket, layout, canvas,
                          [&online](const QString &id) { return online.value(id); });
 
+    std::printf("serving %d plates at once\n", update.parallel());
     std::printf("seed %u; misbehaving plates:", seed);
     for (auto it = misbehaviour.cbegin(); it != misbehaviour.cend(); ++it)
         std::printf(" %s (%s)", qPrintable(it.key()), qPrintable(it.value()));

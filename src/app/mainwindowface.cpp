@@ -1,6 +1,7 @@
 #include "app/mainwindowface.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -101,6 +102,35 @@ template <typename View> void reportView(View *view) {
     view->header()->setSectionsClickable(false);
 }
 
+// Lets the two lists take the room a larger window gives: both grow downwards, the online list
+// and the name list share the extra width. Everything else keeps its place.
+class ListStretcher : public QObject {
+public:
+    ListStretcher(QWidget *client, QWidget *online, QWidget *names)
+        : QObject(client), m_base(client->minimumSize()), m_online(online), m_names(names),
+          m_onlineRect(online->geometry()), m_namesRect(names->geometry()) {
+        client->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Resize) {
+            const QSize size = static_cast<QWidget *>(watched)->size();
+            const int dx = std::max(0, size.width() - m_base.width());
+            const int dy = std::max(0, size.height() - m_base.height());
+            m_online->setGeometry(m_onlineRect.adjusted(0, 0, dx / 2, dy));
+            m_names->setGeometry(m_namesRect.adjusted(dx / 2, 0, dx, dy));
+        }
+        return false;
+    }
+
+private:
+    QSize m_base;
+    QWidget *m_online;
+    QWidget *m_names;
+    QRect m_onlineRect;
+    QRect m_namesRect;
+};
+
 } // namespace
 
 void MainWindowFace::build(QWidget *window) {
@@ -117,7 +147,8 @@ void MainWindowFace::build(QWidget *window) {
     QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
     client->setFont(dialogFont);
     const DialogUnits du(dialogFont);
-    client->setFixedSize(du.x(447), du.y(311));
+    // Today's size is the smallest; a larger window gives its room to the two lists.
+    client->setMinimumSize(du.x(447), du.y(311));
     QWidget *c = client;
 
     // Template order is tab order.
@@ -184,6 +215,8 @@ void MainWindowFace::build(QWidget *window) {
         g->lower();
     previewFrame->lower();
 
+    new ListStretcher(client, onlineList, nameList);
+
     // Tab order follows the template.
     QWidget *previous = nullptr;
     for (QWidget *w :
@@ -220,6 +253,9 @@ void MainWindowFace::build(QWidget *window) {
     actionNetwork->setObjectName(QStringLiteral("actionNetwork"));
     actionFactoryReset = settings->addAction(QStringLiteral("恢复出厂设置(&D)"));
     actionFactoryReset->setObjectName(QStringLiteral("actionFactoryReset"));
+    actionPresence = settings->addAction(QStringLiteral("自动检测在线状态"));
+    actionPresence->setObjectName(QStringLiteral("actionPresence"));
+    actionPresence->setCheckable(true);
     QMenu *help = menuBar->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     actionAbout = help->addAction(QStringLiteral("关于 Delvora(&A)"));

@@ -59,6 +59,7 @@ struct MainWindowFace {
     QAction *actionRes1024 = nullptr;      // 32780
     QAction *actionNetwork = nullptr;      // 32776
     QAction *actionFactoryReset = nullptr; // 32782
+    QAction *actionPresence = nullptr;     // 设置 → 自动检测在线状态, a check item
     QAction *actionAbout = nullptr;        // 32775
 
     // Builds the controls as children of `window`, with the menu bar on top.

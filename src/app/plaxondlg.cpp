@@ -1,5 +1,6 @@
 #include "app/plaxondlg.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -19,9 +20,12 @@
 #include <windows.h>
 #endif
 #include "common/prompt.h"
+#include "layout/layoutfiles.h"
 #include "layout/renderer.h"
 #include "namelist/namelistview.h"
 #include "net/factoryreset.h"
+#include "net/nettexts.h"
+#include "net/networkoptions.h"
 #include "net/plateaddresschange.h"
 #include "net/plateidchange.h"
 #include "netcfg/netset.h"
@@ -40,7 +44,8 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CPlaxonDlg"));
     setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     m_face.build(this);
     m_face.preview->paintPreview = [this](QPainter &painter, const QRect &r) {
         m_canvas.DrawPreview(painter, r);
@@ -80,6 +85,13 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     connect(m_timerIdChange, &QTimer::timeout, this, [this] { OnTimer(TIMER_ID_CHANGE); });
 
     m_onlinePlates.Attach(m_face.onlineList, m_face.newId);
+    m_onlinePlates.setNameList(&m_names);
+    connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
+            &OnlinePlates::SetPlateState);
+    connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
+        NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
+        m_presence.setEnabled(on);
+    });
 
     Route();
     OnInitDialog();
@@ -98,9 +110,11 @@ void CPlaxonDlg::OnInitDialog() {
 
     // The two lists in report view with their columns.
     auto *online = m_face.onlineList;
-    online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
+    online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP"), nettexts::columnName(),
+                             nettexts::columnState()});
     online->header()->resizeSection(0, 30);
     online->header()->resizeSection(1, 130);
+    online->header()->resizeSection(2, 80);
     AttachNameList(m_face.nameList, m_names);
 
     // Row, horizontal and vertical alignment choices.
@@ -125,6 +139,10 @@ void CPlaxonDlg::OnInitDialog() {
     m_udpSocket.FindHostAddress();
     m_pictureServer.StartPictureServer(quint16(m_nTcpPort), this);
     m_udpSocket.Create();
+    m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
+    const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
+    m_face.actionPresence->setChecked(presence);
+    m_presence.setEnabled(presence);
 
     // Members to controls; changes made here must not run the edit handlers.
     m_editor->UpdateData(false);
@@ -190,6 +208,7 @@ void CPlaxonDlg::DetectPlates() {
 
 void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
     m_onlinePlates.OnPlateReply(reply);
+    m_presence.OnPlateReply(reply);
 }
 
 void CPlaxonDlg::OnChangeId() {

@@ -15,6 +15,7 @@
 #include "net/networkupdate.h"
 #include "net/onlineplates.h"
 #include "net/pictureserver.h"
+#include "net/presencecheck.h"
 #include "net/udpsocket.h"
 #include "netcfg/localaddress.h"
 #include "netcfg/settings.h"
@@ -56,6 +57,7 @@ public:
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
     CUdpSocket &udpSocket() { return m_udpSocket; }
+    PresenceCheck &presence() { return m_presence; }
     CExcelReader &excel() { return m_excel; }
 
 public slots:
@@ -108,6 +110,9 @@ private:
     PictureServer m_pictureServer;    // TCP 8087, where plates fetch their pictures
     NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
                            [this](const QString &id) { return FindPlateIp(id); }};
+    // The idle probes of the plates on the board; quiet while the program awaits a plate.
+    PresenceCheck m_presence{m_udpSocket, m_onlinePlates,
+                             [this] { return m_update.isRunning() || m_udpSocket.m_bWaitIdReply; }};
 };
 
 // The one main window, once it is initialised.

@@ -41,6 +41,38 @@ inline QString resetSent() {
     return QStringLiteral("发送恢复出厂设置指令完成");
 }
 
+// The plate board: its columns and the 状态 of a plate.
+inline QString columnName() {
+    return QStringLiteral("名字");
+}
+inline QString columnState() {
+    return QStringLiteral("状态");
+}
+inline QString stateOnline() {
+    return QStringLiteral("在线");
+}
+inline QString stateOffline() {
+    return QStringLiteral("离线");
+}
+inline QString stateUpdating(int percent) {
+    return QStringLiteral("更新中 %1%").arg(percent);
+}
+inline QString stateUpdated(const QString &time) {
+    return QStringLiteral("已更新 ") + time;
+}
+inline QString stateNotConnected() {
+    return QStringLiteral("未连接");
+}
+inline QString stateTransferFailed() {
+    return QStringLiteral("传输失败");
+}
+inline QString stateNotListed() {
+    return QStringLiteral("不在名单");
+}
+inline QString duplicateId() {
+    return QStringLiteral("ID重复");
+}
+
 inline QString noLocalAddress() {
     return QStringLiteral("未设置本机IP，请先在“设置→网络”中选择网卡");
 }

@@ -13,8 +13,13 @@ namespace delvora {
 
 QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry) {
+    return RenderPlatePicture(layout, canvas.m_pBackground, entry);
+}
+
+QByteArray RenderPlatePicture(PlateLayout &layout, const QImage &background,
+                              const NameRecord &entry) {
     layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-    const QImage picture = RenderPlate(layout, canvas.m_pBackground);
+    const QImage picture = RenderPlate(layout, background);
     if (picture.isNull())
         return {};
     QByteArray jpeg;
