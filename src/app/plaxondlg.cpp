@@ -112,9 +112,10 @@ void CPlaxonDlg::OnInitDialog() {
     auto *online = m_face.onlineList;
     online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP"), nettexts::columnName(),
                              nettexts::columnState()});
+    // At the smallest window the 状态 column starts in view; a larger window shows it whole.
     online->header()->resizeSection(0, 30);
-    online->header()->resizeSection(1, 130);
-    online->header()->resizeSection(2, 80);
+    online->header()->resizeSection(1, 95);
+    online->header()->resizeSection(2, 50);
     AttachNameList(m_face.nameList, m_names);
 
     // Row, horizontal and vertical alignment choices.
