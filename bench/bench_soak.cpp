@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "benchplate.h"
@@ -124,17 +125,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "simulator did not start\n");
         return 1;
     }
-    // Counts the pictures the plates stored.
-    int stored = 0;
-    QByteArray partial;
-    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] {
-        partial += sim.readAllStandardOutput();
-        qsizetype end;
-        while ((end = partial.indexOf('\n')) >= 0) {
-            stored += partial.startsWith("picture plate=") ? 1 : 0;
-            partial.remove(0, end + 1);
-        }
-    });
+    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&sim] { sim.readAll(); });
 
     CUdpSocket socket;
     socket.Create();
@@ -164,7 +155,6 @@ int main(int argc, char **argv) {
             entries << NameRecord{i + 1, QString::number(i + 1),
                                   QStringLiteral("第%1轮").arg(round),
                                   QStringLiteral("代表%1").arg(i + 1), QStringLiteral("副主任")};
-        stored = 0;
         bool done = false;
         const auto finished = QObject::connect(&update, &NetworkUpdate::runningChanged,
                                                [&done](bool running) { done = !running; });
@@ -174,27 +164,31 @@ int main(int argc, char **argv) {
         while (!done && t.elapsed() < 120000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         QObject::disconnect(finished);
-        // Let the plates store what they received: sent means handed to the system, and many
-        // plates finish at once when they are served side by side.
-        const int good = kPlates - int(misbehaviour.size());
+        // Each good plate holds exactly this round's picture of its own entry. Sent means
+        // handed to the system, and many plates finish at once when they are served side by
+        // side: each is given up to 5 s to store it.
+        PlateLayout check = layout;
+        QHash<QString, QByteArray> want;
+        for (const NameRecord &entry : entries) {
+            if (!misbehaviour.contains(entry.m_strId))
+                want.insert(entry.m_strId, RenderPlatePicture(check, canvas, entry));
+        }
+        const auto holds = [&](const QString &id) {
+            QFile got(QDir(pictures).filePath(id + QStringLiteral(".jpg")));
+            return got.open(QIODevice::ReadOnly) && got.readAll() == want.value(id);
+        };
         QElapsedTimer settle;
         settle.start();
-        while ((stored < good || settle.elapsed() < 200) && settle.elapsed() < 5000)
+        while (settle.elapsed() < 5000 &&
+               !std::all_of(want.keyBegin(), want.keyEnd(),
+                            [&](const QString &id) { return holds(id); }))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-
-        // Each good plate holds exactly this round's picture of its own entry.
-        PlateLayout check = layout;
-        for (const NameRecord &entry : entries) {
-            QFile got(QDir(pictures).filePath(entry.m_strId + QStringLiteral(".jpg")));
-            if (misbehaviour.contains(entry.m_strId)) {
-                misdelivered += got.exists() ? 1 : 0;
-                continue;
-            }
-            got.open(QIODevice::ReadOnly);
-            if (got.readAll() != RenderPlatePicture(check, canvas, entry) && ++wrongPictures <= 5)
-                std::printf("round %d: plate %s holds another picture (%d of %d stored)\n", round,
-                            qPrintable(entry.m_strId), stored, good);
+        for (auto it = want.keyBegin(); it != want.keyEnd(); ++it) {
+            if (!holds(*it) && ++wrongPictures <= 5)
+                std::printf("round %d: plate %s holds another picture\n", round, qPrintable(*it));
         }
+        for (const QString &id : misbehaviour.keys())
+            misdelivered += QFile::exists(QDir(pictures).filePath(id + QStringLiteral(".jpg")));
         const QSet<QString> expected(misbehaviour.keyBegin(), misbehaviour.keyEnd());
         const QSet<QString> listed = errorIds();
         if (listed != expected && ++wrongErrorLists <= 5) {
