@@ -125,7 +125,16 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "simulator did not start\n");
         return 1;
     }
-    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&sim] { sim.readAll(); });
+    // The plates' failures tell a picture that never arrived from one still being stored.
+    int failuresShown = 0;
+    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] {
+        while (sim.canReadLine()) {
+            const QByteArray line = sim.readLine();
+            if (line.startsWith("picture-failed") && !line.contains("reason=refused") &&
+                failuresShown++ < 10)
+                std::printf("plate log: %s", line.constData());
+        }
+    });
 
     CUdpSocket socket;
     socket.Create();
