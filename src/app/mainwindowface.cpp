@@ -161,8 +161,10 @@ void MainWindowFace::build(QWidget *window) {
     progress->setTextVisible(false);
     progress->setRange(0, 100);
     progress->setValue(0);
-    progressText =
-        place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QStringLiteral("进度百分比"));
+    // The label's text is its value, so assistive technology reads the text itself; what the
+    // label is for goes into the description.
+    progressText = place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QString());
+    progressText->setAccessibleDescription(QStringLiteral("进度百分比"));
     progressText->resize(progressText->width(), std::max(progressText->height(), 16));
     previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", QStringLiteral("预览区"));
     group(c, du, 305, 133, 135, 45, QStringLiteral("缩进"));
