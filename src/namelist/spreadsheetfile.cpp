@@ -4,7 +4,9 @@
 
 #include "namelist/biffsheetsource.h"
 #include "namelist/compounddocument.h"
+#include "namelist/csvsheetsource.h"
 #include "namelist/namelisttexts.h"
+#include "namelist/odssheetsource.h"
 #include "namelist/spreadsheettexts.h"
 #include "namelist/workbookerror.h"
 #include "namelist/xlsxsheetsource.h"
@@ -14,6 +16,9 @@ namespace delvora {
 
 std::unique_ptr<SheetSource> OpenSpreadsheet(QByteArray bytes, const QString &fileName) {
     if (ZipArchive::hasSignature(bytes)) {
+        // An OpenDocument file names its type in its first part.
+        if (OdsSheetSource::isOds(bytes))
+            return std::make_unique<OdsSheetSource>(std::move(bytes));
         return std::make_unique<XlsxSheetSource>(std::move(bytes));
     }
     if (CompoundDocument::hasSignature(bytes))
@@ -24,7 +29,7 @@ std::unique_ptr<SheetSource> OpenSpreadsheet(QByteArray bytes, const QString &fi
         throw WorkbookError(texts::notWorkbook());
     if (suffix == u"xlsx" || suffix == u"xlsm" || suffix == u"ods")
         throw WorkbookError(texts::notSpreadsheet());
-    throw WorkbookError(texts::notSpreadsheet());
+    return std::make_unique<CsvSheetSource>(bytes);
 }
 
 } // namespace delvora
