@@ -3,6 +3,7 @@
 
 #include "app/plaxonapp.h"
 #include "app/plaxondlg.h"
+#include "namelist/namelisttexts.h"
 #include "support/fakedrives.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -82,7 +83,7 @@ void TestIpFiles::run(const QString &workbook) {
     m_prompt->clear();
     m_prompt->fileNames.enqueue(workbook);
     m_dlg->face().makeIpFiles->click();
-    QCOMPARE(m_prompt->lastFilter, QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||"));
+    QCOMPARE(m_prompt->lastFilter, texts::workbookFilter());
     // Every path closes the workbook again.
     QVERIFY(!m_dlg->excel().IsOpen());
 }
