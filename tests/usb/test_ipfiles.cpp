@@ -45,6 +45,9 @@ private slots:
     void init();
     void cleanup();
     void writesOneFilePerPlate();
+    void everyFormatWritesTheSameFiles_data();
+    void everyFormatWritesTheSameFiles();
+    void damagedSheetWritesNothing();
     void emptiesTheFolderFirst();
     void headingOnly();
     void unreadableWorkbookLeavesFolder();
@@ -96,6 +99,30 @@ void TestIpFiles::writesOneFilePerPlate() {
                              {QStringLiteral("12.txt"), "010000000005255000000000010000000001"},
                              {QStringLiteral("7.txt"), QByteArray(36, '0')},
                              {QStringLiteral("0.txt"), "192168000001001002003004010000000001"}}));
+}
+
+void TestIpFiles::everyFormatWritesTheSameFiles_data() {
+    QTest::addColumn<QString>("workbook");
+    QTest::newRow("xlsx") << book("addresses.xlsx");
+    QTest::newRow("ods") << book("addresses.ods");
+    QTest::newRow("csv") << book("addresses.csv");
+}
+
+void TestIpFiles::everyFormatWritesTheSameFiles() {
+    QFETCH(QString, workbook);
+    run(book("addresses.xls"));
+    const QMap<QString, QByteArray> fromXls = tree(ip());
+    QCOMPARE(fromXls.size(), 3);
+    run(workbook);
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成IP文件完成！")});
+    QCOMPARE(tree(ip()), fromXls);
+}
+
+void TestIpFiles::damagedSheetWritesNothing() {
+    // The damage lies in the last row: no file is written from a sheet not read completely.
+    run(book("damaged_last_row.xlsx"));
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成IP文件失败，请检查Excel格式！")});
+    QVERIFY(tree(ip()).isEmpty());
 }
 
 void TestIpFiles::emptiesTheFolderFirst() {
