@@ -1,7 +1,6 @@
 #include "namelist/odssheetsource.h"
 
-#include <QDateTime>
-
+#include "namelist/celltext.h"
 #include "namelist/namelisttexts.h"
 #include "namelist/spreadsheettexts.h"
 #include "namelist/workbookerror.h"
@@ -14,17 +13,6 @@ namespace {
 constexpr int kMaxRows = 1048576;
 constexpr int kWantedColumns = 4;
 const QString kContent = QStringLiteral("content.xml");
-
-// A date value as a serial day number of the 1900 system, so it reads as an .xls date does.
-std::optional<double> dateSerial(const QString &text) {
-    QDateTime when = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!when.isValid())
-        when = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
-    if (!when.isValid())
-        return std::nullopt;
-    return double(QDate(1899, 12, 30).daysTo(when.date())) +
-           when.time().msecsSinceStartOfDay() / 86400000.0;
-}
 
 // A time value ("PT12H30M05S") as a fraction of a day.
 std::optional<double> timeSerial(QStringView text) {
@@ -134,7 +122,7 @@ CellValue TableScan::cell(bool &content) {
             m_reader.fail();
         value = CellValue::ofNumber(*number, false);
     } else if (type == u"date" || type == u"time") {
-        number = type == u"date" ? dateSerial(m_reader.attribute(u"date-value"))
+        number = type == u"date" ? IsoDateSerial(m_reader.attribute(u"date-value"), false)
                                  : timeSerial(m_reader.attribute(u"time-value"));
         if (!number)
             m_reader.fail();

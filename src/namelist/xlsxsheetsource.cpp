@@ -1,7 +1,6 @@
 #include "namelist/xlsxsheetsource.h"
 
-#include <QDateTime>
-
+#include "namelist/celltext.h"
 #include "namelist/namelisttexts.h"
 #include "namelist/spreadsheettexts.h"
 #include "namelist/workbookerror.h"
@@ -26,17 +25,6 @@ struct RawCell {
     bool hasValue = false;
     bool hasInline = false;
 };
-
-// The serial day number of an ISO date or date and time (cells of type "d").
-std::optional<double> isoSerial(const QString &text, bool dates1904) {
-    QDateTime when = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!when.isValid())
-        when = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
-    if (!when.isValid())
-        return std::nullopt;
-    const QDate epoch = dates1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
-    return double(epoch.daysTo(when.date())) + when.time().msecsSinceStartOfDay() / 86400000.0;
-}
 
 class SheetScan {
 public:
@@ -163,7 +151,8 @@ CellValue SheetScan::value(const RawCell &raw) const {
     if (t == u"b")
         return {CellValue::Type::Boolean, double(raw.value.trimmed() == u"1"), {}, nullptr};
     if (t == u"d") {
-        const std::optional<double> serial = isoSerial(raw.value.trimmed(), m_package.dates1904());
+        const std::optional<double> serial =
+            IsoDateSerial(raw.value.trimmed(), m_package.dates1904());
         if (!serial)
             throw WorkbookError(texts::badCellValue(raw.reference));
         return CellValue::ofNumber(*serial, true);
