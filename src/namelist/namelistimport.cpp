@@ -10,6 +10,7 @@ namespace delvora {
 
 bool NameListImport::Run(QWidget *parent, PlateLayout &layout) {
     const QString path = Prompt::instance().openFileName(parent, texts::workbookFilter());
+    m_path = path;
     if (path.isEmpty())
         return false;
 

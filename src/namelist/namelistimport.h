@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace delvora {
@@ -19,10 +21,13 @@ public:
     // opened (that is already reported). Raises WorkbookError when reading the rows fails;
     // the entries read until then stay in the list and the layout is left as it was.
     bool Run(QWidget *parent, PlateLayout &layout);
+    // The workbook the last run picked, empty when it was cancelled.
+    const QString &path() const { return m_path; }
 
 private:
     CExcelReader &m_reader;
     NameList &m_list;
+    QString m_path;
 };
 
 } // namespace delvora
