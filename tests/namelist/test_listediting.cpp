@@ -9,6 +9,7 @@
 #include "fixtures.h"
 #include "layout/logfont.h"
 #include "layout/renderer.h"
+#include "listlines.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 
@@ -19,17 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Answer = Prompt::Answer;
-
-QStringList shownLines(const NameList &list) {
-    QStringList out;
-    for (int r = 0; r < list.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < list.columnCount(); ++c)
-            cells << list.index(r, c).data().toString();
-        out << cells.join(u'|');
-    }
-    return out;
-}
 
 // Typed text, Chinese too (QTest::keyClicks takes Latin-1 only).
 void typeText(QWidget *widget, const QString &text) {
@@ -91,7 +81,7 @@ void TestListEditing::init() {
     m_book = m_dir->file(u"duplicates.xls"_s);
     QVERIFY(QFile::copy(fixture(u"duplicates.xls"_s), m_book));
     import(m_book);
-    QCOMPARE(shownLines(m_dlg->names()), kImported);
+    QCOMPARE(listLines(m_dlg->names()), kImported);
 }
 
 void TestListEditing::cleanup() {
@@ -161,15 +151,15 @@ void TestListEditing::editEachColumnAndUndo() {
 
     const QStringList edited{u"1|12|甲单位|甲|一"_s, u"2|5|财政部|乙|二"_s,
                              u"3|6|丙单位|赵|司长"_s};
-    QCOMPARE(shownLines(list), edited);
+    QCOMPARE(listLines(list), edited);
     QVERIFY(m_dlg->windowTitle().startsWith(u"duplicates.xls*"_s));
     for (int i = 0; i < 4; ++i)
         key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(shownLines(list), kImported);
+    QCOMPARE(listLines(list), kImported);
     QCOMPARE(m_dlg->windowTitle(), u"duplicates.xls - Delvora"_s);
     for (int i = 0; i < 4; ++i)
         key(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(shownLines(list), edited);
+    QCOMPARE(listLines(list), edited);
 }
 
 void TestListEditing::addRemoveSwapMoveAndUndo() {
@@ -178,8 +168,8 @@ void TestListEditing::addRemoveSwapMoveAndUndo() {
     click(0, NameList::ColName);
     key(Qt::Key_Insert);
     typeIntoEditor(u"9"_s);
-    QCOMPARE(shownLines(list), (QStringList{u"1|5|甲单位|甲|一"_s, u"2|9|||"_s,
-                                            u"3|5|乙单位|乙|二"_s, u"4|6|丙单位|丙|三"_s}));
+    QCOMPARE(listLines(list), (QStringList{u"1|5|甲单位|甲|一"_s, u"2|9|||"_s,
+                                           u"3|5|乙单位|乙|二"_s, u"4|6|丙单位|丙|三"_s}));
 
     // 交换座位 of two entries chosen with Ctrl+click.
     click(0, NameList::ColName);
@@ -205,14 +195,14 @@ void TestListEditing::addRemoveSwapMoveAndUndo() {
     key(Qt::Key_Delete);
     QCOMPARE(m_prompt->texts(),
              (QStringList{u"确定删除选中的2条名单吗？"_s, u"确定删除选中的2条名单吗？"_s}));
-    QCOMPARE(shownLines(list), (QStringList{u"1|5|乙单位|乙|二"_s, u"2|5|丙单位|丙|三"_s}));
+    QCOMPARE(listLines(list), (QStringList{u"1|5|乙单位|乙|二"_s, u"2|5|丙单位|丙|三"_s}));
 
     // Every step back leads to the imported list: add, ID, swap, three moves, remove.
-    const QStringList edited = shownLines(list);
+    const QStringList edited = listLines(list);
     QCOMPARE(list.undoStack()->count(), 1 + 7);
     for (int i = 0; i < 7; ++i)
         key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(shownLines(list), kImported);
+    QCOMPARE(listLines(list), kImported);
     QVERIFY(list.undoStack()->isClean());
     // One more step undoes the import itself.
     key(Qt::Key_Z, Qt::ControlModifier);
@@ -220,7 +210,7 @@ void TestListEditing::addRemoveSwapMoveAndUndo() {
     QVERIFY(m_dlg->windowTitle().endsWith(u"Delvora*"_s));
     while (list.undoStack()->canRedo())
         key(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(shownLines(list), edited);
+    QCOMPARE(listLines(list), edited);
 }
 
 void TestListEditing::contextMenuNamesTheShortcuts() {

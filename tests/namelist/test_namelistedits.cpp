@@ -2,24 +2,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "listlines.h"
 #include "namelist/namelist.h"
 
 using namespace delvora;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Entries "<seq>|<id>|<organisation>|<name>|<title>" as the list shows them.
-QStringList lines(const NameList &list) {
-    QStringList out;
-    for (int r = 0; r < list.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < list.columnCount(); ++c)
-            cells << list.index(r, c).data().toString();
-        out << cells.join(u'|');
-    }
-    return out;
-}
 
 QList<NameRecord> people(const QStringList &ids) {
     QList<NameRecord> out;
@@ -77,7 +66,7 @@ void TestNameListEdits::cleanup() {
 
 void TestNameListEdits::editsUndoBackToTheImport() {
     NameList &list = *m_list;
-    const QStringList imported = lines(list);
+    const QStringList imported = listLines(list);
     QUndoStack *stack = list.undoStack();
 
     QVERIFY(list.setData(list.index(0, NameList::ColName), u"王五"_s));
@@ -86,21 +75,21 @@ void TestNameListEdits::editsUndoBackToTheImport() {
     QVERIFY(list.swapSeats(0, 3));
     QVERIFY(list.moveEntries({3}, -1));
     QVERIFY(list.removeEntries({0, 4}));
-    QCOMPARE(lines(list),
+    QCOMPARE(listLines(list),
              (QStringList{u"1|2|乙单位|乙|主任"_s, u"2|1|丙单位|丙|丙长"_s, u"3||||"_s}));
     QCOMPARE(stack->count(), 6);
     // 序号 is the position, in the entries too (the USB export and the update read them).
     for (int r = 0; r < list.count(); ++r)
         QCOMPARE(list.at(r).m_nSeq, r + 1);
 
-    const QStringList edited = lines(list);
+    const QStringList edited = listLines(list);
     while (stack->canUndo())
         stack->undo();
-    QCOMPARE(lines(list), imported);
+    QCOMPARE(listLines(list), imported);
     QVERIFY(stack->isClean());
     while (stack->canRedo())
         stack->redo();
-    QCOMPARE(lines(list), edited);
+    QCOMPARE(listLines(list), edited);
 }
 
 void TestNameListEdits::editAppliesThePlateIdRule_data() {
@@ -136,8 +125,8 @@ void TestNameListEdits::moveKeepsSelectionAndStopsAtTheEnds() {
     QVERIFY(!list.moveEntries(list.selectedRows(), -1)); // the first is already on top
     QVERIFY(list.moveEntries(list.selectedRows(), 1));
     QCOMPARE(moved.count(), 2);
-    QCOMPARE(lines(list), (QStringList{u"1|2|乙单位|乙|乙长"_s, u"2|1|甲单位|甲|甲长"_s,
-                                       u"3|4|丁单位|丁|丁长"_s, u"4|3|丙单位|丙|丙长"_s}));
+    QCOMPARE(listLines(list), (QStringList{u"1|2|乙单位|乙|乙长"_s, u"2|1|甲单位|甲|甲长"_s,
+                                           u"3|4|丁单位|丁|丁长"_s, u"4|3|丙单位|丙|丙长"_s}));
     // The selection moved with the entries.
     QCOMPARE(list.selectedRows(), (QList<int>{1, 3}));
     QVERIFY(!list.moveEntries(list.selectedRows(), 1)); // the last is already at the bottom
@@ -158,7 +147,7 @@ void TestNameListEdits::removeAndSwapCarryWholeEntries() {
     QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
     QVERIFY(list.removeEntries({0, 1, 3}));
     QCOMPARE(removed.count(), 3);
-    QCOMPARE(lines(list), QStringList{u"1|2|丙单位|丙|丙长"_s});
+    QCOMPARE(listLines(list), QStringList{u"1|2|丙单位|丙|丙长"_s});
     list.undoStack()->undo();
     QCOMPARE(list.count(), 4);
     QCOMPARE(list.at(3).m_strName, u"丁"_s);
