@@ -28,7 +28,7 @@ NameListFile::NameListFile(NameList &list, QWidget *window)
 
 bool NameListFile::save() {
     const QString path = m_list.filePath();
-    return isWritable(path) ? writeTo(path) : saveAs();
+    return m_written.contains(path) ? writeTo(path) : saveAs();
 }
 
 bool NameListFile::saveAs() {
@@ -60,6 +60,7 @@ bool NameListFile::writeTo(const QString &path) {
         Prompt::stop(m_window, texts::saveFailed() + error);
         return false;
     }
+    m_written.insert(path);
     m_list.setFilePath(path);
     m_list.undoStack()->setClean();
     updateTitle();

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include "namelist/namerecord.h"
@@ -19,8 +20,9 @@ class NameListFile : public QObject {
 public:
     NameListFile(NameList &list, QWidget *window);
 
-    // 保存名单: writes to the list's own file; a list without one, or read from a format the
-    // program does not write, goes through saveAs. False when cancelled or failed.
+    // 保存名单: writes to the file the list was last saved to; any other list (new, or read from
+    // a workbook that may hold more than the list) goes through saveAs. False when cancelled
+    // or failed.
     bool save();
     // 另存为: the operator picks the name and the file type.
     bool saveAs();
@@ -38,6 +40,7 @@ private:
     NameList &m_list;
     QWidget *m_window;
     QString m_baseTitle;
+    QSet<QString> m_written; // files this program wrote, which it may replace without asking
 };
 
 } // namespace delvora
