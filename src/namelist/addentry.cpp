@@ -10,11 +10,11 @@ AddEntry::AddEntry(NameList &list, int position) : m_list(list), m_position(posi
 }
 
 void AddEntry::redo() {
-    m_list.insertEntry(m_position, NameRecord{});
+    m_list.insertEntries({m_position}, {NameRecord{}});
 }
 
 void AddEntry::undo() {
-    m_list.takeEntry(m_position);
+    m_list.takeEntries({m_position});
 }
 
 } // namespace delvora

@@ -34,6 +34,26 @@ QString *field(NameRecord &entry, int column) {
     }
 }
 
+// The valid positions among `given`, each once, ascending.
+QList<int> ascending(QList<int> given, int count) {
+    given.removeIf([count](int p) { return p < 0 || p >= count; });
+    std::sort(given.begin(), given.end());
+    given.erase(std::unique(given.begin(), given.end()), given.end());
+    return given;
+}
+
+// Ascending positions as runs of neighbours, first and last.
+QList<std::pair<int, int>> runs(const QList<int> &positions) {
+    QList<std::pair<int, int>> out;
+    for (int p : positions) {
+        if (!out.isEmpty() && out.last().second + 1 == p)
+            out.last().second = p;
+        else
+            out.append({p, p});
+    }
+    return out;
+}
+
 QIcon warningIcon() {
     // The model also serves without a window (tests, benchmarks), where there is no style.
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
@@ -59,9 +79,7 @@ QList<int> NameList::selectedRows() const {
     for (const QItemSelectionRange &range : m_selection.selection())
         for (int r = range.top(); r <= range.bottom(); ++r)
             rows << r;
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+    return ascending(std::move(rows), count());
 }
 
 void NameList::clear() {
@@ -101,7 +119,8 @@ int NameList::addEntry(int after) {
     return position;
 }
 
-bool NameList::removeEntries(const QList<int> &positions) {
+bool NameList::removeEntries(const QList<int> &given) {
+    const QList<int> positions = ascending(given, count());
     if (positions.isEmpty())
         return false;
     m_undo.push(new RemoveEntries(*this, positions));
@@ -116,7 +135,8 @@ bool NameList::swapSeats(int first, int second) {
     return true;
 }
 
-bool NameList::moveEntries(const QList<int> &positions, int delta) {
+bool NameList::moveEntries(const QList<int> &given, int delta) {
+    const QList<int> positions = ascending(given, count());
     if (positions.isEmpty() || (delta != 1 && delta != -1))
         return false;
     if ((delta < 0 && positions.first() <= 0) || (delta > 0 && positions.last() >= count() - 1))
@@ -144,23 +164,36 @@ void NameList::setCell(int position, int column, const QString &text) {
         refreshWarnings();
 }
 
-void NameList::insertEntry(int position, const NameRecord &record) {
-    beginInsertRows({}, position, position);
-    m_entries.insert(position, record);
-    m_warnings.insert(position, QString());
-    endInsertRows();
-    renumberFrom(position);
+void NameList::insertEntries(const QList<int> &positions, const QList<NameRecord> &records) {
+    // Each run of neighbours goes in with one signal; earlier runs are already in place.
+    qsizetype next = 0;
+    for (const auto &[first, last] : runs(positions)) {
+        beginInsertRows({}, first, last);
+        for (int p = first; p <= last; ++p) {
+            m_entries.insert(p, records[next++]);
+            m_warnings.insert(p, QString());
+        }
+        endInsertRows();
+    }
+    renumberFrom(positions.first());
     refreshWarnings();
 }
 
-NameRecord NameList::takeEntry(int position) {
-    beginRemoveRows({}, position, position);
-    NameRecord record = m_entries.takeAt(position);
-    m_warnings.removeAt(position);
-    endRemoveRows();
-    renumberFrom(position);
+QList<NameRecord> NameList::takeEntries(const QList<int> &positions) {
+    QList<NameRecord> taken;
+    const QList<std::pair<int, int>> spans = runs(positions);
+    // From the back, so that the runs still ahead keep their positions.
+    for (auto it = spans.crbegin(); it != spans.crend(); ++it) {
+        const auto [first, last] = *it;
+        beginRemoveRows({}, first, last);
+        taken = m_entries.mid(first, last - first + 1) + taken;
+        m_entries.remove(first, last - first + 1);
+        m_warnings.remove(first, last - first + 1);
+        endRemoveRows();
+    }
+    renumberFrom(positions.first());
     refreshWarnings();
-    return record;
+    return taken;
 }
 
 void NameList::moveEntry(int from, int to) {
@@ -171,13 +204,13 @@ void NameList::moveEntry(int from, int to) {
 }
 
 void NameList::shiftEntries(const QList<int> &positions, int delta) {
-    // Walking against the direction of the move, each entry steps over an unselected one.
-    if (delta > 0)
-        for (auto it = positions.crbegin(); it != positions.crend(); ++it)
-            moveEntry(*it, *it + 1);
-    else
-        for (int position : positions)
-            moveEntry(position, position - 1);
+    // A run of neighbours moves by taking the entry beside it to its other end.
+    for (const auto &[first, last] : runs(positions)) {
+        if (delta > 0)
+            moveEntry(last + 1, first);
+        else
+            moveEntry(first - 1, last);
+    }
     renumberFrom(std::max(0, positions.first() + std::min(delta, 0)));
     refreshWarnings();
 }

@@ -55,9 +55,10 @@ public:
 
     // The changes the edit commands are made of, each with its model signals.
     void setCell(int position, int column, const QString &text);
-    void insertEntry(int position, const NameRecord &record);
-    NameRecord takeEntry(int position);
-    // Moves each of the ascending positions one step by `delta` (+1 or -1).
+    // Positions are ascending; insertEntries takes the positions the entries will have.
+    void insertEntries(const QList<int> &positions, const QList<NameRecord> &records);
+    QList<NameRecord> takeEntries(const QList<int> &positions);
+    // Moves the entries at the positions one step by `delta` (+1 or -1).
     void shiftEntries(const QList<int> &positions, int delta);
     void replaceEntries(QList<NameRecord> records);
 

@@ -11,15 +11,11 @@ RemoveEntries::RemoveEntries(NameList &list, QList<int> positions)
 }
 
 void RemoveEntries::redo() {
-    // From the back, so that the positions still ahead stay valid.
-    m_taken.clear();
-    for (auto it = m_positions.crbegin(); it != m_positions.crend(); ++it)
-        m_taken.prepend(m_list.takeEntry(*it));
+    m_taken = m_list.takeEntries(m_positions);
 }
 
 void RemoveEntries::undo() {
-    for (int i = 0; i < m_positions.size(); ++i)
-        m_list.insertEntry(m_positions[i], m_taken[i]);
+    m_list.insertEntries(m_positions, m_taken);
 }
 
 } // namespace delvora
