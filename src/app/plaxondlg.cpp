@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -36,6 +37,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_layout.Load(m_canvas.m_nWidth, m_canvas.m_nHeight);
     m_canvas.SetPlateSize(m_canvas.m_nWidth);
 
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Delvora"));
     setObjectName(QStringLiteral("CPlaxonDlg"));
     setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
@@ -262,13 +264,18 @@ void CPlaxonDlg::OnAbout() {
 }
 
 void CPlaxonDlg::OnOpenTable() {
+    ImportNames({});
+}
+
+void CPlaxonDlg::ImportNames(const QString &droppedFile) {
     if (!m_listEditor->file().maybeSave())
         return;
     const QList<NameRecord> before = m_names.entries();
     bool complete = false;
     // A read error is not the command's to handle: its own text is shown with a stop icon.
     try {
-        if (m_nameImport.Run(this, m_layout)) {
+        if (droppedFile.isEmpty() ? m_nameImport.Run(this, m_layout)
+                                  : m_nameImport.Import(this, m_layout, droppedFile)) {
             RefreshPreview();
             complete = true;
         }
@@ -286,6 +293,21 @@ void CPlaxonDlg::ShowEntry(const NameRecord &entry) {
 void CPlaxonDlg::reject() {
     if (m_listEditor->file().maybeSave())
         QDialog::reject();
+}
+
+void CPlaxonDlg::dragEnterEvent(QDragEnterEvent *event) {
+    if (!NameListImport::DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CPlaxonDlg::dropEvent(QDropEvent *event) {
+    const QString path = NameListImport::DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has returned, so the program the file came from is not held up.
+    QMetaObject::invokeMethod(
+        this, [this, path] { ImportNames(path); }, Qt::QueuedConnection);
 }
 
 void CPlaxonDlg::OnNetworkUpdate() {

@@ -77,6 +77,9 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A name list dropped on the window is imported as 打开表格 would.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 #ifdef _WIN32
     // The About entry of the system menu.
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
@@ -84,6 +87,7 @@ protected:
 
 private:
     void OnInitDialog();
+    void ImportNames(const QString &droppedFile);
     void Route();
     void AddAboutToSystemMenu();
     void SetLocalAddress(const LocalAddress &local);

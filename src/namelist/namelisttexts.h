@@ -5,10 +5,12 @@
 // What the name list and the workbook reader say to the operator.
 namespace delvora::texts {
 
-// The file dialog's one filter entry ("text|patterns||"); the shown text is kept as it always
-// was.
+// The file dialog's filter entries ("text|patterns|...||"): every format a name list is read
+// from, then the .xls entry whose shown text is kept as it always was.
 inline QString workbookFilter() {
-    return QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||");
+    return QStringLiteral("名单文件 (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)|"
+                          "*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.txt|"
+                          "Eexel 97-2003工作簿(*.xls)|*.xls||");
 }
 
 inline QString openFailed() {

@@ -48,6 +48,8 @@ private slots:
     void warningMarksFollowEdits();
     void saveNamesTheFileInTheTitle();
     void failedSaveReportsAndStaysUnsaved();
+    void savedFileImportsToTheSameList_data();
+    void savedFileImportsToTheSameList();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
 
@@ -320,6 +322,37 @@ void TestListEditing::failedSaveReportsAndStaysUnsaved() {
     QCOMPARE(m_prompt->shown[0].icon, Prompt::Icon::Stop);
     QVERIFY(QFileInfo(m_dir->file(u"taken.xlsx/inside"_s)).isDir());
     QCOMPARE(m_dlg->windowTitle(), u"duplicates.xls* - Delvora"_s);
+}
+
+void TestListEditing::savedFileImportsToTheSameList_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("type");
+    QTest::newRow("xlsx") << u"座次.xlsx"_s << 0;
+    QTest::newRow("csv") << u"座次.csv"_s << 1;
+}
+
+void TestListEditing::savedFileImportsToTheSameList() {
+    QFETCH(QString, name);
+    QFETCH(int, type);
+    click(2, NameList::ColName);
+    key(Qt::Key_Insert);
+    typeIntoEditor(u"10000"_s);
+    m_view->setCurrentIndex(m_dlg->names().index(3, NameList::ColOrganisation));
+    key(Qt::Key_F2);
+    typeIntoEditor(u"北京, \"海淀\""_s);
+    m_view->setCurrentIndex(m_dlg->names().index(3, NameList::ColTitle));
+    key(Qt::Key_F2);
+    typeIntoEditor(u"两行"_s);
+    const QStringList saved = listLines(m_dlg->names());
+    QCOMPARE(saved.last(), u"4|10000|北京, \"海淀\"||两行"_s);
+
+    m_prompt->saveNames.enqueue({m_dir->file(name), type});
+    key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_prompt->shown.size(), 0);
+    import(m_dir->file(name));
+    QCOMPARE(m_prompt->shown.size(), 0);
+    QCOMPARE(listLines(m_dlg->names()), saved);
+    QCOMPARE(m_dlg->windowTitle(), name + u" - Delvora"_s);
 }
 
 void TestListEditing::unsavedChangesQuestion_data() {
