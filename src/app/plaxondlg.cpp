@@ -104,6 +104,8 @@ void CPlaxonDlg::OnInitDialog() {
     online->header()->resizeSection(0, 30);
     online->header()->resizeSection(1, 130);
     AttachNameList(m_face.nameList, m_names);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
+    connect(m_listEditor, &NameListEditor::showEntry, this, &CPlaxonDlg::ShowEntry);
 
     // Row, horizontal and vertical alignment choices.
     m_editor->FillChoices();
@@ -169,6 +171,12 @@ void CPlaxonDlg::Route() {
     // One network update at a time.
     connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    // Updates and exports draw every entry; the preview then shows the operator's entry again.
+    connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
+        if (!running)
+            m_listEditor->showCurrent();
+    });
+    connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
     m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
@@ -260,14 +268,31 @@ void CPlaxonDlg::OnOpenTable() {
 }
 
 void CPlaxonDlg::ImportNames(const QString &droppedFile) {
+    if (!m_listEditor->file().maybeSave())
+        return;
+    const QList<NameRecord> before = m_names.entries();
+    bool complete = false;
     // A read error is not the command's to handle: its own text is shown with a stop icon.
     try {
         if (droppedFile.isEmpty() ? m_nameImport.Run(this, m_layout)
-                                  : m_nameImport.Import(this, m_layout, droppedFile))
+                                  : m_nameImport.Import(this, m_layout, droppedFile)) {
             RefreshPreview();
+            complete = true;
+        }
     } catch (const std::exception &e) {
         Prompt::stop(this, QString::fromUtf8(e.what()));
     }
+    m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
+}
+
+void CPlaxonDlg::ShowEntry(const NameRecord &entry) {
+    m_layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
+    RefreshPreview();
+}
+
+void CPlaxonDlg::reject() {
+    if (m_listEditor->file().maybeSave())
+        QDialog::reject();
 }
 
 void CPlaxonDlg::dragEnterEvent(QDragEnterEvent *event) {

@@ -10,6 +10,7 @@
 #include "lifter/liftercontrol.h"
 #include "namelist/excelreader.h"
 #include "namelist/namelist.h"
+#include "namelist/namelisteditor.h"
 #include "namelist/namelistimport.h"
 #include "net/changeipdlg.h"
 #include "net/networkupdate.h"
@@ -55,6 +56,7 @@ public:
     PlateCanvas &canvas() { return m_canvas; }
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
+    NameListEditor &listEditor() { return *m_listEditor; }
     CExcelReader &excel() { return m_excel; }
 
 public slots:
@@ -69,6 +71,8 @@ public slots:
     void OnChangeIp();
     void OnFactoryReset();
     void OnNetworkUpdate();
+    // Esc and closing the window: unsaved changes of the name list are offered for saving.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,6 +91,7 @@ private:
     void Route();
     void AddAboutToSystemMenu();
     void SetLocalAddress(const LocalAddress &local);
+    void ShowEntry(const NameRecord &entry);
 
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
@@ -101,8 +106,9 @@ private:
     NameListImport m_nameImport{m_excel, m_names};
 
     MainWindowFace m_face;
-    LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
-    UsbProvisioning *m_usb = nullptr; // pictures, ID list and address files on a USB drive
+    LayoutEditor *m_editor = nullptr;       // row choice, style, background, resolution, dragging
+    NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
+    UsbProvisioning *m_usb = nullptr;       // pictures, ID list and address files on a USB drive
     LifterControl m_lifter{this};
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;

@@ -14,6 +14,7 @@ namespace delvora {
 
 bool NameListImport::Run(QWidget *parent, PlateLayout &layout) {
     const QString path = Prompt::instance().openFileName(parent, texts::workbookFilter());
+    m_path = path;
     if (path.isEmpty())
         return false;
     return Import(parent, layout, path);
@@ -27,6 +28,7 @@ QString NameListImport::DroppedFile(const QMimeData *data) {
 }
 
 bool NameListImport::Import(QWidget *parent, PlateLayout &layout, const QString &path) {
+    m_path = path;
     // A failed import never leaves old entries mixed with new ones.
     m_list.clear();
     if (!m_reader.OpenWorkbook(path)) {

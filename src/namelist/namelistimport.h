@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QString>
+
 class QMimeData;
-class QString;
 class QWidget;
 
 namespace delvora {
@@ -23,6 +24,8 @@ public:
     bool Run(QWidget *parent, PlateLayout &layout);
     // The same with the file already chosen (dropped on the main window).
     bool Import(QWidget *parent, PlateLayout &layout, const QString &path);
+    // The file the last run picked or was given, empty when it was cancelled.
+    const QString &path() const { return m_path; }
 
     // The one local file that dragged data carries; empty when it carries anything else.
     static QString DroppedFile(const QMimeData *data);
@@ -30,6 +33,7 @@ public:
 private:
     CExcelReader &m_reader;
     NameList &m_list;
+    QString m_path;
 };
 
 } // namespace delvora

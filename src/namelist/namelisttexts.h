@@ -72,4 +72,66 @@ inline QString headingTitle() {
     return QStringLiteral("职位");
 }
 
+// Warnings on a plate ID, shown as the ID cell's tooltip and accessible text.
+inline QString idEmpty() {
+    return QStringLiteral("ID为空");
+}
+inline QString idOutOfRange() {
+    return QStringLiteral("ID超出范围 0-9999");
+}
+// `row` is the 序号 of the other entry.
+inline QString idDuplicate(int row) {
+    return QStringLiteral("与第%1行ID重复").arg(row);
+}
+
+// Editing the list; an import is an undo step of its own, named as its button.
+inline QString importList() {
+    return QStringLiteral("打开表格");
+}
+inline QString addEntry() {
+    return QStringLiteral("添加");
+}
+inline QString removeEntries() {
+    return QStringLiteral("删除");
+}
+inline QString swapSeats() {
+    return QStringLiteral("交换座位");
+}
+inline QString moveUp() {
+    return QStringLiteral("上移");
+}
+inline QString moveDown() {
+    return QStringLiteral("下移");
+}
+inline QString undo() {
+    return QStringLiteral("撤销");
+}
+inline QString redo() {
+    return QStringLiteral("重做");
+}
+inline QString saveList() {
+    return QStringLiteral("保存名单");
+}
+inline QString saveListAs() {
+    return QStringLiteral("另存为");
+}
+inline QString confirmRemove(int count) {
+    return QStringLiteral("确定删除选中的%1条名单吗？").arg(count);
+}
+inline QString unsavedChanges() {
+    return QStringLiteral("名单已修改，是否保存？");
+}
+// Followed directly by the reason.
+inline QString saveFailed() {
+    return QStringLiteral("保存名单失败：");
+}
+// The save dialog's two file types; the chosen one decides the format.
+inline QString saveFilter() {
+    return QStringLiteral("Excel 工作簿(*.xlsx)|*.xlsx|CSV UTF-8(逗号分隔)(*.csv)|*.csv||");
+}
+// The name offered for a list that has no file of its own yet.
+inline QString untitledList() {
+    return QStringLiteral("名单.xlsx");
+}
+
 } // namespace delvora::texts

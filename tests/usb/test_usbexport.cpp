@@ -138,8 +138,8 @@ void TestUsbExport::exportsEveryEntry() {
         QVERIFY2(own < 40 && foreign > 150,
                  qPrintable(QStringLiteral("%1 %2").arg(own).arg(foreign)));
     }
-    // The layout keeps the last entry's texts.
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(2).m_strName);
+    // Afterwards the preview shows the operator's current entry again.
+    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(1).m_strName);
 }
 
 void TestUsbExport::progressSteps_data() {
