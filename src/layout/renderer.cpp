@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <cstring>
 
 namespace delvora {
 
@@ -97,18 +98,28 @@ void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
     painter.restore();
 }
 
-QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+void RenderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture) {
     if (background.isNull()) {
         for (RowStyle &row : layout.m_pRows)
             row.m_rcBox = QRectF();
-        return {};
+        picture = QImage();
+        return;
     }
-    QImage picture = background.copy();
+    if (picture.size() != background.size() || picture.format() != background.format() ||
+        picture.bytesPerLine() != background.bytesPerLine())
+        picture = background.copy();
+    else
+        std::memcpy(picture.bits(), background.constBits(), size_t(background.sizeInBytes()));
     QPainter painter(&picture);
     // Text is anti-aliased; nothing else is drawn.
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (RowStyle &row : layout.m_pRows)
         DrawRow(row, painter, picture.width(), picture.height());
+}
+
+QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+    QImage picture;
+    RenderPlateOnto(layout, background, picture);
     return picture;
 }
 

@@ -24,4 +24,8 @@ void DrawRow(RowStyle &row, QPainter &painter, int w, int h);
 // canvas has no background.
 QImage RenderPlate(PlateLayout &layout, const QImage &background);
 
+// The same rendering into a picture the caller keeps: its memory is reused when it already has
+// the background's size and format. A worker thread draws every plate on one such canvas.
+void RenderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture);
+
 } // namespace delvora
