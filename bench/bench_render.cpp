@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "benchplate.h"
+#include "benchtiming.h"
 #include "layout/jpegencoder.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
@@ -16,20 +17,6 @@ namespace {
 
 QByteArray encode(const QImage &image, int quality) {
     return EncodePlateJpeg(image, quality);
-}
-
-// Best of five rounds: the machine is shared, and the fastest round is the least disturbed.
-template <typename F> double millisPerRun(int runs, F &&f) {
-    f(); // warm-up: fonts and glyph caches
-    double best = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < runs; ++i)
-            f();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6 / runs);
-    }
-    return best;
 }
 
 } // namespace

@@ -73,7 +73,8 @@ int main(int argc, char **argv) {
                      &QEventLoop::quit);
     t.restart();
     dlg.face().usbUpdate->click();
-    loop.exec();
+    if (!dlg.face().usbUpdate->isEnabled()) // otherwise it stopped at once, as "said" tells
+        loop.exec();
     const double exported = double(t.nsecsElapsed()) / 1e6;
 
     std::printf("%d plates on %d cores (%d pool threads, TurboJPEG %s): single-core render+encode "

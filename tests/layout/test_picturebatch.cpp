@@ -50,6 +50,14 @@ struct Recorder {
     }
 };
 
+// A small green plate with the organisation above and the title below the name.
+void smallPlate(PlateCanvas &canvas, PlateLayout &layout) {
+    canvas.SetPlateSize(800);
+    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 90, 0));
+    layout.m_pRows[0].m_nIndentT = -120;
+    layout.m_pRows[2].m_nIndentT = 120;
+}
+
 } // namespace
 
 class TestPictureBatch : public QObject {
@@ -74,11 +82,8 @@ void TestPictureBatch::everyPictureInOrder() {
     QFETCH(int, threads);
     QFETCH(int, count);
     PlateCanvas canvas;
-    canvas.SetPlateSize(800);
-    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 90, 0));
     PlateLayout layout;
-    layout.m_pRows[0].m_nIndentT = -120;
-    layout.m_pRows[2].m_nIndentT = 120;
+    smallPlate(canvas, layout);
     const QList<PlateTexts> entries = texts(count);
     Recorder recorder;
     recorder.refuse = {count / 2};
@@ -103,11 +108,8 @@ void TestPictureBatch::everyPictureInOrder() {
     }
     // Byte for byte what one thread makes of each entry.
     PlateCanvas reference;
-    reference.SetPlateSize(800);
-    reference.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 90, 0));
     PlateLayout original;
-    original.m_pRows[0].m_nIndentT = -120;
-    original.m_pRows[2].m_nIndentT = 120;
+    smallPlate(reference, original);
     for (int i = 0; i < count; ++i)
         QVERIFY2(recorder.jpegs.at(i) ==
                      alone(original, reference.m_pBackground, entries.at(i), 97),
