@@ -1,5 +1,8 @@
 #include "namelist/namelist.h"
 
+#include <QColor>
+#include <utility>
+
 #include "namelist/namelisttexts.h"
 
 namespace delvora {
@@ -17,6 +20,7 @@ int NameList::firstSelected() const {
 void NameList::clear() {
     beginResetModel();
     m_entries.clear();
+    m_overflow.clear();
     endResetModel();
 }
 
@@ -29,6 +33,14 @@ void NameList::append(QList<NameRecord> records) {
     else
         m_entries.append(std::move(records));
     endInsertRows();
+}
+
+void NameList::setOverflowRows(QList<quint8> rows) {
+    const QList<quint8> before = std::exchange(m_overflow, std::move(rows));
+    for (int i = 0; i < count(); ++i)
+        if ((i < before.size() ? before.at(i) : 0) != overflowRows(i))
+            emit dataChanged(index(i, ColSeq), index(i, ColSeq),
+                             {Qt::DecorationRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
 }
 
 int NameList::columnWidth(int column) {
@@ -49,9 +61,18 @@ QVariant NameList::data(const QModelIndex &index, int role) const {
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    const NameRecord &e = m_entries.at(index.row());
+    if (index.column() == ColSeq && overflowRows(index.row()) != 0) {
+        if (role == Qt::DecorationRole)
+            return QColor(Qt::red);
+        if (role == Qt::ToolTipRole)
+            return texts::overflowMark(overflowRows(index.row()));
+        if (role == Qt::AccessibleTextRole)
+            return QString::number(e.m_nSeq) + u' ' +
+                   texts::overflowMark(overflowRows(index.row()));
+    }
     if (role != Qt::DisplayRole)
         return {};
-    const NameRecord &e = m_entries.at(index.row());
     switch (index.column()) {
     case ColSeq:
         return QString::number(e.m_nSeq);

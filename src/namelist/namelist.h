@@ -30,6 +30,13 @@ public:
 
     QItemSelectionModel *selectionModel() { return &m_selection; }
 
+    // Which rows of each entry's picture overflow their box (bit i for row i), worked out
+    // elsewhere; shown as a mark in the 序号 cell. Entries beyond the list are unmarked.
+    void setOverflowRows(QList<quint8> rows);
+    quint8 overflowRows(int position) const {
+        return position < m_overflow.size() ? m_overflow.at(position) : 0;
+    }
+
     // Column width in pixels as the list view shows it.
     static int columnWidth(int column);
 
@@ -42,6 +49,7 @@ public:
 private:
     QList<NameRecord> m_entries;
     QItemSelectionModel m_selection;
+    QList<quint8> m_overflow;
 };
 
 } // namespace delvora

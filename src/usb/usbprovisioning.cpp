@@ -49,8 +49,10 @@ void UsbProvisioning::OnUsbUpdate() {
     bool started = false;
     if (m_ctx.names->count() == 0)
         Prompt::plain(m_owner, usbtexts::noTexts());
-    else if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
-        started = exportPictures(*root);
+    else if (!m_ctx.confirmSending || m_ctx.confirmSending(m_owner)) {
+        if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
+            started = exportPictures(*root);
+    }
     if (!started)
         m_ctx.usbButton->setEnabled(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -28,6 +29,8 @@ struct UsbContext {
     QPushButton *usbButton = nullptr;
     QProgressBar *progress = nullptr;
     QLabel *progressText = nullptr;
+    // Asked before the pictures are made (texts that do not fit); true to go on.
+    std::function<bool(QWidget *owner)> confirmSending;
 };
 
 // The USB drive commands: plate pictures, the ID list file and the address files, written to
