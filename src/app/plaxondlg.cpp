@@ -1,6 +1,7 @@
 #include "app/plaxondlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QEvent>
@@ -56,12 +57,18 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     controls.right = m_face.indentRight;
     controls.top = m_face.indentTop;
     controls.bottom = m_face.indentBottom;
+    controls.autoFit = m_face.autoFit;
     controls.preview = m_face.preview;
     controls.client = m_face.client;
     controls.res800 = m_face.actionRes800;
     controls.res1024 = m_face.actionRes1024;
     m_editor = new LayoutEditor(
-        m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
+        m_layout, m_canvas, controls,
+        [this] {
+            RefreshPreview();
+            m_marks.schedule();
+        },
+        this);
 
     UsbContext usb;
     usb.names = &m_names;
@@ -72,6 +79,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     usb.usbButton = m_face.usbUpdate;
     usb.progress = m_face.progress;
     usb.progressText = m_face.progressText;
+    usb.confirmSending = [this](QWidget *owner) { return m_marks.confirmSending(owner); };
     m_usb = new UsbProvisioning(usb, this);
 
     m_timerConnect = new QTimer(this);
@@ -145,6 +153,7 @@ void CPlaxonDlg::Route() {
     connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
     connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIpFiles);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
+    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::OnAutoFit);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
@@ -311,6 +320,9 @@ void CPlaxonDlg::dropEvent(QDropEvent *event) {
 }
 
 void CPlaxonDlg::OnNetworkUpdate() {
+    // Sending every entry first asks about texts that do not fit; one chosen entry does not.
+    if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
+        return;
     m_update.Run(m_names, this);
 }
 

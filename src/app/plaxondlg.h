@@ -12,6 +12,7 @@
 #include "namelist/namelist.h"
 #include "namelist/namelisteditor.h"
 #include "namelist/namelistimport.h"
+#include "namelist/overflowmarks.h"
 #include "net/changeipdlg.h"
 #include "net/networkupdate.h"
 #include "net/onlineplates.h"
@@ -117,6 +118,7 @@ private:
     PictureServer m_pictureServer;    // TCP 8087, where plates fetch their pictures
     NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
                            [this](const QString &id) { return FindPlateIp(id); }};
+    OverflowMarks m_marks{m_names, m_layout, m_canvas}; // texts that do not fit, in the list
 };
 
 // The one main window, once it is initialised.

@@ -1,9 +1,11 @@
 #include "namelist/namelist.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QIcon>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "namelist/addentry.h"
 #include "namelist/editentrycell.h"
@@ -219,6 +221,7 @@ void NameList::replaceEntries(QList<NameRecord> records) {
     beginResetModel();
     m_entries = std::move(records);
     m_warnings = IdWarnings(m_entries);
+    m_overflow.clear();
     endResetModel();
 }
 
@@ -264,6 +267,14 @@ QString NameList::cellText(const NameRecord &entry, int column) {
     }
 }
 
+void NameList::setOverflowRows(QList<quint8> rows) {
+    const QList<quint8> before = std::exchange(m_overflow, std::move(rows));
+    for (int i = 0; i < count(); ++i)
+        if ((i < before.size() ? before.at(i) : 0) != overflowRows(i))
+            emit dataChanged(index(i, ColSeq), index(i, ColSeq),
+                             {Qt::DecorationRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+}
+
 int NameList::columnWidth(int column) {
     static constexpr int widths[ColumnCount] = {40, 40, 120, 80, 120};
     return column >= 0 && column < ColumnCount ? widths[column] : 0;
@@ -290,7 +301,24 @@ QVariant NameList::data(const QModelIndex &index, int role) const {
     default:
         break;
     }
-    // The ID cell carries the warning; the 序号 cell's marks belong to the picture checks.
+    // The 序号 cell carries the mark of texts that overflow the entry's picture.
+    if (index.column() == ColSeq) {
+        const quint8 rows = overflowRows(index.row());
+        if (rows == 0)
+            return {};
+        switch (role) {
+        case Qt::DecorationRole:
+            return QColor(Qt::red);
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            return texts::overflowMark(rows);
+        case Qt::AccessibleTextRole:
+            return QString::number(e.m_nSeq) + u' ' + texts::overflowMark(rows);
+        default:
+            return {};
+        }
+    }
+    // The ID cell carries the warning.
     const QString &warning = m_warnings.at(index.row());
     if (index.column() != ColId || warning.isEmpty())
         return {};

@@ -63,6 +63,13 @@ public:
     void replaceEntries(QList<NameRecord> records);
 
     static QString cellText(const NameRecord &entry, int column);
+    // Which rows of each entry's picture overflow their box (bit i for row i), worked out
+    // elsewhere; shown as a mark in the 序号 cell. Entries beyond the list are unmarked.
+    void setOverflowRows(QList<quint8> rows);
+    quint8 overflowRows(int position) const {
+        return position < m_overflow.size() ? m_overflow.at(position) : 0;
+    }
+
     // Column width in pixels as the list view shows it.
     static int columnWidth(int column);
 
@@ -87,6 +94,7 @@ private:
     QItemSelectionModel m_selection;
     QUndoStack m_undo;
     QString m_filePath;
+    QList<quint8> m_overflow;
 };
 
 } // namespace delvora

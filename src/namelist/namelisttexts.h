@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the name list and the workbook reader say to the operator.
 namespace delvora::texts {
@@ -132,6 +133,19 @@ inline QString saveFilter() {
 // The name offered for a list that has no file of its own yet.
 inline QString untitledList() {
     return QStringLiteral("名单.xlsx");
+}
+
+// The mark of an entry whose text overflows: bit i stands for row i+1 ("第1、3行…").
+inline QString overflowMark(quint8 rows) {
+    QStringList numbers;
+    for (int r = 0; r < 8; ++r)
+        if (rows & (1u << r))
+            numbers << QString::number(r + 1);
+    return QStringLiteral("第%1行文字超出显示区域").arg(numbers.join(u'、'));
+}
+// Asked before pictures are sent while entries are marked.
+inline QString overflowQuestion(int entries) {
+    return QStringLiteral("有%1个名单的文字超出显示区域，是否继续？").arg(entries);
 }
 
 } // namespace delvora::texts
