@@ -1,5 +1,6 @@
 #include "app/mainwindowface.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -162,7 +163,7 @@ void MainWindowFace::build(QWidget *window) {
     preview = place<PreviewWidget>(c, du, 57, 46, 165, 81, "preview", QStringLiteral("预览"));
     preview->setAttribute(Qt::WA_TransparentForMouseEvents);
     preview->setAttribute(Qt::WA_OpaquePaintEvent);
-    group(c, du, 304, 47, 136, 73, QStringLiteral("设置内容格式"));
+    group(c, du, 304, 47, 136, 84, QStringLiteral("设置内容格式"));
     detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", QStringLiteral("检测在线桌牌"));
     onlineList =
         place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", QStringLiteral("在线桌牌"));
@@ -172,6 +173,9 @@ void MainWindowFace::build(QWidget *window) {
     driveCombo = combo(c, du, 319, 181, 28, "driveCombo", QStringLiteral("U盘"), true);
     label(c, du, 303, 184, 15, 8, QStringLiteral("U盘:"));
     fontButton = button(c, du, 347, 72, 57, 14, "fontButton", QStringLiteral("设置"));
+    autoFit = place<QCheckBox>(c, du, 347, 119, 57, 10, "autoFit", QStringLiteral("自动缩小"));
+    autoFit->setText(QStringLiteral("自动缩小"));
+    autoFit->setAccessibleDescription(QStringLiteral("所选行的文字过长时缩小字号"));
     alignH = combo(c, du, 347, 89, 56, "alignH", QStringLiteral("水平对齐"), false);
     label(c, du, 310, 90, 35, 8, QStringLiteral("水平对齐："));
     alignV = combo(c, du, 347, 104, 56, "alignV", QStringLiteral("垂直对齐"), false);
@@ -192,8 +196,10 @@ void MainWindowFace::build(QWidget *window) {
     progress->setTextVisible(false);
     progress->setRange(0, 100);
     progress->setValue(0);
-    progressText =
-        place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QStringLiteral("进度百分比"));
+    // The label's text is its value, so assistive technology reads the text itself; what the
+    // label is for goes into the description.
+    progressText = place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QString());
+    progressText->setAccessibleDescription(QStringLiteral("进度百分比"));
     progressText->resize(progressText->width(), std::max(progressText->height(), 16));
     previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", QStringLiteral("预览区"));
     group(c, du, 305, 133, 135, 45, QStringLiteral("缩进"));
@@ -226,13 +232,14 @@ void MainWindowFace::build(QWidget *window) {
           static_cast<QWidget *>(usbUpdate),     static_cast<QWidget *>(solidBackground),
           static_cast<QWidget *>(driveCombo),    static_cast<QWidget *>(fontButton),
           static_cast<QWidget *>(alignH),        static_cast<QWidget *>(alignV),
-          static_cast<QWidget *>(indentLeft),    static_cast<QWidget *>(indentRight),
-          static_cast<QWidget *>(indentTop),     static_cast<QWidget *>(indentBottom),
-          static_cast<QWidget *>(rowCombo),      static_cast<QWidget *>(makeIdFile),
-          static_cast<QWidget *>(changeId),      static_cast<QWidget *>(newId),
-          static_cast<QWidget *>(lifterUp),      static_cast<QWidget *>(lifterStop),
-          static_cast<QWidget *>(lifterDown),    static_cast<QWidget *>(comPort),
-          static_cast<QWidget *>(changeIp),      static_cast<QWidget *>(makeIpFiles)}) {
+          static_cast<QWidget *>(autoFit),       static_cast<QWidget *>(indentLeft),
+          static_cast<QWidget *>(indentRight),   static_cast<QWidget *>(indentTop),
+          static_cast<QWidget *>(indentBottom),  static_cast<QWidget *>(rowCombo),
+          static_cast<QWidget *>(makeIdFile),    static_cast<QWidget *>(changeId),
+          static_cast<QWidget *>(newId),         static_cast<QWidget *>(lifterUp),
+          static_cast<QWidget *>(lifterStop),    static_cast<QWidget *>(lifterDown),
+          static_cast<QWidget *>(comPort),       static_cast<QWidget *>(changeIp),
+          static_cast<QWidget *>(makeIpFiles)}) {
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -53,6 +54,7 @@ struct MainWindowFace {
     QComboBox *comPort = nullptr;             // 1045
     QPushButton *changeIp = nullptr;          // 1046 修改IP
     QPushButton *makeIpFiles = nullptr;       // 1036 生成IP
+    QCheckBox *autoFit = nullptr;             // 自动缩小 of the chosen row
 
     QMenuBar *menuBar = nullptr;
     QAction *actionRes800 = nullptr;       // 32781

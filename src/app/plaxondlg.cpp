@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -40,6 +42,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_layout.Load(m_canvas.m_nWidth, m_canvas.m_nHeight);
     m_canvas.SetPlateSize(m_canvas.m_nWidth);
 
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Delvora"));
     setObjectName(QStringLiteral("CPlaxonDlg"));
     setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
@@ -59,12 +62,18 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     controls.right = m_face.indentRight;
     controls.top = m_face.indentTop;
     controls.bottom = m_face.indentBottom;
+    controls.autoFit = m_face.autoFit;
     controls.preview = m_face.preview;
     controls.client = m_face.client;
     controls.res800 = m_face.actionRes800;
     controls.res1024 = m_face.actionRes1024;
     m_editor = new LayoutEditor(
-        m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
+        m_layout, m_canvas, controls,
+        [this] {
+            RefreshPreview();
+            m_marks.schedule();
+        },
+        this);
 
     UsbContext usb;
     usb.names = &m_names;
@@ -75,6 +84,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     usb.usbButton = m_face.usbUpdate;
     usb.progress = m_face.progress;
     usb.progressText = m_face.progressText;
+    usb.confirmSending = [this](QWidget *owner) { return m_marks.confirmSending(owner); };
     m_usb = new UsbProvisioning(usb, this);
 
     m_timerConnect = new QTimer(this);
@@ -117,6 +127,8 @@ void CPlaxonDlg::OnInitDialog() {
     online->header()->resizeSection(1, 95);
     online->header()->resizeSection(2, 50);
     AttachNameList(m_face.nameList, m_names);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
+    connect(m_listEditor, &NameListEditor::showEntry, this, &CPlaxonDlg::ShowEntry);
 
     // Row, horizontal and vertical alignment choices.
     m_editor->FillChoices();
@@ -160,6 +172,7 @@ void CPlaxonDlg::Route() {
     connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
     connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIpFiles);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
+    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::OnAutoFit);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
@@ -186,6 +199,12 @@ void CPlaxonDlg::Route() {
     // One network update at a time.
     connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    // Updates and exports draw every entry; the preview then shows the operator's entry again.
+    connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
+        if (!running)
+            m_listEditor->showCurrent();
+    });
+    connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
     m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
@@ -274,16 +293,56 @@ void CPlaxonDlg::OnAbout() {
 }
 
 void CPlaxonDlg::OnOpenTable() {
+    ImportNames({});
+}
+
+void CPlaxonDlg::ImportNames(const QString &droppedFile) {
+    if (!m_listEditor->file().maybeSave())
+        return;
+    const QList<NameRecord> before = m_names.entries();
+    bool complete = false;
     // A read error is not the command's to handle: its own text is shown with a stop icon.
     try {
-        if (m_nameImport.Run(this, m_layout))
+        if (droppedFile.isEmpty() ? m_nameImport.Run(this, m_layout)
+                                  : m_nameImport.Import(this, m_layout, droppedFile)) {
             RefreshPreview();
+            complete = true;
+        }
     } catch (const std::exception &e) {
         Prompt::stop(this, QString::fromUtf8(e.what()));
     }
+    m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
+}
+
+void CPlaxonDlg::ShowEntry(const NameRecord &entry) {
+    m_layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
+    RefreshPreview();
+}
+
+void CPlaxonDlg::reject() {
+    if (m_listEditor->file().maybeSave())
+        QDialog::reject();
+}
+
+void CPlaxonDlg::dragEnterEvent(QDragEnterEvent *event) {
+    if (!NameListImport::DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CPlaxonDlg::dropEvent(QDropEvent *event) {
+    const QString path = NameListImport::DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has returned, so the program the file came from is not held up.
+    QMetaObject::invokeMethod(
+        this, [this, path] { ImportNames(path); }, Qt::QueuedConnection);
 }
 
 void CPlaxonDlg::OnNetworkUpdate() {
+    // Sending every entry first asks about texts that do not fit; one chosen entry does not.
+    if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
+        return;
     m_update.Run(m_names, this);
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the name list and the workbook reader say to the operator.
 namespace delvora::texts {
 
-// The file dialog's one filter entry ("text|patterns||"); the shown text is kept as it always
-// was.
+// The file dialog's filter entries ("text|patterns|...||"): every format a name list is read
+// from, then the .xls entry whose shown text is kept as it always was.
 inline QString workbookFilter() {
-    return QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||");
+    return QStringLiteral("名单文件 (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)|"
+                          "*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.txt|"
+                          "Eexel 97-2003工作簿(*.xls)|*.xls||");
 }
 
 inline QString openFailed() {
@@ -68,6 +71,81 @@ inline QString headingName() {
 }
 inline QString headingTitle() {
     return QStringLiteral("职位");
+}
+
+// Warnings on a plate ID, shown as the ID cell's tooltip and accessible text.
+inline QString idEmpty() {
+    return QStringLiteral("ID为空");
+}
+inline QString idOutOfRange() {
+    return QStringLiteral("ID超出范围 0-9999");
+}
+// `row` is the 序号 of the other entry.
+inline QString idDuplicate(int row) {
+    return QStringLiteral("与第%1行ID重复").arg(row);
+}
+
+// Editing the list; an import is an undo step of its own, named as its button.
+inline QString importList() {
+    return QStringLiteral("打开表格");
+}
+inline QString addEntry() {
+    return QStringLiteral("添加");
+}
+inline QString removeEntries() {
+    return QStringLiteral("删除");
+}
+inline QString swapSeats() {
+    return QStringLiteral("交换座位");
+}
+inline QString moveUp() {
+    return QStringLiteral("上移");
+}
+inline QString moveDown() {
+    return QStringLiteral("下移");
+}
+inline QString undo() {
+    return QStringLiteral("撤销");
+}
+inline QString redo() {
+    return QStringLiteral("重做");
+}
+inline QString saveList() {
+    return QStringLiteral("保存名单");
+}
+inline QString saveListAs() {
+    return QStringLiteral("另存为");
+}
+inline QString confirmRemove(int count) {
+    return QStringLiteral("确定删除选中的%1条名单吗？").arg(count);
+}
+inline QString unsavedChanges() {
+    return QStringLiteral("名单已修改，是否保存？");
+}
+// Followed directly by the reason.
+inline QString saveFailed() {
+    return QStringLiteral("保存名单失败：");
+}
+// The save dialog's two file types; the chosen one decides the format.
+inline QString saveFilter() {
+    return QStringLiteral("Excel 工作簿(*.xlsx)|*.xlsx|CSV UTF-8(逗号分隔)(*.csv)|*.csv||");
+}
+// The name offered for a list that has no file of its own yet.
+inline QString untitledList() {
+    return QStringLiteral("名单.xlsx");
+}
+
+// The mark of an entry whose text overflows: bit i stands for row i+1 ("第1、3行…").
+inline QString overflowMark(quint8 rows) {
+    QStringList numbers;
+    for (int r = 0; r < 8; ++r)
+        if (rows & (1u << r))
+            numbers << QString::number(r + 1);
+    return QStringLiteral("第%1行文字超出显示区域").arg(numbers.join(u'、'));
+}
+// Asked before pictures are sent while entries are marked.
+inline QString overflowQuestion(int entries) {
+    return QStringLiteral("有%1个名单的文字超出显示区域，是否继续？").arg(entries);
 }
 
 } // namespace delvora::texts

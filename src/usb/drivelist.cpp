@@ -1,9 +1,11 @@
 #include "usb/drivelist.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QStyle>
 
 #include "common/prompt.h"
 
@@ -11,7 +13,37 @@ namespace delvora {
 
 namespace {
 DriveList *g_driveList = nullptr;
+
+void fitPopupToEntries(QComboBox *box) {
+    QAbstractItemView *view = box->view();
+    int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
+    if (box->count() > box->maxVisibleItems())
+        width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(width);
 }
+
+void showWholeEntry(QComboBox *box, const QString &text) {
+    box->setToolTip(text);
+    box->setAccessibleDescription(text);
+}
+
+// Keeps the popup width and the tooltip in step with the box's entries, once per box.
+void followEntries(QComboBox *box) {
+    const QString marker = QStringLiteral("wholeDriveEntries");
+    if (box->findChild<QObject *>(marker, Qt::FindDirectChildrenOnly))
+        return;
+    auto *follower = new QObject(box);
+    follower->setObjectName(marker);
+    QAbstractItemModel *model = box->model();
+    const auto fit = [box] { fitPopupToEntries(box); };
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, follower, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, follower, fit);
+    QObject::connect(model, &QAbstractItemModel::modelReset, follower, fit);
+    QObject::connect(model, &QAbstractItemModel::dataChanged, follower, fit);
+    QObject::connect(box, &QComboBox::currentTextChanged, follower,
+                     [box](const QString &text) { showWholeEntry(box, text); });
+}
+} // namespace
 
 DriveList &DriveList::instance() {
     static SystemDriveList real;
@@ -40,10 +72,13 @@ QString DriveEntryText(const DriveInfo &drive) {
 }
 
 void FillDriveList(QComboBox *box) {
+    followEntries(box);
     for (const DriveInfo &drive : DriveList::instance().drives())
         box->addItem(DriveEntryText(drive), drive.root);
     if (box->count() > 0)
         box->setCurrentIndex(box->count() - 1);
+    fitPopupToEntries(box);
+    showWholeEntry(box, box->currentText());
 }
 
 std::optional<QString> SelectedDriveRoot(const QComboBox *box, QWidget *owner) {

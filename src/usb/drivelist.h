@@ -36,6 +36,8 @@ public:
 QString DriveEntryText(const DriveInfo &drive);
 
 // Fills the drive box, one entry per volume (the root kept with the entry), and selects the last.
+// The box stays as narrow as the window places it, so its list opens as wide as its longest
+// entry and the whole selected entry is its tooltip and accessible description.
 void FillDriveList(QComboBox *box);
 
 // The folder the USB commands write into: the selected entry's root, or a typed path that names
