@@ -14,11 +14,13 @@
 #include <QTreeWidget>
 
 #include "app/aboutdlg.h"
+#include "app/uilanguage.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 #include "common/prompt.h"
+#include "layout/layoutfiles.h"
 #include "layout/renderer.h"
 #include "namelist/namelistview.h"
 #include "net/factoryreset.h"
@@ -131,6 +133,9 @@ void CPlaxonDlg::OnInitDialog() {
 
     RefreshPreview();
 
+    // The stored interface language, which may differ from the running one until restarted.
+    (ReadLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
+
     // Serial port list of the lifter.
     m_lifter.FillPortList(m_face.comPort);
 }
@@ -164,6 +169,10 @@ void CPlaxonDlg::Route() {
             Qt::QueuedConnection);
     connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
     connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
+    connect(m_face.actionLanguageZh, &QAction::triggered, this,
+            [this] { ChooseLanguage(this, QStringLiteral("zh")); });
+    connect(m_face.actionLanguageEn, &QAction::triggered, this,
+            [this] { ChooseLanguage(this, QStringLiteral("en")); });
     // One network update at a time.
     connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
@@ -297,7 +306,7 @@ void CPlaxonDlg::AddAboutToSystemMenu() {
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
     if (!menu)
         return;
-    const QString text = QStringLiteral("关于 Delvora(&A)...");
+    const QString text = tr("关于 Delvora(&A)...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<LPCWSTR>(text.utf16()));
 }

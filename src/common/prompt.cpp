@@ -35,7 +35,7 @@ void DialogPrompt::message(QWidget *parent, const QString &text, Icon icon) {
 
 bool DialogPrompt::question(QWidget *parent, const QString &text) {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("提示"));
+    box.setWindowTitle(QCoreApplication::translate("Prompt", "提示"));
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the name list and the workbook reader say to the operator.
@@ -8,66 +9,67 @@ namespace delvora::texts {
 // The file dialog's one filter entry ("text|patterns||"); the shown text is kept as it always
 // was.
 inline QString workbookFilter() {
-    return QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||");
+    return QCoreApplication::translate("namelisttexts", "Eexel 97-2003工作簿(*.xls)|*.xls||");
 }
 
 inline QString openFailed() {
-    return QStringLiteral("打开Excel文档失败！");
+    return QCoreApplication::translate("namelisttexts", "打开Excel文档失败！");
 }
 // Followed directly by the reason.
 inline QString openError() {
-    return QStringLiteral("打开Excel过程出错！");
+    return QCoreApplication::translate("namelisttexts", "打开Excel过程出错！");
 }
 
 // Reasons a file is not a readable workbook.
 inline QString notWorkbook() {
-    return QStringLiteral("文件不是Excel 97-2003工作簿。");
+    return QCoreApplication::translate("namelisttexts", "文件不是Excel 97-2003工作簿。");
 }
 inline QString damagedContainer() {
-    return QStringLiteral("工作簿文件已损坏。");
+    return QCoreApplication::translate("namelisttexts", "工作簿文件已损坏。");
 }
 inline QString noWorkbookStream() {
-    return QStringLiteral("文件中没有工作簿数据。");
+    return QCoreApplication::translate("namelisttexts", "文件中没有工作簿数据。");
 }
 inline QString unsupportedVersion() {
-    return QStringLiteral("不支持此Excel版本，只能读取Excel 95和97-2003工作簿。");
+    return QCoreApplication::translate("namelisttexts",
+                                       "不支持此Excel版本，只能读取Excel 95和97-2003工作簿。");
 }
 inline QString encrypted() {
-    return QStringLiteral("工作簿有密码保护，无法读取。");
+    return QCoreApplication::translate("namelisttexts", "工作簿有密码保护，无法读取。");
 }
 inline QString damagedWorkbook() {
-    return QStringLiteral("工作簿数据已损坏。");
+    return QCoreApplication::translate("namelisttexts", "工作簿数据已损坏。");
 }
 
 // Errors while reading the rows.
 inline QString noSheet() {
-    return QStringLiteral("找不到工作表“Sheet1”。");
+    return QCoreApplication::translate("namelisttexts", "找不到工作表“Sheet1”。");
 }
 inline QString tooFewColumns() {
-    return QStringLiteral("工作表“Sheet1”少于4列。");
+    return QCoreApplication::translate("namelisttexts", "工作表“Sheet1”少于4列。");
 }
 inline QString damagedSheet() {
-    return QStringLiteral("工作表“Sheet1”的数据已损坏。");
+    return QCoreApplication::translate("namelisttexts", "工作表“Sheet1”的数据已损坏。");
 }
 inline QString notOpen() {
-    return QStringLiteral("没有打开的工作簿。");
+    return QCoreApplication::translate("namelisttexts", "没有打开的工作簿。");
 }
 
 // Headings of the name list's columns.
 inline QString headingSeq() {
-    return QStringLiteral("序号");
+    return QCoreApplication::translate("namelisttexts", "序号");
 }
 inline QString headingId() {
     return QStringLiteral("ID");
 }
 inline QString headingOrganisation() {
-    return QStringLiteral("单位名称");
+    return QCoreApplication::translate("namelisttexts", "单位名称");
 }
 inline QString headingName() {
-    return QStringLiteral("名字");
+    return QCoreApplication::translate("namelisttexts", "名字");
 }
 inline QString headingTitle() {
-    return QStringLiteral("职位");
+    return QCoreApplication::translate("namelisttexts", "职位");
 }
 
 } // namespace delvora::texts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the device network says to the operator.
@@ -7,42 +8,43 @@ namespace delvora::nettexts {
 
 // ID change, address change and factory reset.
 inline QString selectPlateToChange() {
-    return QStringLiteral("请选择要修改的桌牌");
+    return QCoreApplication::translate("nettexts", "请选择要修改的桌牌");
 }
 inline QString idRange() {
-    return QStringLiteral("ID范围为：0-9999");
+    return QCoreApplication::translate("nettexts", "ID范围为：0-9999");
 }
 inline QString idChangeQuestion(const QString &currentId, int newId) {
-    return QStringLiteral("是否将ID: ") + currentId + QStringLiteral(" 修改为 ") +
-           QString::number(newId) + QStringLiteral(" ?");
+    return QCoreApplication::translate("nettexts", "是否将ID: %1 修改为 %2 ?")
+        .arg(currentId, QString::number(newId));
 }
 inline QString idChanged() {
-    return QStringLiteral("修改ID成功");
+    return QCoreApplication::translate("nettexts", "修改ID成功");
 }
 inline QString idChangeFailed() {
-    return QStringLiteral("修改ID失败");
+    return QCoreApplication::translate("nettexts", "修改ID失败");
 }
 inline QString idChangeTimedOut() {
-    return QStringLiteral("修改ID超时");
+    return QCoreApplication::translate("nettexts", "修改ID超时");
 }
 inline QString addressChangeQuestion() {
-    return QStringLiteral("确认修改IP？\r\n修改后请重启桌牌");
+    return QCoreApplication::translate("nettexts", "确认修改IP？\r\n修改后请重启桌牌");
 }
 inline QString selectPlatesToReset() {
-    return QStringLiteral("请选择要恢复出厂设置的桌牌");
+    return QCoreApplication::translate("nettexts", "请选择要恢复出厂设置的桌牌");
 }
 inline QString resetQuestionHead(int count) {
-    return QStringLiteral("是否确定将以下%1台桌牌恢复出厂设置？\r\n").arg(count);
+    return QCoreApplication::translate("nettexts", "是否确定将以下%1台桌牌恢复出厂设置？\r\n")
+        .arg(count);
 }
 inline QString resetQuestionTail() {
-    return QStringLiteral("\r\n恢复出厂设置会清空ID、IP和显示内容。");
+    return QCoreApplication::translate("nettexts", "\r\n恢复出厂设置会清空ID、IP和显示内容。");
 }
 inline QString resetSent() {
-    return QStringLiteral("发送恢复出厂设置指令完成");
+    return QCoreApplication::translate("nettexts", "发送恢复出厂设置指令完成");
 }
 
 inline QString noLocalAddress() {
-    return QStringLiteral("未设置本机IP，请先在“设置→网络”中选择网卡");
+    return QCoreApplication::translate("nettexts", "未设置本机IP，请先在“设置→网络”中选择网卡");
 }
 
 } // namespace delvora::nettexts

@@ -138,8 +138,9 @@ void TestMainWindowFace::menu() {
     QStringList items;
     for (QAction *a : settings->actions())
         items << a->text();
-    QCOMPARE(items, QStringList({QStringLiteral("分辨率(&R)"), QStringLiteral("网络(&N)"),
-                                 QStringLiteral("恢复出厂设置(&D)")}));
+    QCOMPARE(items,
+             QStringList({QStringLiteral("分辨率(&R)"), QStringLiteral("网络(&N)"),
+                          QStringLiteral("恢复出厂设置(&D)"), QStringLiteral("语言 / Language")}));
     QStringList resolutions;
     for (QAction *a : settings->actions().at(0)->menu()->actions())
         resolutions << a->text();

@@ -1,0 +1,177 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/aboutdlg.h"
+#include "app/plaxonapp.h"
+#include "app/plaxondlg.h"
+#include "app/uilanguage.h"
+#include "common/fontpickdialog.h"
+#include "common/integertext.h"
+#include "hantext.h"
+#include "namelist/namelisttexts.h"
+#include "net/changeipdlg.h"
+#include "net/nettexts.h"
+#include "net/updatetexts.h"
+#include "netcfg/netcfgtexts.h"
+#include "netcfg/netset.h"
+#include "support/fakedrives.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+#include "support/whenmodal.h"
+#include "usb/idrangedlg.h"
+#include "usb/usbtexts.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+// The English interface: no Chinese left in what the operator reads, while the files keep
+// their Chinese texts.
+class TestEnglish : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { InstallLanguage(QStringLiteral("zh")); }
+    void mainWindow();
+    void dialogs();
+    void messages();
+    void textsOfEverySubsystem();
+    void filesKeepTheirTexts();
+};
+
+void TestEnglish::initTestCase() {
+    CPlaxonApp::PrepareApplication();
+    QVERIFY(InstallLanguage(QStringLiteral("en")));
+    QCOMPARE(CurrentLanguage(), QStringLiteral("en"));
+}
+
+void TestEnglish::mainWindow() {
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    dir.installResource(QStringLiteral("red.jpg"));
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    // Names from a list are the operator's data: they stay as typed.
+    dlg.names().append({NameRecord{1, QStringLiteral("7"), QStringLiteral("外交部"),
+                                   QStringLiteral("张三"), QStringLiteral("部长")}});
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    // The language menu names Chinese in Chinese, so that a Chinese operator finds it.
+    const QStringList texts = readableTexts(&dlg, {QStringLiteral("actionLanguageZh")});
+    QVERIFY(texts.size() > 60);
+    QCOMPARE(withHan(texts), QStringList());
+    QCOMPARE(dlg.face().actionLanguageZh->text(), QStringLiteral("中文"));
+    QCOMPARE(dlg.face().openTable->text(), QStringLiteral("Open list…"));
+    QCOMPARE(dlg.face().detectPlates->text(), QStringLiteral("Find plates"));
+    QCOMPARE(dlg.face().networkUpdate->text(), QStringLiteral("Send to plates"));
+    QCOMPARE(dlg.face().usbUpdate->text(), QStringLiteral("Write to USB drive"));
+    QCOMPARE(dlg.face().nameList->model()->headerData(3, Qt::Horizontal).toString(),
+             QStringLiteral("Name"));
+    QCOMPARE(prompt.texts(), QStringList());
+}
+
+void TestEnglish::dialogs() {
+    TempWorkDir dir;
+    CAboutDlg about;
+    CChangeIpDlg changeIp;
+    CIdRangeDlg idRange;
+    CNetSet netSet(QString(), false, QString());
+    FontPickDialog font(FontPick{QFont(), QColor(Qt::yellow)});
+    for (QWidget *dialog :
+         std::initializer_list<QWidget *>{&about, &changeIp, &idRange, &netSet, &font}) {
+        const QStringList texts = readableTexts(dialog);
+        QVERIFY2(!texts.isEmpty(), dialog->metaObject()->className());
+        QCOMPARE(withHan(texts), QStringList());
+    }
+    QCOMPARE(changeIp.windowTitle(), QStringLiteral("Change plate address"));
+    QCOMPARE(netSet.findChild<QCheckBox *>(QStringLiteral("fixedIp"))->text(),
+             QStringLiteral("Use fixed IP"));
+}
+
+void TestEnglish::messages() {
+    // Message boxes of commands run without what they need, as the operator would meet them.
+    TempWorkDir dir;
+    dir.installResource(QStringLiteral("red.jpg"));
+    dir.write(QStringLiteral("list.xls"), "not a workbook");
+    FakeDrives noDrives({});
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg; // no "settings.dat": the settings are missing
+    dlg.face().detectPlates->click();
+    dlg.face().networkUpdate->click();
+    dlg.face().usbUpdate->click();
+    dlg.face().makeIdFile->click();
+    dlg.face().changeId->click();
+    dlg.face().changeIp->click();
+    dlg.face().actionFactoryReset->trigger();
+    prompt.fileNames.enqueue(dir.file(QStringLiteral("list.xls")));
+    dlg.face().openTable->click();
+    QVERIFY(prompt.shown.size() >= 8);
+    QCOMPARE(withHan(prompt.texts()), QStringList());
+    QCOMPARE(prompt.lastFilter, QStringLiteral("Excel 97-2003 workbook (*.xls)|*.xls||"));
+    QCOMPARE(prompt.texts().constFirst(), QStringLiteral("The settings file is missing"));
+}
+
+void TestEnglish::textsOfEverySubsystem() {
+    const QStringList texts = {texts::workbookFilter(),
+                               texts::openFailed(),
+                               texts::openError(),
+                               texts::notWorkbook(),
+                               texts::damagedContainer(),
+                               texts::noWorkbookStream(),
+                               texts::unsupportedVersion(),
+                               texts::encrypted(),
+                               texts::damagedWorkbook(),
+                               texts::noSheet(),
+                               texts::tooFewColumns(),
+                               texts::damagedSheet(),
+                               texts::notOpen(),
+                               texts::headingSeq(),
+                               texts::headingId(),
+                               texts::headingOrganisation(),
+                               texts::headingName(),
+                               texts::headingTitle(),
+                               nettexts::selectPlateToChange(),
+                               nettexts::idRange(),
+                               nettexts::idChangeQuestion(QStringLiteral("12"), 13),
+                               nettexts::idChanged(),
+                               nettexts::idChangeFailed(),
+                               nettexts::idChangeTimedOut(),
+                               nettexts::addressChangeQuestion(),
+                               nettexts::selectPlatesToReset(),
+                               nettexts::resetQuestionHead(2),
+                               nettexts::resetQuestionTail(),
+                               nettexts::resetSent(),
+                               nettexts::noLocalAddress(),
+                               updatetexts::noTexts(),
+                               updatetexts::selectedNotOnline(),
+                               updatetexts::cannotOpenFile(),
+                               updatetexts::connectTimeout(),
+                               updatetexts::transferFailed(),
+                               netcfgtexts::settingsMissing(),
+                               netcfgtexts::settingsUnreadable(),
+                               netcfgtexts::settingsNotSaved(),
+                               usbtexts::noTexts(),
+                               usbtexts::folderNotCreated(),
+                               usbtexts::picturesDone(),
+                               usbtexts::picturesNotSaved(3),
+                               usbtexts::idFileDone(),
+                               usbtexts::oldFilesNotDeleted(),
+                               usbtexts::ipFilesFormatError(),
+                               usbtexts::ipFilesFailed(),
+                               usbtexts::ipFilesDone(),
+                               NotAnIntegerText()};
+    QCOMPARE(withHan(texts), QStringList());
+    QCOMPARE(nettexts::idChangeQuestion(QStringLiteral("12"), 13),
+             QStringLiteral("Change ID 12 to 13?"));
+    QCOMPARE(usbtexts::picturesNotSaved(3), QStringLiteral("3 pictures could not be saved!"));
+}
+
+void TestEnglish::filesKeepTheirTexts() {
+    // "dispError.txt" is read by other programs: its reasons stay as they always were.
+    QCOMPARE(updatetexts::lineNotOnline(), QStringLiteral("桌牌不在线！"));
+    QCOMPARE(updatetexts::lineConnectTimeout(), QStringLiteral("桌牌连接超时！"));
+    QCOMPARE(updatetexts::lineTransferFailed(), QStringLiteral("更新过程出错！"));
+}
+
+QTEST_MAIN(TestEnglish)
+#include "test_english.moc"
