@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>U盘更新</source>
-        <translation>Write to USB drive</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>单色背景</source>

@@ -55,6 +55,14 @@ QLabel *label(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h
     return l;
 }
 
+// A label translated longer than its place pushes the field after it right; the field's right
+// edge stays, so the rows keep their alignment.
+void keepClear(QLabel *label, QWidget *field) {
+    const int overlap = label->x() + label->sizeHint().width() - field->x();
+    if (overlap > 0)
+        field->setGeometry(field->geometry().adjusted(overlap, 0, 0, 0));
+}
+
 QGroupBox *group(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
                  const QString &title) {
     auto *g = new QGroupBox(title, parent);
@@ -138,24 +146,24 @@ void MainWindowFace::build(QWidget *window) {
     usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", tr("U盘更新"));
     solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", tr("单色背景"));
     driveCombo = combo(c, du, 319, 181, 28, "driveCombo", tr("U盘"), true);
-    label(c, du, 303, 184, 15, 8, tr("U盘:"));
+    keepClear(label(c, du, 303, 184, 15, 8, tr("U盘:")), driveCombo);
     fontButton = button(c, du, 347, 72, 57, 14, "fontButton", tr("设置"));
     alignH = combo(c, du, 347, 89, 56, "alignH", tr("水平对齐"), false);
-    label(c, du, 310, 90, 35, 8, tr("水平对齐："));
+    keepClear(label(c, du, 310, 90, 35, 8, tr("水平对齐：")), alignH);
     alignV = combo(c, du, 347, 104, 56, "alignV", tr("垂直对齐"), false);
     indentLeft = edit(c, du, 330, 142, 40, 14, "indentLeft", tr("左"));
     indentRight = edit(c, du, 390, 142, 40, 14, "indentRight", tr("右"));
     indentTop = edit(c, du, 330, 160, 40, 14, "indentTop", tr("上"));
     indentBottom = edit(c, du, 390, 161, 40, 14, "indentBottom", tr("下"));
-    label(c, du, 311, 144, 15, 8, tr("左："));
-    label(c, du, 373, 144, 15, 8, tr("右："));
-    label(c, du, 311, 161, 15, 8, tr("上："));
-    label(c, du, 373, 163, 15, 8, tr("下："));
+    keepClear(label(c, du, 311, 144, 15, 8, tr("左：")), indentLeft);
+    keepClear(label(c, du, 373, 144, 15, 8, tr("右：")), indentRight);
+    keepClear(label(c, du, 311, 161, 15, 8, tr("上：")), indentTop);
+    keepClear(label(c, du, 373, 163, 15, 8, tr("下：")), indentBottom);
     group(c, du, 304, 9, 136, 27, tr("选择背景"));
-    label(c, du, 310, 105, 35, 8, tr("垂直对齐："));
-    label(c, du, 310, 75, 35, 8, tr("字      体："));
+    keepClear(label(c, du, 310, 105, 35, 8, tr("垂直对齐：")), alignV);
+    keepClear(label(c, du, 310, 75, 35, 8, tr("字      体：")), fontButton);
     rowCombo = combo(c, du, 347, 57, 56, "rowCombo", tr("选择行序"), false);
-    label(c, du, 309, 61, 35, 8, tr("选择行序："));
+    keepClear(label(c, du, 309, 61, 35, 8, tr("选择行序：")), rowCombo);
     progress = place<QProgressBar>(c, du, 303, 199, 95, 8, "progress", tr("进度"));
     progress->setTextVisible(false);
     progress->setRange(0, 100);

@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -37,6 +39,8 @@ private slots:
     void messages();
     void textsOfEverySubsystem();
     void filesKeepTheirTexts();
+    void textsFit_data();
+    void textsFit();
 };
 
 void TestEnglish::initTestCase() {
@@ -64,7 +68,7 @@ void TestEnglish::mainWindow() {
     QCOMPARE(dlg.face().openTable->text(), QStringLiteral("Open list…"));
     QCOMPARE(dlg.face().detectPlates->text(), QStringLiteral("Find plates"));
     QCOMPARE(dlg.face().networkUpdate->text(), QStringLiteral("Send to plates"));
-    QCOMPARE(dlg.face().usbUpdate->text(), QStringLiteral("Write to USB drive"));
+    QCOMPARE(dlg.face().usbUpdate->text(), QStringLiteral("Export"));
     QCOMPARE(dlg.face().nameList->model()->headerData(3, Qt::Horizontal).toString(),
              QStringLiteral("Name"));
     QCOMPARE(prompt.texts(), QStringList());
@@ -171,6 +175,49 @@ void TestEnglish::filesKeepTheirTexts() {
     QCOMPARE(updatetexts::lineNotOnline(), QStringLiteral("桌牌不在线！"));
     QCOMPARE(updatetexts::lineConnectTimeout(), QStringLiteral("桌牌连接超时！"));
     QCOMPARE(updatetexts::lineTransferFailed(), QStringLiteral("更新过程出错！"));
+}
+
+void TestEnglish::textsFit_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("ini");
+    for (const char *language : {"zh", "en"}) {
+        QTest::addRow("%s 1024x600", language)
+            << QString::fromLatin1(language) << QByteArray("[Resolution]\r\nH=1024\r\nV=600\r\n");
+        QTest::addRow("%s 800x480", language)
+            << QString::fromLatin1(language) << QByteArray("[Resolution]\r\nH=800\r\nV=480\r\n");
+    }
+}
+
+void TestEnglish::textsFit() {
+    // No button text is cut and no label runs into the control after it, in either language.
+    QFETCH(QString, language);
+    QFETCH(QByteArray, ini);
+    QVERIFY(InstallLanguage(language));
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    dir.write(QStringLiteral("Settings.ini"), ini);
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QStringList cut;
+    const QList<QWidget *> controls =
+        dlg.face().client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *w : controls) {
+        if (auto *b = qobject_cast<QPushButton *>(w)) {
+            if (b->fontMetrics().horizontalAdvance(b->text().remove(u'&')) + 4 > b->width())
+                cut << b->text();
+        } else if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().isEmpty()) {
+            const QRect text(l->pos(), l->sizeHint());
+            for (QWidget *other : controls)
+                if (other != l && !qobject_cast<QGroupBox *>(other) &&
+                    !qobject_cast<QLabel *>(other) && other->objectName() != u"previewFrame" &&
+                    text.intersects(other->geometry()))
+                    cut << l->text() + QStringLiteral(" over ") + other->objectName();
+        }
+    }
+    QVERIFY(InstallLanguage(QStringLiteral("en")));
+    QCOMPARE(cut, QStringList());
 }
 
 QTEST_MAIN(TestEnglish)
