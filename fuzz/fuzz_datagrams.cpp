@@ -1,12 +1,15 @@
 // Arbitrary datagrams sent over loopback to the program's datagram socket, from plates on
 // 127.0.0.2-4 and from the host itself (127.0.0.1), some while an ID change awaits its answer.
 // Every datagram must be handled as a plain second reading of the rules says: the host's own,
-// empty and oversized ones are dropped, the awaited plate's answer ends the wait with the right
-// result, and any other answer lists a plate only when its ID is 0 to 9999 — at the sender's
-// address, so that the online list always names the latest sender of each ID.
+// empty and oversized ones are dropped; of the rest, only as many per address count as that
+// address was asked (probes and ID changes), the others are dropped; the awaited plate's answer
+// ends the wait with the right result, and any other answer lists a plate only when its ID is 0
+// to 9999 — at the sender's address, one row per address, so that the online list always names
+// the latest sender of each ID.
 //
 // The input is a list of commands: a byte c, then
-//   c & 0x80: await an ID answer from plate (next byte & 3), the new ID in the next two bytes;
+//   c & 0x80: an ID change sent to plate (next byte & 3), the new ID in the next two bytes;
+//   c & 0x40: a probe sent to plate (c & 3);
 //   else:     a datagram from plate (c & 3), its length in the next two bytes (& 0x7FF), then
 //             that many bytes (fewer when the input ends).
 #include "fuzzsupport.h"
@@ -19,6 +22,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMap>
+#include <QSet>
 #include <QTreeWidget>
 #include <array>
 #include <memory>
@@ -44,6 +48,7 @@ struct Bench {
 };
 
 Bench *bench = nullptr;
+qint64 now = 0; // the socket's clock: every input starts after all earlier questions expired
 
 QHostAddress senderAddress(int index) {
     return QHostAddress(QStringLiteral("127.0.0.%1").arg(index + 1));
@@ -57,6 +62,7 @@ void start() {
     if (!bench->receiver.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0))
         fail("binding the receiving socket", bench->receiver.errorString());
     bench->receiver.m_dwHostIp = senderAddress(0).toIPv4Address();
+    bench->receiver.setClock([] { return now; });
     for (int i = 0; i < kSenders; ++i) {
         bench->senders[size_t(i)] = std::make_unique<QUdpSocket>();
         if (!bench->senders[size_t(i)]->bind(senderAddress(i), 0))
@@ -106,8 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input = fuzz::bytesOf(data, size);
     CUdpSocket &rx = bench->receiver;
     rx.m_bWaitIdReply = false;
+    now += 60000;
+    std::array<int, kSenders> asked = {}; // answers each sender may still give
     bench->list.clear();
     QMap<qint32, QString> latest; // ID -> the address the list must give for it
+    QSet<int> listedFrom;         // senders with a row: one row per address
 
     qsizetype at = 0;
     auto next = [&]() -> int { return at < input.size() ? uchar(input[at++]) : 0; };
@@ -119,6 +128,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             rx.m_bWaitIdReply = true;
             rx.m_nNewId = id;
             rx.m_addrIdPlate = senderAddress(plate);
+            rx.ExpectAnswer(senderAddress(plate), 10000);
+            ++asked[size_t(plate)];
+            continue;
+        }
+        if (c & 0x40) {
+            rx.ExpectAnswer(senderAddress(c & 3), 3000);
+            ++asked[size_t(c & 3)];
             continue;
         }
         const int from = c & 3;
@@ -128,7 +144,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
         const bool wasWaiting = rx.m_bWaitIdReply;
         const bool fromHost = from == 0;
-        const bool dropped = fromHost || datagram.isEmpty() || datagram.size() > kMaxDatagram;
+        const bool unread = fromHost || datagram.isEmpty() || datagram.size() > kMaxDatagram;
+        const bool dropped = unread || asked[size_t(from)] == 0;
+        if (!dropped)
+            --asked[size_t(from)];
         const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_addrIdPlate;
         const qint64 id = answerId(datagram);
         const bool listed = !dropped && !idAnswer && id >= 0 && id <= kMaxPlateId;
@@ -154,9 +173,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (listed) {
             FUZZ_CHECK(bench->reply && bench->reply->plateId == id, what);
             FUZZ_CHECK(bench->reply->sender == senderAddress(from), what);
+            // A sender that changed its ID no longer stands for the old one.
+            for (auto it = latest.begin(); it != latest.end();)
+                it =
+                    it.value() == senderAddress(from).toString() ? latest.erase(it) : std::next(it);
             latest[qint32(id)] = senderAddress(from).toString();
         }
-        FUZZ_CHECK(bench->list.topLevelItemCount() == rowsBefore + (listed ? 1 : 0), what);
+        const bool newRow = listed && !listedFrom.contains(from);
+        if (listed)
+            listedFrom.insert(from);
+        FUZZ_CHECK(bench->list.topLevelItemCount() == rowsBefore + (newRow ? 1 : 0), what);
     }
     for (auto it = latest.cbegin(); it != latest.cend(); ++it)
         FUZZ_CHECK(bench->plates.FindPlateIp(QString::number(it.key())) == it.value(),

@@ -110,3 +110,24 @@ seed('datagrams', 'id-change',
      datagram(2, struct.pack('<i', 41)) + bytes([0x80, 3]) + struct.pack('<H', 7) +
      datagram(3, struct.pack('<i', 7)))
 seed('datagrams', 'sizes', datagram(1, b'\x01' * 1023) + datagram(2, b'\x02' * 1024))
+
+# Name lists in the other formats: the test fixtures written by openpyxl, Excel::Writer::XLSX,
+# odfpy and by hand, and a few hostile ones.
+import shutil  # noqa: E402
+import subprocess  # noqa: E402
+import tempfile  # noqa: E402
+
+with tempfile.TemporaryDirectory() as tmp:
+    fixtures = os.path.join(here, '..', 'tests', 'namelist', 'fixtures')
+    subprocess.run(['/usr/bin/python3', os.path.join(fixtures, 'sheet_fixtures.py'), tmp], check=True)
+    subprocess.run(['perl', os.path.join(fixtures, 'writexlsx_fixtures.pl'), tmp], check=True)
+    for target, names in {
+        'xlsx': ['same.xlsx', 'openpyxl.xlsx', 'openpyxl_1904.xlsx', 'writexlsx.xlsx'],
+        'ods': ['same.ods', 'odfpy.ods'],
+        'csv': ['same.csv', 'utf8.csv', 'utf8bom.csv', 'utf16le.txt', 'utf16be.csv', 'gbk.csv',
+                'semicolon.csv', 'tab.txt', 'blank_lines.csv'],
+    }.items():
+        for name in names:
+            with open(os.path.join(tmp, name), 'rb') as f:
+                seed(target, name, f.read())
+seed('csv', 'quotes', b'ID,a,b,c\n1,"x,""y""\r\nz",w\n"2",a"b,"c"d,\n3,"open\n')

@@ -213,12 +213,36 @@
         <source>关于 Delvora(&amp;A)</source>
         <translation>&amp;About Delvora</translation>
     </message>
+    <message>
+        <source>自动缩小</source>
+        <translation>Shrink</translation>
+    </message>
+    <message>
+        <source>所选行的文字过长时缩小字号</source>
+        <translation>Draws the chosen row smaller when its text is too long</translation>
+    </message>
+    <message>
+        <source>自动检测在线状态</source>
+        <translation>Watch online plates</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
         <source>提示</source>
         <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -414,10 +438,6 @@
 <context>
     <name>namelisttexts</name>
     <message>
-        <source>Eexel 97-2003工作簿(*.xls)|*.xls||</source>
-        <translation>Excel 97-2003 workbook (*.xls)|*.xls||</translation>
-    </message>
-    <message>
         <source>打开Excel文档失败！</source>
         <translation>Cannot open the Excel file!</translation>
     </message>
@@ -480,6 +500,95 @@
     <message>
         <source>职位</source>
         <translation>Title</translation>
+    </message>
+    <message>
+        <source>名单文件 (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)|*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.txt|Eexel 97-2003工作簿(*.xls)|*.xls||</source>
+        <translation>Name lists (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)|*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.txt|Excel 97-2003 workbook (*.xls)|*.xls||</translation>
+    </message>
+    <message>
+        <source>ID为空</source>
+        <translation>No ID</translation>
+    </message>
+    <message>
+        <source>ID超出范围 0-9999</source>
+        <translation>ID outside 0-9999</translation>
+    </message>
+    <message>
+        <source>与第%1行ID重复</source>
+        <translation>Same ID as row %1</translation>
+    </message>
+    <message>
+        <source>打开表格</source>
+        <translation>Open list</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>交换座位</source>
+        <translation>Swap seats</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>保存名单</source>
+        <translation>Save list</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>确定删除选中的%1条名单吗？</source>
+        <translation>Remove the %1 selected entries?</translation>
+    </message>
+    <message>
+        <source>名单已修改，是否保存？</source>
+        <translation>The name list has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>保存名单失败：</source>
+        <translation>Cannot save the name list: </translation>
+    </message>
+    <message>
+        <source>Excel 工作簿(*.xlsx)|*.xlsx|CSV UTF-8(逗号分隔)(*.csv)|*.csv||</source>
+        <translation>Excel workbook (*.xlsx)|*.xlsx|CSV UTF-8, comma separated (*.csv)|*.csv||</translation>
+    </message>
+    <message>
+        <source>名单.xlsx</source>
+        <translation>names.xlsx</translation>
+    </message>
+    <message>
+        <source>第%1行文字超出显示区域</source>
+        <translation>Text of row %1 does not fit on the plate</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between row numbers</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>有%1个名单的文字超出显示区域，是否继续？</source>
+        <translation>The text of %1 entries does not fit on the plate. Continue anyway?</translation>
     </message>
 </context>
 <context>
@@ -552,6 +661,121 @@ A factory reset clears the ID, the IP address and the shown texts.</translation>
     <message>
         <source>未设置本机IP，请先在“设置→网络”中选择网卡</source>
         <translation>No local IP address: choose the adapter in “Settings → Network” first</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>在线</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>离线</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>更新中 %1%</source>
+        <translation>Updating %1%</translation>
+    </message>
+    <message>
+        <source>已更新 </source>
+        <translation>Updated </translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>传输失败</source>
+        <translation>Transfer failed</translation>
+    </message>
+    <message>
+        <source>不在名单</source>
+        <translation>Not in list</translation>
+    </message>
+    <message>
+        <source>ID重复</source>
+        <translation>Duplicate ID</translation>
+    </message>
+</context>
+<context>
+    <name>spreadsheettexts</name>
+    <message>
+        <source>文件不是可读取的表格（.xls、.xlsx、.ods或.csv）。</source>
+        <translation>The file is not a readable list (.xls, .xlsx, .ods or .csv).</translation>
+    </message>
+    <message>
+        <source>压缩包已损坏或不完整。</source>
+        <translation>The archive is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>文件中缺少“%1”。</source>
+        <translation>The file lacks “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1”解压后过大，可能是恶意文件。</source>
+        <translation>“%1” unpacks far too large; the file may be malicious.</translation>
+    </message>
+    <message>
+        <source>“%1”已损坏。</source>
+        <translation>“%1” is damaged.</translation>
+    </message>
+    <message>
+        <source>“%1”含有文档类型或实体声明，拒绝读取。</source>
+        <translation>“%1” declares a document type or entities; not read.</translation>
+    </message>
+    <message>
+        <source>“%1”的嵌套层次过深。</source>
+        <translation>“%1” is nested too deeply.</translation>
+    </message>
+    <message>
+        <source>“%1”不是正确的XML：%2</source>
+        <translation>“%1” is not valid XML: %2</translation>
+    </message>
+    <message>
+        <source>工作表“Sheet1”中的单元格位置“%1”无效。</source>
+        <translation>Sheet “Sheet1” has an invalid cell position “%1”.</translation>
+    </message>
+    <message>
+        <source>工作表“Sheet1”中单元格“%1”的值无效。</source>
+        <translation>Cell “%1” of sheet “Sheet1” has an invalid value.</translation>
+    </message>
+    <message>
+        <source>工作表“Sheet1”中单元格“%1”引用的共享字符串不存在。</source>
+        <translation>Cell “%1” of sheet “Sheet1” refers to a shared string that does not exist.</translation>
+    </message>
+    <message>
+        <source>“%1”声明的数目与内容不符。</source>
+        <translation>“%1” declares a count that does not match its content.</translation>
+    </message>
+    <message>
+        <source>工作表“Sheet1”超过1048576行。</source>
+        <translation>Sheet “Sheet1” has more than 1048576 rows.</translation>
+    </message>
+    <message>
+        <source>文本文件第%1行的引号没有结束。</source>
+        <translation>Line %1 of the text file has an unclosed quote.</translation>
+    </message>
+    <message>
+        <source>文本文件第%1行含有空字符（NUL）。</source>
+        <translation>Line %1 of the text file holds a NUL character.</translation>
+    </message>
+    <message>
+        <source>文本文件第%1行过长。</source>
+        <translation>Line %1 of the text file is too long.</translation>
+    </message>
+    <message>
+        <source>文本文件混用了UTF-8和GBK编码。</source>
+        <translation>The text file mixes UTF-8 and GBK encodings.</translation>
+    </message>
+    <message>
+        <source>文本文件的编码无法识别（只能读取UTF-8、UTF-16和GBK）。</source>
+        <translation>The text file's encoding is not recognised (only UTF-8, UTF-16 and GBK can be read).</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "app/mainwindowface.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -110,6 +112,35 @@ template <typename View> void reportView(View *view) {
     view->header()->setSectionsClickable(false);
 }
 
+// Lets the two lists take the room a larger window gives: both grow downwards, the online list
+// and the name list share the extra width. Everything else keeps its place.
+class ListStretcher : public QObject {
+public:
+    ListStretcher(QWidget *client, QWidget *online, QWidget *names)
+        : QObject(client), m_base(client->minimumSize()), m_online(online), m_names(names),
+          m_onlineRect(online->geometry()), m_namesRect(names->geometry()) {
+        client->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Resize) {
+            const QSize size = static_cast<QWidget *>(watched)->size();
+            const int dx = std::max(0, size.width() - m_base.width());
+            const int dy = std::max(0, size.height() - m_base.height());
+            m_online->setGeometry(m_onlineRect.adjusted(0, 0, dx / 2, dy));
+            m_names->setGeometry(m_namesRect.adjusted(dx / 2, 0, dx, dy));
+        }
+        return false;
+    }
+
+private:
+    QSize m_base;
+    QWidget *m_online;
+    QWidget *m_names;
+    QRect m_onlineRect;
+    QRect m_namesRect;
+};
+
 } // namespace
 
 void MainWindowFace::build(QWidget *window) {
@@ -126,7 +157,8 @@ void MainWindowFace::build(QWidget *window) {
     QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
     client->setFont(dialogFont);
     const DialogUnits du(dialogFont);
-    client->setFixedSize(du.x(447), du.y(311));
+    // Today's size is the smallest; a larger window gives its room to the two lists.
+    client->setMinimumSize(du.x(447), du.y(311));
     QWidget *c = client;
 
     // Template order is tab order.
@@ -139,7 +171,7 @@ void MainWindowFace::build(QWidget *window) {
     preview = place<PreviewWidget>(c, du, 57, 46, 165, 81, "preview", tr("预览"));
     preview->setAttribute(Qt::WA_TransparentForMouseEvents);
     preview->setAttribute(Qt::WA_OpaquePaintEvent);
-    group(c, du, 304, 47, 136, 73, tr("设置内容格式"));
+    group(c, du, 304, 47, 136, 84, tr("设置内容格式"));
     detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", tr("检测在线桌牌"));
     onlineList = place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", tr("在线桌牌"));
     reportView(onlineList);
@@ -148,6 +180,9 @@ void MainWindowFace::build(QWidget *window) {
     driveCombo = combo(c, du, 319, 181, 28, "driveCombo", tr("U盘"), true);
     keepClear(label(c, du, 303, 184, 15, 8, tr("U盘:")), driveCombo);
     fontButton = button(c, du, 347, 72, 57, 14, "fontButton", tr("设置"));
+    autoFit = place<QCheckBox>(c, du, 347, 119, 57, 10, "autoFit", tr("自动缩小"));
+    autoFit->setText(tr("自动缩小"));
+    autoFit->setAccessibleDescription(tr("所选行的文字过长时缩小字号"));
     alignH = combo(c, du, 347, 89, 56, "alignH", tr("水平对齐"), false);
     keepClear(label(c, du, 310, 90, 35, 8, tr("水平对齐：")), alignH);
     alignV = combo(c, du, 347, 104, 56, "alignV", tr("垂直对齐"), false);
@@ -193,6 +228,8 @@ void MainWindowFace::build(QWidget *window) {
         g->lower();
     previewFrame->lower();
 
+    new ListStretcher(client, onlineList, nameList);
+
     // Tab order follows the template.
     QWidget *previous = nullptr;
     for (QWidget *w :
@@ -202,13 +239,14 @@ void MainWindowFace::build(QWidget *window) {
           static_cast<QWidget *>(usbUpdate),     static_cast<QWidget *>(solidBackground),
           static_cast<QWidget *>(driveCombo),    static_cast<QWidget *>(fontButton),
           static_cast<QWidget *>(alignH),        static_cast<QWidget *>(alignV),
-          static_cast<QWidget *>(indentLeft),    static_cast<QWidget *>(indentRight),
-          static_cast<QWidget *>(indentTop),     static_cast<QWidget *>(indentBottom),
-          static_cast<QWidget *>(rowCombo),      static_cast<QWidget *>(makeIdFile),
-          static_cast<QWidget *>(changeId),      static_cast<QWidget *>(newId),
-          static_cast<QWidget *>(lifterUp),      static_cast<QWidget *>(lifterStop),
-          static_cast<QWidget *>(lifterDown),    static_cast<QWidget *>(comPort),
-          static_cast<QWidget *>(changeIp),      static_cast<QWidget *>(makeIpFiles)}) {
+          static_cast<QWidget *>(autoFit),       static_cast<QWidget *>(indentLeft),
+          static_cast<QWidget *>(indentRight),   static_cast<QWidget *>(indentTop),
+          static_cast<QWidget *>(indentBottom),  static_cast<QWidget *>(rowCombo),
+          static_cast<QWidget *>(makeIdFile),    static_cast<QWidget *>(changeId),
+          static_cast<QWidget *>(newId),         static_cast<QWidget *>(lifterUp),
+          static_cast<QWidget *>(lifterStop),    static_cast<QWidget *>(lifterDown),
+          static_cast<QWidget *>(comPort),       static_cast<QWidget *>(changeIp),
+          static_cast<QWidget *>(makeIpFiles)}) {
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;
@@ -230,6 +268,9 @@ void MainWindowFace::build(QWidget *window) {
     actionFactoryReset = settings->addAction(tr("恢复出厂设置(&D)"));
     actionFactoryReset->setObjectName(QStringLiteral("actionFactoryReset"));
     // Each language is offered by its own name, so an operator finds it in either interface.
+    actionPresence = settings->addAction(tr("自动检测在线状态"));
+    actionPresence->setObjectName(QStringLiteral("actionPresence"));
+    actionPresence->setCheckable(true);
     QMenu *language = settings->addMenu(tr("语言 / Language"));
     language->setObjectName(QStringLiteral("menuLanguage"));
     auto *languages = new QActionGroup(language);

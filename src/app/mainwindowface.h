@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -54,12 +55,14 @@ struct MainWindowFace {
     QComboBox *comPort = nullptr;             // 1045
     QPushButton *changeIp = nullptr;          // 1046 修改IP
     QPushButton *makeIpFiles = nullptr;       // 1036 生成IP
+    QCheckBox *autoFit = nullptr;             // 自动缩小 of the chosen row
 
     QMenuBar *menuBar = nullptr;
     QAction *actionRes800 = nullptr;       // 32781
     QAction *actionRes1024 = nullptr;      // 32780
     QAction *actionNetwork = nullptr;      // 32776
     QAction *actionFactoryReset = nullptr; // 32782
+    QAction *actionPresence = nullptr;     // 设置 → 自动检测在线状态, a check item
     QAction *actionAbout = nullptr;        // 32775
     QAction *actionLanguageZh = nullptr;   // 语言 / Language → 中文
     QAction *actionLanguageEn = nullptr;   // 语言 / Language → English

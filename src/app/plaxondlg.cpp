@@ -1,7 +1,10 @@
 #include "app/plaxondlg.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -24,6 +27,8 @@
 #include "layout/renderer.h"
 #include "namelist/namelistview.h"
 #include "net/factoryreset.h"
+#include "net/nettexts.h"
+#include "net/networkoptions.h"
 #include "net/plateaddresschange.h"
 #include "net/plateidchange.h"
 #include "netcfg/netset.h"
@@ -38,11 +43,13 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_layout.Load(m_canvas.m_nWidth, m_canvas.m_nHeight);
     m_canvas.SetPlateSize(m_canvas.m_nWidth);
 
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Delvora"));
     setObjectName(QStringLiteral("CPlaxonDlg"));
     setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     m_face.build(this);
     m_face.preview->paintPreview = [this](QPainter &painter, const QRect &r) {
         m_canvas.DrawPreview(painter, r);
@@ -56,12 +63,18 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     controls.right = m_face.indentRight;
     controls.top = m_face.indentTop;
     controls.bottom = m_face.indentBottom;
+    controls.autoFit = m_face.autoFit;
     controls.preview = m_face.preview;
     controls.client = m_face.client;
     controls.res800 = m_face.actionRes800;
     controls.res1024 = m_face.actionRes1024;
     m_editor = new LayoutEditor(
-        m_layout, m_canvas, controls, [this] { RefreshPreview(); }, this);
+        m_layout, m_canvas, controls,
+        [this] {
+            RefreshPreview();
+            m_marks.schedule();
+        },
+        this);
 
     UsbContext usb;
     usb.names = &m_names;
@@ -72,6 +85,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     usb.usbButton = m_face.usbUpdate;
     usb.progress = m_face.progress;
     usb.progressText = m_face.progressText;
+    usb.confirmSending = [this](QWidget *owner) { return m_marks.confirmSending(owner); };
     m_usb = new UsbProvisioning(usb, this);
 
     m_timerConnect = new QTimer(this);
@@ -82,6 +96,13 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     connect(m_timerIdChange, &QTimer::timeout, this, [this] { OnTimer(TIMER_ID_CHANGE); });
 
     m_onlinePlates.Attach(m_face.onlineList, m_face.newId);
+    m_onlinePlates.setNameList(&m_names);
+    connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
+            &OnlinePlates::SetPlateState);
+    connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
+        NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
+        m_presence.setEnabled(on);
+    });
 
     Route();
     OnInitDialog();
@@ -100,10 +121,15 @@ void CPlaxonDlg::OnInitDialog() {
 
     // The two lists in report view with their columns.
     auto *online = m_face.onlineList;
-    online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
+    online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP"), nettexts::columnName(),
+                             nettexts::columnState()});
+    // At the smallest window the 状态 column starts in view; a larger window shows it whole.
     online->header()->resizeSection(0, 30);
-    online->header()->resizeSection(1, 130);
+    online->header()->resizeSection(1, 95);
+    online->header()->resizeSection(2, 50);
     AttachNameList(m_face.nameList, m_names);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
+    connect(m_listEditor, &NameListEditor::showEntry, this, &CPlaxonDlg::ShowEntry);
 
     // Row, horizontal and vertical alignment choices.
     m_editor->FillChoices();
@@ -127,6 +153,10 @@ void CPlaxonDlg::OnInitDialog() {
     m_udpSocket.FindHostAddress();
     m_pictureServer.StartPictureServer(quint16(m_nTcpPort), this);
     m_udpSocket.Create();
+    m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
+    const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
+    m_face.actionPresence->setChecked(presence);
+    m_presence.setEnabled(presence);
 
     // Members to controls; changes made here must not run the edit handlers.
     m_editor->UpdateData(false);
@@ -146,6 +176,7 @@ void CPlaxonDlg::Route() {
     connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
     connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIpFiles);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
+    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::OnAutoFit);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::OnSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
@@ -176,6 +207,12 @@ void CPlaxonDlg::Route() {
     // One network update at a time.
     connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    // Updates and exports draw every entry; the preview then shows the operator's entry again.
+    connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
+        if (!running)
+            m_listEditor->showCurrent();
+    });
+    connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
     m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
@@ -199,6 +236,7 @@ void CPlaxonDlg::DetectPlates() {
 
 void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
     m_onlinePlates.OnPlateReply(reply);
+    m_presence.OnPlateReply(reply);
 }
 
 void CPlaxonDlg::OnChangeId() {
@@ -263,16 +301,56 @@ void CPlaxonDlg::OnAbout() {
 }
 
 void CPlaxonDlg::OnOpenTable() {
+    ImportNames({});
+}
+
+void CPlaxonDlg::ImportNames(const QString &droppedFile) {
+    if (!m_listEditor->file().maybeSave())
+        return;
+    const QList<NameRecord> before = m_names.entries();
+    bool complete = false;
     // A read error is not the command's to handle: its own text is shown with a stop icon.
     try {
-        if (m_nameImport.Run(this, m_layout))
+        if (droppedFile.isEmpty() ? m_nameImport.Run(this, m_layout)
+                                  : m_nameImport.Import(this, m_layout, droppedFile)) {
             RefreshPreview();
+            complete = true;
+        }
     } catch (const std::exception &e) {
         Prompt::stop(this, QString::fromUtf8(e.what()));
     }
+    m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
+}
+
+void CPlaxonDlg::ShowEntry(const NameRecord &entry) {
+    m_layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
+    RefreshPreview();
+}
+
+void CPlaxonDlg::reject() {
+    if (m_listEditor->file().maybeSave())
+        QDialog::reject();
+}
+
+void CPlaxonDlg::dragEnterEvent(QDragEnterEvent *event) {
+    if (!NameListImport::DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CPlaxonDlg::dropEvent(QDropEvent *event) {
+    const QString path = NameListImport::DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has returned, so the program the file came from is not held up.
+    QMetaObject::invokeMethod(
+        this, [this, path] { ImportNames(path); }, Qt::QueuedConnection);
 }
 
 void CPlaxonDlg::OnNetworkUpdate() {
+    // Sending every entry first asks about texts that do not fit; one chosen entry does not.
+    if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
+        return;
     m_update.Run(m_names, this);
 }
 

@@ -10,11 +10,14 @@
 #include "lifter/liftercontrol.h"
 #include "namelist/excelreader.h"
 #include "namelist/namelist.h"
+#include "namelist/namelisteditor.h"
 #include "namelist/namelistimport.h"
+#include "namelist/overflowmarks.h"
 #include "net/changeipdlg.h"
 #include "net/networkupdate.h"
 #include "net/onlineplates.h"
 #include "net/pictureserver.h"
+#include "net/presencecheck.h"
 #include "net/udpsocket.h"
 #include "netcfg/localaddress.h"
 #include "netcfg/settings.h"
@@ -55,6 +58,9 @@ public:
     PlateCanvas &canvas() { return m_canvas; }
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
+    CUdpSocket &udpSocket() { return m_udpSocket; }
+    PresenceCheck &presence() { return m_presence; }
+    NameListEditor &listEditor() { return *m_listEditor; }
     CExcelReader &excel() { return m_excel; }
 
 public slots:
@@ -69,10 +75,15 @@ public slots:
     void OnChangeIp();
     void OnFactoryReset();
     void OnNetworkUpdate();
+    // Esc and closing the window: unsaved changes of the name list are offered for saving.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A name list dropped on the window is imported as 打开表格 would.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 #ifdef _WIN32
     // The About entry of the system menu.
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
@@ -80,9 +91,11 @@ protected:
 
 private:
     void OnInitDialog();
+    void ImportNames(const QString &droppedFile);
     void Route();
     void AddAboutToSystemMenu();
     void SetLocalAddress(const LocalAddress &local);
+    void ShowEntry(const NameRecord &entry);
 
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
@@ -97,8 +110,9 @@ private:
     NameListImport m_nameImport{m_excel, m_names};
 
     MainWindowFace m_face;
-    LayoutEditor *m_editor = nullptr; // row choice, style, background, resolution, dragging
-    UsbProvisioning *m_usb = nullptr; // pictures, ID list and address files on a USB drive
+    LayoutEditor *m_editor = nullptr;       // row choice, style, background, resolution, dragging
+    NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
+    UsbProvisioning *m_usb = nullptr;       // pictures, ID list and address files on a USB drive
     LifterControl m_lifter{this};
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
@@ -107,6 +121,10 @@ private:
     PictureServer m_pictureServer;    // TCP 8087, where plates fetch their pictures
     NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
                            [this](const QString &id) { return FindPlateIp(id); }};
+    // The idle probes of the plates on the board; quiet while the program awaits a plate.
+    PresenceCheck m_presence{m_udpSocket, m_onlinePlates,
+                             [this] { return m_update.isRunning() || m_udpSocket.m_bWaitIdReply; }};
+    OverflowMarks m_marks{m_names, m_layout, m_canvas}; // texts that do not fit, in the list
 };
 
 // The one main window, once it is initialised.

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 #include "common/fontpickdialog.h"
 
@@ -43,6 +45,27 @@ bool DialogPrompt::question(QWidget *parent, const QString &text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompt::Answer DialogPrompt::askYesNoCancel(QWidget *parent, const QString &text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("Prompt", "提示"));
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Prompt", "是"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Prompt", "否"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Prompt", "取消"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 QStringList QtNameFilters(const QString &windowsFilter) {
     const QStringList parts = windowsFilter.split(u'|');
     QStringList filters;
@@ -66,6 +89,23 @@ QString DialogPrompt::openFileName(QWidget *parent, const QString &filter) {
     dialog.setNameFilters(QtNameFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DialogPrompt::saveFileName(QWidget *parent, const QString &filter, const QString &suggested,
+                                   int *filterIndex) {
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = QtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex && *filterIndex >= 0 && *filterIndex < filters.size())
+        dialog.selectNameFilter(filters[*filterIndex]);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    if (filterIndex)
+        *filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 

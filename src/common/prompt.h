@@ -21,6 +21,7 @@ struct FontPick {
 class Prompt {
 public:
     enum class Icon { None, Warning, Stop };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompt() = default;
 
@@ -33,6 +34,15 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
     virtual std::optional<FontPick> chooseFont(QWidget *parent, const FontPick &initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+    // The "提示" question with 是, 否 and 取消. Prompts without an operator answer No.
+    virtual Answer askYesNoCancel(QWidget *, const QString &) { return Answer::No; }
+    // A file-save dialog opened on `suggested`, filter as for openFileName; `filterIndex` names
+    // the file type shown first and gets the one the operator chose. An empty result means
+    // cancelled.
+    virtual QString saveFileName(QWidget *, const QString & /*filter*/,
+                                 const QString & /*suggested*/, int * /*filterIndex*/) {
+        return {};
+    }
 
     // The process-wide prompt; the real dialogs unless a test installed its own.
     static Prompt &instance();
@@ -76,6 +86,9 @@ public:
     QString openFileName(QWidget *parent, const QString &filter) override;
     std::optional<FontPick> chooseFont(QWidget *parent, const FontPick &initial) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &suggested,
+                         int *filterIndex) override;
 };
 
 } // namespace delvora

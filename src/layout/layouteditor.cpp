@@ -1,6 +1,7 @@
 #include "layout/layouteditor.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImageReader>
 #include <QLineEdit>
@@ -60,6 +61,10 @@ void LayoutEditor::ShowRowStyle(int rowIndex) {
                                                                                 : -1);
     m_controls.alignV->setCurrentIndex(row.m_nAlignV >= 0 && row.m_nAlignV <= 2 ? row.m_nAlignV
                                                                                 : -1);
+    if (m_controls.autoFit) {
+        const QSignalBlocker blockFit(m_controls.autoFit);
+        m_controls.autoFit->setChecked(row.m_bAutoFit);
+    }
     m_nEditLeft = row.m_nIndentL;
     m_nEditTop = row.m_nIndentT;
     m_nEditRight = row.m_nIndentR;
@@ -147,6 +152,15 @@ void LayoutEditor::OnChooseFont() {
     WriteRowFont(m_nSelRow, row.m_lf); // nothing is written without a font file
     row.m_crColor = MakeRgb(pick->color.red(), pick->color.green(), pick->color.blue());
     WriteRowColor(row.m_crColor, m_nSelRow);
+    m_refresh();
+}
+
+void LayoutEditor::OnAutoFit(bool on) {
+    RowStyle &row = selected();
+    if (row.m_bAutoFit == on)
+        return;
+    row.m_bAutoFit = on;
+    WriteRowAutoFit(on, m_nSelRow);
     m_refresh();
 }
 

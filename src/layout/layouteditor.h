@@ -8,6 +8,7 @@
 #include "layout/platelayout.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -23,6 +24,7 @@ struct LayoutControls {
     QLineEdit *right = nullptr;
     QLineEdit *top = nullptr;
     QLineEdit *bottom = nullptr;
+    QCheckBox *autoFit = nullptr;
     QWidget *preview = nullptr; // the half-size preview, placed in client pixels
     QWidget *client = nullptr;  // the area whose mouse input moves rows
     QAction *res800 = nullptr;
@@ -62,6 +64,7 @@ public slots:
     void OnChangeIndentRight();
     void OnChangeIndentBottom();
     void OnChooseFont();
+    void OnAutoFit(bool on);
     void OnSolidBackground();
     void OnPictureBackground();
     void OnResolution800();

@@ -76,6 +76,14 @@ bool WriteRowIndents(int left, int top, int right, int bottom, int row) {
     return true;
 }
 
+bool ReadRowAutoFit(int row) {
+    return readKey(rowSection(row), "autofit", 0) != 0;
+}
+
+bool WriteRowAutoFit(bool on, int row) {
+    return Profile::writeStrings(iniPath(), rowSection(row), {kv("autofit", on ? 1 : 0)});
+}
+
 void ReadResolution(int32_t &width, int32_t &height) {
     width = readKey(QStringLiteral("Resolution"), "H", 1024);
     height = readKey(QStringLiteral("Resolution"), "V", 600);

@@ -16,6 +16,9 @@ bool ReadRowAlign(int row, int32_t &horizontal, int32_t &vertical);
 bool WriteRowAlign(int horizontal, int vertical, int row);
 void ReadRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom);
 bool WriteRowIndents(int left, int top, int right, int bottom, int row);
+// 自动缩小 of a row: `autofit` in the row's group, off when missing.
+bool ReadRowAutoFit(int row);
+bool WriteRowAutoFit(bool on, int row);
 void ReadResolution(int32_t &width, int32_t &height);
 bool WriteResolution(int width, int height);
 

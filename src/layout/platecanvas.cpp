@@ -1,8 +1,9 @@
 #include "layout/platecanvas.h"
 
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
+
+#include "layout/jpegencoder.h"
 
 namespace delvora {
 
@@ -68,11 +69,7 @@ void PlateCanvas::DrawPreview(QPainter &painter, const QRect &target) const {
 }
 
 bool PlateCanvas::SavePlateJpeg(const QImage &picture, const QString &path, int quality) {
-    if (picture.isNull())
-        return false;
-    QImageWriter writer(path, "jpeg");
-    writer.setQuality(quality);
-    return writer.write(picture);
+    return WriteJpegFile(EncodePlateJpeg(picture, quality), path);
 }
 
 QRect PreviewGeometry(int canvasWidth, int canvasHeight) {

@@ -17,6 +17,7 @@ void PlateLayout::Load(int32_t &canvasWidth, int32_t &canvasHeight) {
         ReadRowAlign(i, row.m_nAlignH, row.m_nAlignV);
         ReadRowIndents(i, row.m_nIndentL, row.m_nIndentT, row.m_nIndentR, row.m_nIndentB);
         row.m_crColor = ReadRowColor(i);
+        row.m_bAutoFit = ReadRowAutoFit(i);
     }
 }
 

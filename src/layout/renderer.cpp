@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
+#include <cstring>
 
 namespace delvora {
 
@@ -50,12 +52,10 @@ Qt::Alignment alignmentOf(const RowStyle &row) {
 
 } // namespace
 
-void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
-    const QString text = row.m_strText.left(kMaxRowText);
-    const QFont font = LogFontToQFont(row.m_lf);
-    const QRectF layoutRect = RowLayoutRect(row, w, h);
+namespace {
 
-    // The box is the unwrapped text, placed by the row's alignment and indents.
+// The unwrapped text placed by the row's alignment and indents.
+QRectF singleLineBox(const RowStyle &row, const QString &text, const QFont &font, int w, int h) {
     const QFontMetricsF metrics(font);
     QRectF box(QPointF(0, 0),
                text.isEmpty() ? QSizeF(0, 0) : metrics.size(Qt::TextExpandTabs, text));
@@ -85,7 +85,64 @@ void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
     default:
         break;
     }
-    row.m_rcBox = box;
+    return box;
+}
+
+// On one line, inside the part of the row's box that lies on the canvas. A hair of slack
+// absorbs rounding of fractional glyph advances.
+bool fitsOnOneLine(const RowStyle &row, const QString &text, const QFont &font, int w, int h) {
+    const QRectF layoutRect = RowLayoutRect(row, w, h);
+    const QRectF visible =
+        layoutRect.intersected(QRectF(0, 0, w, h)).adjusted(-0.01, -0.01, 0.01, 0.01);
+    const QRectF box = singleLineBox(row, text, font, w, h);
+    return box.width() <= layoutRect.width() && visible.contains(box);
+}
+
+QString rowText(const RowStyle &row) {
+    return row.m_strText.left(kMaxRowText);
+}
+
+} // namespace
+
+QFont RowFont(const RowStyle &row, int w, int h) {
+    QFont font = LogFontToQFont(row.m_lf);
+    const QString text = rowText(row);
+    if (!row.m_bAutoFit || text.isEmpty() || fitsOnOneLine(row, text, font, w, h))
+        return font;
+    const int size = font.pixelSize();
+    const int floor = std::max(1, (size * kAutoFitFloorPercent + 99) / 100);
+    const auto fitsAt = [&](int pixels) {
+        QFont f(font);
+        f.setPixelSize(pixels);
+        return fitsOnOneLine(row, text, f, w, h);
+    };
+    // The width grows about in proportion to the size: start from that guess, then step to the
+    // largest size that fits, usually one or two measurements.
+    const QRectF box = singleLineBox(row, text, font, w, h);
+    const QRectF visible = RowLayoutRect(row, w, h).intersected(QRectF(0, 0, w, h));
+    const qreal scale = std::min(box.width() > 0 ? visible.width() / box.width() : 1.0,
+                                 box.height() > 0 ? visible.height() / box.height() : 1.0);
+    int pixels = std::clamp(int(size * scale), floor, size - 1);
+    while (pixels > floor && !fitsAt(pixels))
+        --pixels;
+    while (pixels + 1 < size && fitsAt(pixels + 1))
+        ++pixels;
+    font.setPixelSize(pixels);
+    return font;
+}
+
+bool RowOverflows(const RowStyle &row, int w, int h) {
+    const QString text = rowText(row);
+    return !text.isEmpty() && !fitsOnOneLine(row, text, RowFont(row, w, h), w, h);
+}
+
+void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
+    const QString text = rowText(row);
+    const QFont font = RowFont(row, w, h);
+    const QRectF layoutRect = RowLayoutRect(row, w, h);
+
+    // The box is the unwrapped text, placed by the row's alignment and indents.
+    row.m_rcBox = singleLineBox(row, text, font, w, h);
 
     if (text.isEmpty())
         return;
@@ -97,18 +154,28 @@ void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
     painter.restore();
 }
 
-QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+void RenderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture) {
     if (background.isNull()) {
         for (RowStyle &row : layout.m_pRows)
             row.m_rcBox = QRectF();
-        return {};
+        picture = QImage();
+        return;
     }
-    QImage picture = background.copy();
+    if (picture.size() != background.size() || picture.format() != background.format() ||
+        picture.bytesPerLine() != background.bytesPerLine())
+        picture = background.copy();
+    else
+        std::memcpy(picture.bits(), background.constBits(), size_t(background.sizeInBytes()));
     QPainter painter(&picture);
     // Text is anti-aliased; nothing else is drawn.
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (RowStyle &row : layout.m_pRows)
         DrawRow(row, painter, picture.width(), picture.height());
+}
+
+QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+    QImage picture;
+    RenderPlateOnto(layout, background, picture);
     return picture;
 }
 

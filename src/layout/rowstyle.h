@@ -36,6 +36,7 @@ struct RowStyle {
     int32_t m_nIndentT = 0;
     int32_t m_nIndentR = 0;
     int32_t m_nIndentB = 0;
+    bool m_bAutoFit = false; // 自动缩小: a text too long for the box is drawn smaller
 };
 
 } // namespace delvora

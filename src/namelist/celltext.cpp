@@ -1,6 +1,7 @@
 #include "namelist/celltext.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <charconv>
 #include <cmath>
 
@@ -109,6 +110,16 @@ QString DateText(double serial, bool dates1904) {
         date = QDate(1899, 12, days < 60 ? 31 : 30).addDays(days).toString(Qt::ISODate);
     }
     return seconds == 0 ? date : date + u' ' + time;
+}
+
+std::optional<double> IsoDateSerial(const QString &text, bool dates1904) {
+    QDateTime when = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!when.isValid())
+        when = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+    if (!when.isValid())
+        return std::nullopt;
+    const QDate epoch = dates1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
+    return double(epoch.daysTo(when.date())) + when.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
 QString CellText(CellValue value, bool dates1904) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "namelist/cellvalue.h"
 
@@ -18,5 +19,9 @@ QString NumberText(double value);
 // A serial day number as "yyyy-MM-dd", "hh:mm:ss" (below one day) or "yyyy-MM-dd hh:mm:ss",
 // rounded to the second; empty when it is no date.
 QString DateText(double serial, bool dates1904);
+
+// The serial day number of an ISO date or date and time ("2024-03-01", "2024-03-01T09:30:00"),
+// as the newer formats write dates; none when it is neither.
+std::optional<double> IsoDateSerial(const QString &text, bool dates1904);
 
 } // namespace delvora

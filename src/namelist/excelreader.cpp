@@ -2,14 +2,12 @@
 
 #include <QFile>
 
-#include "namelist/biffrecordstream.h"
 #include "namelist/celltext.h"
-#include "namelist/compounddocument.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
 #include "namelist/plateid.h"
-#include "namelist/sheetreader.h"
-#include "namelist/workbook.h"
+#include "namelist/sheetsource.h"
+#include "namelist/spreadsheetfile.h"
 #include "namelist/workbookerror.h"
 
 namespace delvora {
@@ -67,14 +65,7 @@ bool CExcelReader::OpenWorkbook(const QString &path) {
     file.close();
 
     try {
-        const CompoundDocument document(std::move(bytes));
-        // Excel 97 and later name the stream "Workbook", Excel 95 "Book".
-        std::optional<QByteArray> stream = document.stream(u"Workbook");
-        if (!stream)
-            stream = document.stream(u"Book");
-        if (!stream)
-            throw WorkbookError(texts::noWorkbookStream());
-        m_pWorkbook = std::make_unique<Workbook>(std::move(*stream));
+        m_pSource = OpenSpreadsheet(std::move(bytes), path);
     } catch (const WorkbookError &e) {
         m_strError = texts::openError() + e.text();
         return false;
@@ -83,25 +74,16 @@ bool CExcelReader::OpenWorkbook(const QString &path) {
 }
 
 void CExcelReader::CloseWorkbook() {
-    m_pWorkbook.reset();
+    m_pSource.reset();
 }
 
 template <typename Record> int CExcelReader::ReadSheet1(QList<Record> &records) {
-    if (!m_pWorkbook)
+    if (!m_pSource)
         throw WorkbookError(texts::notOpen());
     // The read ends the connection whatever happens next.
-    const std::unique_ptr<Workbook> workbook = std::move(m_pWorkbook);
-    const SheetEntry *sheet = workbook->findWorksheet(u"Sheet1");
-    if (!sheet)
-        throw WorkbookError(texts::noSheet());
-
-    RecordSink<Record> sink(records, workbook->dates1904());
-    SheetRange range;
-    try {
-        range = SheetReader::read(*workbook, *sheet, sink);
-    } catch (const BiffDamage &) {
-        throw WorkbookError(texts::damagedSheet());
-    }
+    const std::unique_ptr<SheetSource> source = std::move(m_pSource);
+    RecordSink<Record> sink(records, source->dates1904());
+    const SheetRange range = source->readSheet1(sink);
     // Rows whose only cells lie right of column D are rows all the same.
     records.resize(std::max(range.rows - 1, 0));
     for (Record &record : records)

@@ -10,9 +10,10 @@
 namespace delvora {
 
 class NameList;
-class Workbook;
+class SheetSource;
 
-// Reads the rows of sheet "Sheet1" of an Excel 95 or 97-2003 workbook: the first row holds
+// Reads the rows of sheet "Sheet1" of a name list, whatever format it arrives in (.xls,
+// .xlsx/.xlsm, .ods, .csv/.txt; see OpenSpreadsheet): the first row holds
 // headings and is skipped, columns A to D are taken by position and every cell arrives as
 // text. The main window keeps one reader and opens it afresh for every command; every read
 // ends by closing the workbook again.
@@ -42,7 +43,7 @@ public:
 
     // Closes the workbook when it is open.
     void CloseWorkbook();
-    bool IsOpen() const { return m_pWorkbook != nullptr; }
+    bool IsOpen() const { return m_pSource != nullptr; }
 
 private:
     // Reads the data rows of "Sheet1" into one record each and closes the workbook; returns
@@ -50,7 +51,7 @@ private:
     template <typename Record> int ReadSheet1(QList<Record> &records);
 
     QString m_strError;
-    std::unique_ptr<Workbook> m_pWorkbook; // the open workbook; null when closed
+    std::unique_ptr<SheetSource> m_pSource; // the open file; null when closed
 };
 
 } // namespace delvora

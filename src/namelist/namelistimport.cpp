@@ -1,5 +1,9 @@
 #include "namelist/namelistimport.h"
 
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
 #include "common/prompt.h"
 #include "layout/platelayout.h"
 #include "namelist/excelreader.h"
@@ -10,9 +14,21 @@ namespace delvora {
 
 bool NameListImport::Run(QWidget *parent, PlateLayout &layout) {
     const QString path = Prompt::instance().openFileName(parent, texts::workbookFilter());
+    m_path = path;
     if (path.isEmpty())
         return false;
+    return Import(parent, layout, path);
+}
 
+QString NameListImport::DroppedFile(const QMimeData *data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile())
+        return {};
+    const QString path = data->urls()[0].toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+bool NameListImport::Import(QWidget *parent, PlateLayout &layout, const QString &path) {
+    m_path = path;
     // A failed import never leaves old entries mixed with new ones.
     m_list.clear();
     if (!m_reader.OpenWorkbook(path)) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+class QMimeData;
 class QWidget;
 
 namespace delvora {
@@ -19,10 +22,18 @@ public:
     // opened (that is already reported). Raises WorkbookError when reading the rows fails;
     // the entries read until then stay in the list and the layout is left as it was.
     bool Run(QWidget *parent, PlateLayout &layout);
+    // The same with the file already chosen (dropped on the main window).
+    bool Import(QWidget *parent, PlateLayout &layout, const QString &path);
+    // The file the last run picked or was given, empty when it was cancelled.
+    const QString &path() const { return m_path; }
+
+    // The one local file that dragged data carries; empty when it carries anything else.
+    static QString DroppedFile(const QMimeData *data);
 
 private:
     CExcelReader &m_reader;
     NameList &m_list;
+    QString m_path;
 };
 
 } // namespace delvora

@@ -11,6 +11,8 @@ struct NameRecord {
     QString m_strOrganisation; // layout row 0
     QString m_strName;         // layout row 1
     QString m_strTitle;        // layout row 2
+
+    bool operator==(const NameRecord &) const = default;
 };
 
 } // namespace delvora

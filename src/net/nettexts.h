@@ -43,6 +43,38 @@ inline QString resetSent() {
     return QCoreApplication::translate("nettexts", "发送恢复出厂设置指令完成");
 }
 
+// The plate board: its columns and the 状态 of a plate.
+inline QString columnName() {
+    return QCoreApplication::translate("nettexts", "名字");
+}
+inline QString columnState() {
+    return QCoreApplication::translate("nettexts", "状态");
+}
+inline QString stateOnline() {
+    return QCoreApplication::translate("nettexts", "在线");
+}
+inline QString stateOffline() {
+    return QCoreApplication::translate("nettexts", "离线");
+}
+inline QString stateUpdating(int percent) {
+    return QCoreApplication::translate("nettexts", "更新中 %1%").arg(percent);
+}
+inline QString stateUpdated(const QString &time) {
+    return QCoreApplication::translate("nettexts", "已更新 ") + time;
+}
+inline QString stateNotConnected() {
+    return QCoreApplication::translate("nettexts", "未连接");
+}
+inline QString stateTransferFailed() {
+    return QCoreApplication::translate("nettexts", "传输失败");
+}
+inline QString stateNotListed() {
+    return QCoreApplication::translate("nettexts", "不在名单");
+}
+inline QString duplicateId() {
+    return QCoreApplication::translate("nettexts", "ID重复");
+}
+
 inline QString noLocalAddress() {
     return QCoreApplication::translate("nettexts", "未设置本机IP，请先在“设置→网络”中选择网卡");
 }

@@ -9,6 +9,9 @@
 #include "namelist/namerecord.h"
 #include "net/errorlistfile.h"
 #include "net/picturedelivery.h"
+#include "net/picturerenderer.h"
+#include "net/platestate.h"
+#include <vector>
 
 class QProgressBar;
 
@@ -21,9 +24,11 @@ class PlateCanvas;
 struct PlateLayout;
 
 // The network update (button "网络更新"): the selected entry's plate, or every entry's plate in
-// list order, gets its picture. It runs on the event loop one step at a time (render, ask the
-// plate, wait for its connection or the time-out, stream, next), so the window stays usable;
-// one update runs at a time.
+// list order, gets its picture. It runs on the event loop (ask the plate, wait for its
+// connection or the time-out, stream), so the window stays usable; one update runs at a time.
+// The update of all entries delivers to up to `parallel` plates at once, starting them in list
+// order, while the pictures are rendered ahead on worker threads. Entries for the same plate
+// follow one another, so the later entry's picture is the one the plate keeps.
 class NetworkUpdate : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +38,13 @@ public:
     NetworkUpdate(PictureServer &server, CUdpSocket &socket, PlateLayout &layout,
                   PlateCanvas &canvas, PlateLookup findPlateIp, QObject *parent = nullptr);
 
-    void setProgressBar(QProgressBar *bar) { m_delivery.setProgressBar(bar); }
+    static constexpr int kDefaultParallel = 16;
+    static constexpr int kMaxParallel = 64;
+
+    void setProgressBar(QProgressBar *bar);
+    // How many plates an update of all entries serves at once; held to 1..kMaxParallel.
+    void setParallel(int parallel);
+    int parallel() const { return m_parallel; }
 
     // The command: nothing without entries, the first selected entry alone, or all entries.
     void Run(const NameList &names, QWidget *owner);
@@ -47,15 +58,25 @@ public:
 
 signals:
     void runningChanged(bool running);
+    // A plate's delivery began, progressed (percent of its picture) or ended.
+    void plateStateChanged(const QString &address, delvora::PlateState state, int percent);
 
 private:
     enum class Mode { Idle, One, All };
+    static constexpr int kPending = -1;
+    static constexpr int kDelivered = -2;
 
     void SetMode(Mode mode);
-    void NextEntry();
-    void PrepareNext();
+    void Pump();
+    void RenderAhead();
+    // Starts entry `index` on a free delivery to `address`; false when it ended at once.
+    bool StartEntry(qsizetype index, const QString &address, const QByteArray &jpeg);
     void OnDelivered(PictureDelivery::Outcome outcome);
+    void OnSlotDelivered(int slot, PictureDelivery::Outcome outcome);
+    // Notes how entry `index` ended and writes the error list as far as it is complete.
+    void Record(qsizetype index, int result);
     void FinishAll();
+    void ReportOutcome(const QString &address, PictureDelivery::Outcome outcome);
     // Writes the picture file of the entry; its size, or -1 when there is nothing to send.
     qint64 WriteEntryPicture(const QByteArray &jpeg);
 
@@ -67,12 +88,18 @@ private:
     QPointer<QWidget> m_owner;
 
     // The update of all entries.
+    int m_parallel = kDefaultParallel;
+    QPointer<QProgressBar> m_progress;
     QList<NameRecord> m_entries;
-    qsizetype m_next = 0;
+    QList<int> m_results;    // per entry: kPending, kDelivered or an ErrorListFile::Reason
+    qsizetype m_next = 0;    // the next entry to start
+    qsizetype m_written = 0; // entries up to here are in the error list
+    qsizetype m_finished = 0;
     ErrorListFile m_errorList;
-    // The picture of the entry after the one being delivered, rendered while its plate connects.
-    qsizetype m_preparedIndex = -1;
-    QByteArray m_prepared;
+    PictureRenderer m_renderer;
+    std::vector<PictureDelivery *> m_slots; // deliveries of the update of all entries
+    QList<qsizetype> m_slotEntry;           // the entry each slot serves, or -1
+    bool m_pumpQueued = false;
 };
 
 } // namespace delvora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -14,8 +15,10 @@ namespace delvora {
 class CUdpSocket;
 class PictureServer;
 
-// One picture to one plate: the previous plate's connection is closed, the plate is asked to
-// fetch the picture, and once it connects within the time allowed the file is streamed to it.
+// One picture to one plate: earlier plates' finished connections are closed, the plate is asked
+// to fetch the picture, and once it connects within the time allowed the picture is streamed to
+// it. Several deliveries may run at once, each to its own plate: a delivery takes only the
+// connection that comes from its plate's address.
 class PictureDelivery : public QObject {
     Q_OBJECT
 public:
@@ -30,16 +33,24 @@ public:
     // Asks the plate at `address` for a connection and sends it `path`, announced as `size`
     // bytes; `finished` follows.
     void Start(const QString &address, const QString &path, qint64 size);
+    // The same for a picture held in memory, announced with its own size.
+    void Start(const QString &address, const QByteArray &jpeg);
     // Gives up a delivery in progress without a result.
     void Cancel();
     bool isActive() const { return m_stage != Stage::Idle; }
+    QString address() const { return m_address; }
 
 signals:
     void finished(delvora::PictureDelivery::Outcome outcome);
+    // Bytes of the picture handed to the system so far, of `size`.
+    void progressed(qint64 sent, qint64 size);
 
 private:
     enum class Stage { Idle, Waiting, Sending };
 
+    void Ask(const QString &address, qint64 size);
+    // Lets go of the plate's connection and the picture.
+    void Done();
     void OnPlateConnected(QTcpSocket *socket);
     void OnConnectTimeout();
     void OnTransferFinished(int result);
@@ -47,8 +58,11 @@ private:
     PictureServer &m_server;
     CUdpSocket &m_udp;
     Stage m_stage = Stage::Idle;
-    QString m_path;
-    QTimer m_connectTimer; // the wait for the plate's connection
+    QString m_address;
+    QString m_path; // the file to send, or empty for m_jpeg
+    QByteArray m_jpeg;
+    QPointer<QTcpSocket> m_socket; // the plate's connection while it is sent to
+    QTimer m_connectTimer;         // the wait for the plate's connection
     PictureTransfer m_transfer;
 };
 

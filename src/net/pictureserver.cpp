@@ -37,12 +37,26 @@ bool PictureServer::StartPictureServer(quint16 port, QWidget *owner) {
 }
 
 void PictureServer::PrepareRequest(const QHostAddress &plate) {
-    ClosePlateConnection();
-    m_expected = plate;
+    ClosePlateConnections();
+    const quint32 address = plate.toIPv4Address();
+    if (!m_expected.contains(address))
+        m_expected.append(address);
 }
 
 void PictureServer::StopWaiting() {
     m_expected.clear();
+}
+
+void PictureServer::StopWaiting(const QHostAddress &plate) {
+    m_expected.removeAll(plate.toIPv4Address());
+}
+
+void PictureServer::Claim(QTcpSocket *socket) {
+    m_claimed.append(socket);
+}
+
+void PictureServer::Release(QTcpSocket *socket) {
+    m_claimed.removeAll(socket);
 }
 
 void PictureServer::AcceptWaiting() {
@@ -52,9 +66,19 @@ void PictureServer::AcceptWaiting() {
     m_sockListen.waitForNewConnection(0, &timedOut); // handles them through newConnection
 }
 
-void PictureServer::ClosePlateConnection() {
-    if (QTcpSocket *old = m_sockPlate) {
-        m_sockPlate = nullptr;
+void PictureServer::ClosePlateConnections() {
+    m_claimed.removeAll(nullptr);
+    for (auto it = m_served.begin(); it != m_served.end();) {
+        QTcpSocket *old = *it;
+        if (old && m_claimed.contains(old)) {
+            ++it;
+            continue;
+        }
+        it = m_served.erase(it);
+        if (!old)
+            continue;
+        if (old == m_sockPlate)
+            m_sockPlate = nullptr;
         // Everything written has reached the system by now, which sends it before the close.
         // Unsent bytes remain only after a failed transfer; they are dropped.
         if (old->bytesToWrite() > 0)
@@ -67,16 +91,15 @@ void PictureServer::ClosePlateConnection() {
 
 void PictureServer::OnNewConnection() {
     while (QTcpSocket *socket = m_sockListen.nextPendingConnection()) {
-        const bool awaited =
-            !m_expected.isNull() &&
-            socket->peerAddress().isEqual(m_expected, QHostAddress::ConvertV4MappedToIPv4);
-        if (!awaited) {
+        bool isV4 = false;
+        const quint32 peer = socket->peerAddress().toIPv4Address(&isV4);
+        if (!isV4 || !m_expected.removeOne(peer)) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        m_expected.clear();
         m_sockPlate = socket;
+        m_served.append(socket);
         // A plate has nothing to say on this connection; whatever it sends is not kept.
         connect(socket, &QTcpSocket::readyRead, socket,
                 [socket] { socket->skip(socket->bytesAvailable()); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
@@ -9,10 +10,11 @@
 
 namespace delvora {
 
-// The picture server: plates fetch their pictures from it over TCP. Only the plate that was
-// asked for the current picture is served; any other connection is closed at once, so a plate
-// that comes late never receives another plate's picture. The served connection stays open
-// after its picture until the next request is prepared.
+// The picture server: plates fetch their pictures from it over TCP. Only plates that were asked
+// for a picture and have not connected yet are served, each once; any other connection is
+// closed at once, so a plate that comes late never receives another plate's picture. Several
+// plates may be awaited at once; each connection is told by its peer address. A served
+// connection stays open after its picture until the next request is prepared.
 class PictureServer : public QObject {
     Q_OBJECT
 public:
@@ -27,10 +29,17 @@ public:
     bool isListening() const { return m_sockListen.isListening(); }
     quint16 port() const { return m_sockListen.serverPort(); }
 
-    // Closes the connection of the previous picture and awaits a connection from `plate`.
+    // Closes the connections of earlier pictures that are not in use and awaits a connection
+    // from `plate`.
     void PrepareRequest(const QHostAddress &plate);
     // No plate is awaited any more; connections are closed as they come.
     void StopWaiting();
+    // This plate is not awaited any more.
+    void StopWaiting(const QHostAddress &plate);
+    // A connection carrying a picture is in use until it is released; PrepareRequest leaves it
+    // open meanwhile.
+    void Claim(QTcpSocket *socket);
+    void Release(QTcpSocket *socket);
     // Takes the connections that reached the listening socket but were not handled yet, so that
     // one that arrived in time is not lost to a time-out that is handled first.
     void AcceptWaiting();
@@ -39,17 +48,19 @@ public:
     QTcpSocket *plateConnection() const { return m_sockPlate; }
 
 signals:
-    // The awaited plate connected; the socket stays the server's.
+    // An awaited plate connected; the socket stays the server's.
     void plateConnected(QTcpSocket *socket);
 
 private:
     void OnNewConnection();
     void OnAcceptError(QAbstractSocket::SocketError error);
-    void ClosePlateConnection();
+    void ClosePlateConnections();
 
     QTcpServer m_sockListen;
-    QPointer<QTcpSocket> m_sockPlate;
-    QHostAddress m_expected; // null while no plate is awaited
+    QPointer<QTcpSocket> m_sockPlate;     // the last one served
+    QList<QPointer<QTcpSocket>> m_served; // open connections that carried or carry a picture
+    QList<QPointer<QTcpSocket>> m_claimed;
+    QList<quint32> m_expected; // the plates awaited
     QPointer<QWidget> m_owner;
 };
 

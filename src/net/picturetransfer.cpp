@@ -1,5 +1,7 @@
 #include "net/picturetransfer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QProgressBar>
 #include <QTcpSocket>
 
@@ -12,19 +14,31 @@ PictureTransfer::PictureTransfer(QObject *parent) : QObject(parent) {
     connect(&m_stallTimer, &QTimer::timeout, this, [this] { Finish(ShortCount); });
 }
 
+PictureTransfer::~PictureTransfer() = default;
+
 void PictureTransfer::SendPicture(QTcpSocket *socket, const QString &path) {
+    Send(socket, std::make_unique<QFile>(path));
+}
+
+void PictureTransfer::SendPicture(QTcpSocket *socket, const QByteArray &jpeg) {
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(jpeg);
+    Send(socket, std::move(buffer));
+}
+
+void PictureTransfer::Send(QTcpSocket *socket, std::unique_ptr<QIODevice> source) {
     Cancel();
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    if (!source->open(QIODevice::ReadOnly)) {
         emit finished(NoFile);
         return;
     }
+    m_file = std::move(source);
     m_socket = socket;
     // What the system holds for a plate is what the plate may never read: keep it to the
     // classic Windows default, so that a plate that stops reading stalls the transfer instead
     // of letting a large picture pass as sent.
     socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSendBuffer);
-    m_size = m_file.size();
+    m_size = m_file->size();
     m_total = 0;
     m_atEnd = false;
     m_readFailed = false;
@@ -48,7 +62,7 @@ void PictureTransfer::WriteBlocks() {
     // One block at a time: the next is read once the system has taken the last one.
     char block[kBlockSize];
     while (m_socket && !m_atEnd && m_socket->bytesToWrite() == 0) {
-        const qint64 got = m_file.read(block, kBlockSize);
+        const qint64 got = m_file->read(block, kBlockSize);
         if (got <= 0) {
             m_atEnd = true;
             m_readFailed = got < 0;
@@ -67,6 +81,7 @@ void PictureTransfer::OnBytesWritten(qint64 bytes) {
     m_total += bytes;
     if (m_progress)
         m_progress->setValue(int(qMin<qint64>(m_total, INT_MAX)));
+    emit progressed(m_total, m_size);
     m_stallTimer.start();
     WriteBlocks();
 }
@@ -76,7 +91,7 @@ void PictureTransfer::Cancel() {
     if (m_socket)
         m_socket->disconnect(this);
     m_socket = nullptr;
-    m_file.close();
+    m_file.reset();
 }
 
 void PictureTransfer::Finish(int result) {

@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QFile>
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTcpSocket>
 #include <QTimer>
+#include <memory>
+
+class QIODevice;
 
 namespace delvora {
 
@@ -22,26 +25,32 @@ public:
     static constexpr int kSendBuffer = 64 * 1024;
 
     explicit PictureTransfer(QObject *parent = nullptr);
+    ~PictureTransfer() override;
 
     void setProgressBar(QProgressBar *bar) { m_progress = bar; }
 
     // Starts sending `path` on `socket`; `finished` follows, at once when the file cannot be
     // opened. On failure the connection is dropped: the plate can do nothing with a part.
     void SendPicture(QTcpSocket *socket, const QString &path);
+    // The same for a picture held in memory.
+    void SendPicture(QTcpSocket *socket, const QByteArray &jpeg);
     // Ends a transfer in progress without a result.
     void Cancel();
     bool isActive() const { return m_socket != nullptr; }
 
 signals:
     void finished(int result);
+    // Bytes handed to the system so far, of `size`.
+    void progressed(qint64 sent, qint64 size);
 
 private:
+    void Send(QTcpSocket *socket, std::unique_ptr<QIODevice> source);
     void WriteBlocks();
     void OnBytesWritten(qint64 bytes);
     void Finish(int result);
 
     QPointer<QTcpSocket> m_socket;
-    QFile m_file;
+    std::unique_ptr<QIODevice> m_file; // the picture being sent
     QPointer<QProgressBar> m_progress;
     QTimer m_stallTimer;
     qint64 m_size = 0;

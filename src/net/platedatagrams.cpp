@@ -1,6 +1,7 @@
 #include "net/platedatagrams.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace delvora {
 
@@ -35,6 +36,20 @@ QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, cons
 
 QByteArray FactoryResetDatagram() {
     return QByteArrayLiteral("000def");
+}
+
+int AnswerWindowMs(const QByteArray &command) {
+    if (command == HelloDatagram())
+        return 3000;
+    // An ID change is digits, an optional leading minus, then "id".
+    if (command.size() > 2 && command.endsWith("id")) {
+        const QByteArray number = command.chopped(2);
+        const qsizetype from = number.startsWith('-') ? 1 : 0;
+        if (number.size() > from && std::all_of(number.cbegin() + from, number.cend(),
+                                                [](char c) { return c >= '0' && c <= '9'; }))
+            return 10000;
+    }
+    return 0;
 }
 
 qint32 ReadPlateId(const QByteArray &answer) {

@@ -23,6 +23,11 @@ QByteArray IdChangeDatagram(int newId);
 QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway);
 QByteArray FactoryResetDatagram();
 
+// How long a plate's answer to this command is awaited, in milliseconds: 3 s after a probe,
+// 10 s after an ID change (a late ID answer still lists the plate); 0 for commands plates do
+// not answer.
+int AnswerWindowMs(const QByteArray &command);
+
 // The plate ID in a plate's answer: bytes 0 to 3 as a signed little-endian integer; a
 // shorter answer reads as if padded with zero bytes.
 qint32 ReadPlateId(const QByteArray &answer);

@@ -1,9 +1,8 @@
 #include "net/platepicture.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 
+#include "layout/jpegencoder.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "layout/renderer.h"
@@ -13,18 +12,13 @@ namespace delvora {
 
 QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry) {
+    return RenderPlatePicture(layout, canvas.m_pBackground, entry);
+}
+
+QByteArray RenderPlatePicture(PlateLayout &layout, const QImage &background,
+                              const NameRecord &entry) {
     layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-    const QImage picture = RenderPlate(layout, canvas.m_pBackground);
-    if (picture.isNull())
-        return {};
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    if (!writer.write(picture))
-        return {};
-    return jpeg;
+    return EncodePlateJpeg(RenderPlate(layout, background), 100);
 }
 
 bool WritePlatePicture(const QByteArray &jpeg, const QString &path) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QImage;
+
 namespace delvora {
 
 class PlateCanvas;
@@ -17,6 +19,9 @@ inline QString PlatePicturePath() {
 // Puts the entry's three texts into rows 0, 1 and 2 of the layout (they stay there) and
 // renders the picture as JPEG at quality 100. Empty when nothing can be drawn.
 QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+                              const NameRecord &entry);
+// The same on a given background; safe on a worker thread with its own layout copy.
+QByteArray RenderPlatePicture(PlateLayout &layout, const QImage &background,
                               const NameRecord &entry);
 
 // Replaces the picture file with these bytes. False when they are not all written: the file

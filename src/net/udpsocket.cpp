@@ -6,7 +6,14 @@
 
 namespace delvora {
 
+namespace {
+// Beyond this many addresses with admitted answers, the expired ones are swept out.
+constexpr qsizetype kAskedSweep = 1024;
+} // namespace
+
 CUdpSocket::CUdpSocket(QObject *parent) : QUdpSocket(parent) {
+    m_started.start();
+    m_clock = [this] { return m_started.elapsed(); };
     connect(this, &QUdpSocket::readyRead, this, &CUdpSocket::OnReceive);
 }
 
@@ -36,7 +43,36 @@ bool CUdpSocket::SendTo(const QByteArray &datagram, const QString &address) {
     // 0.0.0.0/8 names no plate; it is what an unset or adapter-less local address yields.
     if ((to.toIPv4Address() >> 24) == 0)
         return false;
-    return writeDatagram(datagram, to, kPlatePort) == datagram.size();
+    if (writeDatagram(datagram, to, kPlatePort) != datagram.size())
+        return false;
+    if (const int window = AnswerWindowMs(datagram); window > 0)
+        ExpectAnswer(to, window);
+    return true;
+}
+
+void CUdpSocket::ExpectAnswer(const QHostAddress &address, int windowMs) {
+    const qint64 now = m_clock();
+    if (m_asked.size() > kAskedSweep) {
+        for (auto it = m_asked.begin(); it != m_asked.end();) {
+            it->removeIf([now](qint64 deadline) { return deadline <= now; });
+            it = it->isEmpty() ? m_asked.erase(it) : std::next(it);
+        }
+    }
+    m_asked[address.toIPv4Address()].append(now + windowMs);
+}
+
+bool CUdpSocket::TakeAnswer(const QHostAddress &address) {
+    const auto it = m_asked.find(address.toIPv4Address());
+    if (it == m_asked.end())
+        return false;
+    const qint64 now = m_clock();
+    it->removeIf([now](qint64 deadline) { return deadline <= now; });
+    if (it->isEmpty()) {
+        m_asked.erase(it);
+        return false;
+    }
+    it->removeFirst();
+    return true;
 }
 
 void CUdpSocket::OnReceive() {
@@ -58,6 +94,8 @@ void CUdpSocket::OnReceive() {
 
 void CUdpSocket::HandleDatagram(const QByteArray &data) {
     if (m_addrFrom.isEqual(QHostAddress(m_dwHostIp), QHostAddress::ConvertV4MappedToIPv4))
+        return;
+    if (!TakeAnswer(m_addrFrom))
         return;
     const qint32 plateId = ReadPlateId(data);
     if (m_bWaitIdReply && m_addrFrom.isEqual(m_addrIdPlate, QHostAddress::ConvertV4MappedToIPv4)) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
+#include <QList>
 #include <QUdpSocket>
+#include <functional>
 
 #include "net/platereply.h"
 
@@ -10,6 +14,11 @@ namespace delvora {
 // The program's one datagram socket to the plates. It shares UDP port 8089 on all IPv4
 // addresses and hands each plate answer on as a signal; the main window connects to those
 // signals queued, so that their handlers run after the current event.
+//
+// Only asked-for answers count: a datagram from another host is taken only when that address
+// was sent a probe ("hello") within the last 3 s or an ID change within the last 10 s, and each
+// such command admits one answer. Anything else is dropped, so a stray or forged datagram can
+// never pose as a plate.
 class CUdpSocket : public QUdpSocket {
     Q_OBJECT
 public:
@@ -24,6 +33,11 @@ public:
     // IPv4 address is not sent (never looked up as a host name), nor are addresses in
     // 0.0.0.0/8.
     bool SendTo(const QByteArray &datagram, const QString &address);
+    // Admits one answer from `address` within `windowMs`; SendTo does this for the commands a
+    // plate answers.
+    void ExpectAnswer(const QHostAddress &address, int windowMs);
+    // The clock the answer windows are measured by, in milliseconds; tests move it.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     quint32 m_dwHostIp = 0; // answers from our own host are ignored; 0.0.0.0 when unknown
     bool m_bWaitIdReply = false;
@@ -41,6 +55,12 @@ private slots:
 
 private:
     void HandleDatagram(const QByteArray &data);
+    // Uses up one admitted answer of this address; false when none is left.
+    bool TakeAnswer(const QHostAddress &address);
+
+    QElapsedTimer m_started;
+    std::function<qint64()> m_clock;
+    QHash<quint32, QList<qint64>> m_asked; // address -> deadline of each admitted answer
 };
 
 } // namespace delvora

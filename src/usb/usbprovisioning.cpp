@@ -9,9 +9,10 @@
 #include <QSaveFile>
 
 #include "common/prompt.h"
+#include "layout/jpegencoder.h"
+#include "layout/picturebatch.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
-#include "layout/renderer.h"
 #include "namelist/excelreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
@@ -45,41 +46,72 @@ void UsbProvisioning::FillDrives() {
 
 void UsbProvisioning::OnUsbUpdate() {
     m_ctx.usbButton->setEnabled(false);
+    bool started = false;
     if (m_ctx.names->count() == 0)
         Prompt::plain(m_owner, usbtexts::noTexts());
-    else if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
-        exportPictures(*root);
-    m_ctx.usbButton->setEnabled(true);
+    else if (!m_ctx.confirmSending || m_ctx.confirmSending(m_owner)) {
+        if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
+            started = exportPictures(*root);
+    }
+    if (!started)
+        m_ctx.usbButton->setEnabled(true);
 }
 
-void UsbProvisioning::exportPictures(const QString &root) {
+bool UsbProvisioning::exportPictures(const QString &root) {
     m_ctx.progress->setRange(0, 100);
     m_ctx.progress->setValue(0);
     const QString folder = DrivePath(root, QStringLiteral("PICTURE"));
     if (!ensureFolder(folder)) {
         Prompt::plain(m_owner, usbtexts::folderNotCreated());
-        return;
+        return false;
     }
+    // The workers get the list and layout as they are now; the window may change both while
+    // they run. Files are written in list order, so of two entries with one ID the later wins.
     const int count = m_ctx.names->count();
-    int failed = 0;
+    QList<PlateTexts> texts;
+    QStringList files;
+    texts.reserve(count);
+    files.reserve(count);
     for (int i = 0; i < count; ++i) {
         const NameRecord &entry = m_ctx.names->at(i);
-        m_ctx.layout->SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-        const QImage picture = RenderPlate(*m_ctx.layout, m_ctx.canvas->m_pBackground);
-        const QString file = DrivePath(folder, entry.m_strId + QStringLiteral(".jpg"));
-        if (!PlateCanvas::SavePlateJpeg(picture, file, 97))
-            ++failed;
-        const int percent = int((i + 1) * 100.0 / count);
-        m_ctx.progressText->setText(QString::asprintf("%3d %%", percent));
-        m_ctx.progress->setValue(percent);
-        // The loop keeps the window busy: show the progress now, not when it ends.
-        m_ctx.progressText->repaint();
-        m_ctx.progress->repaint();
+        texts.append({entry.m_strOrganisation, entry.m_strName, entry.m_strTitle});
+        files.append(DrivePath(folder, entry.m_strId + QStringLiteral(".jpg")));
     }
-    if (failed > 0)
-        Prompt::warning(m_owner, usbtexts::picturesNotSaved(failed));
+    // The layout is left holding the last entry's texts, as after drawing every picture here.
+    const PlateTexts &last = texts.constLast();
+    m_ctx.layout->SetTexts(last.m_strOrganisation, last.m_strName, last.m_strTitle);
+    m_nExportCount = count;
+    m_nExportFailed = 0;
+    m_batch = new PictureBatch(
+        *m_ctx.layout, m_ctx.canvas->m_pBackground, 97, std::move(texts),
+        [files](int index, const QByteArray &jpeg) { return WriteJpegFile(jpeg, files.at(index)); },
+        this);
+    connect(m_batch, &PictureBatch::delivered, this, &UsbProvisioning::onPictureWritten);
+    connect(m_batch, &PictureBatch::finished, this, &UsbProvisioning::onExportFinished);
+    m_batch->start();
+    return true;
+}
+
+void UsbProvisioning::onPictureWritten(int index, bool stored) {
+    if (!stored)
+        ++m_nExportFailed;
+    const int percent = int((index + 1) * 100.0 / m_nExportCount);
+    m_ctx.progressText->setText(QString::asprintf("%3d %%", percent));
+    m_ctx.progress->setValue(percent);
+    // Every step is shown, even when several pictures arrive between two paints.
+    m_ctx.progressText->repaint();
+    m_ctx.progress->repaint();
+}
+
+void UsbProvisioning::onExportFinished() {
+    m_batch->deleteLater();
+    m_batch = nullptr;
+    if (m_nExportFailed > 0)
+        Prompt::warning(m_owner, usbtexts::picturesNotSaved(m_nExportFailed));
     else
         Prompt::plain(m_owner, usbtexts::picturesDone());
+    m_ctx.usbButton->setEnabled(true);
+    emit exportFinished();
 }
 
 void UsbProvisioning::OnMakeIdFile() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -12,6 +13,7 @@ namespace delvora {
 
 class CExcelReader;
 class NameList;
+class PictureBatch;
 class PlateCanvas;
 struct AddressRecord;
 struct PlateLayout;
@@ -27,6 +29,8 @@ struct UsbContext {
     QPushButton *usbButton = nullptr;
     QProgressBar *progress = nullptr;
     QLabel *progressText = nullptr;
+    // Asked before the pictures are made (texts that do not fit); true to go on.
+    std::function<bool(QWidget *owner)> confirmSending;
 };
 
 // The USB drive commands: plate pictures, the ID list file and the address files, written to
@@ -40,19 +44,30 @@ public:
     void FillDrives();
 
 public slots:
-    // "U盘更新": every entry's picture as PICTURE/<plate ID>.jpg.
+    // "U盘更新": every entry's picture as PICTURE/<plate ID>.jpg, made on the picture pool
+    // while the window goes on; the button stays disabled until the export has ended.
     void OnUsbUpdate();
     // "生成ID": asks for a range and writes ID.txt in the drive root.
     void OnMakeIdFile();
     // "生成IP": one address file per row of an address workbook, in the emptied IP folder.
     void OnMakeIpFiles();
 
+signals:
+    // The picture export has ended and its message was shown.
+    void exportFinished();
+
 private:
-    void exportPictures(const QString &root);
+    // False when no export was started (the message was shown).
+    bool exportPictures(const QString &root);
+    void onPictureWritten(int index, bool stored);
+    void onExportFinished();
     bool writeAddressFile(const QString &folder, const AddressRecord &record);
 
     UsbContext m_ctx;
     QWidget *m_owner;
+    PictureBatch *m_batch = nullptr; // the running export
+    int m_nExportCount = 0;
+    int m_nExportFailed = 0;
 };
 
 } // namespace delvora

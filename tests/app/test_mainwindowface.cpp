@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "app/aboutdlg.h"
@@ -32,6 +34,8 @@ private slots:
     void escapeCloses();
     void aboutBox();
     void paintingDoesNotRender();
+    void presenceItemIsKept();
+    void windowGrowsWithItsLists();
 };
 
 void TestMainWindowFace::everyControlIsFound_data() {
@@ -140,7 +144,8 @@ void TestMainWindowFace::menu() {
         items << a->text();
     QCOMPARE(items,
              QStringList({QStringLiteral("分辨率(&R)"), QStringLiteral("网络(&N)"),
-                          QStringLiteral("恢复出厂设置(&D)"), QStringLiteral("语言 / Language")}));
+                          QStringLiteral("恢复出厂设置(&D)"), QStringLiteral("自动检测在线状态"),
+                          QStringLiteral("语言 / Language")}));
     QStringList resolutions;
     for (QAction *a : settings->actions().at(0)->menu()->actions())
         resolutions << a->text();
@@ -219,6 +224,57 @@ void TestMainWindowFace::paintingDoesNotRender() {
     dlg.showNormal();
     dlg.face().preview->repaint();
     QCOMPARE(dlg.layout().m_pRows[1].m_rcBox, box);
+}
+
+void TestMainWindowFace::presenceItemIsKept() {
+    // On by default, and nothing is written until the operator changes it.
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    ScriptedPrompt prompt;
+    {
+        CPlaxonDlg dlg;
+        QAction *item = dlg.face().actionPresence;
+        QVERIFY(item->isCheckable());
+        QVERIFY(item->isChecked());
+        QVERIFY(dlg.presence().isEnabled());
+        QVERIFY(!dir.read(QStringLiteral("Settings.ini")).contains("presence"));
+        item->trigger();
+        QVERIFY(!dlg.presence().isEnabled());
+        QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("[Network]"));
+        QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("presence=0"));
+    }
+    CPlaxonDlg again;
+    QVERIFY(!again.face().actionPresence->isChecked());
+    QVERIFY(!again.presence().isEnabled());
+}
+
+void TestMainWindowFace::windowGrowsWithItsLists() {
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QWidget *client = dlg.face().client;
+    const QSize smallest = client->size();
+    QHash<QWidget *, QRect> before;
+    for (QWidget *w : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        before.insert(w, w->geometry());
+    const QRect online = dlg.face().onlineList->geometry();
+    const QRect names = dlg.face().nameList->geometry();
+
+    dlg.resize(dlg.size() + QSize(200, 120));
+    QTRY_COMPARE(client->size(), smallest + QSize(200, 120));
+    QCOMPARE(dlg.face().onlineList->geometry(), online.adjusted(0, 0, 100, 120));
+    QCOMPARE(dlg.face().nameList->geometry(), names.adjusted(100, 0, 200, 120));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (it.key() != dlg.face().onlineList && it.key() != dlg.face().nameList)
+            QCOMPARE(it.key()->geometry(), it.value());
+    }
+    // Today's size is the smallest.
+    dlg.resize(100, 100);
+    QTRY_COMPARE(client->size(), smallest);
+    QCOMPARE(dlg.face().onlineList->geometry(), online);
 }
 
 QTEST_MAIN(TestMainWindowFace)

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -50,6 +51,9 @@ private slots:
     void cleanup();
 
     void importShowsNamesAndFirstEntry();
+    void everyFormatImports_data();
+    void everyFormatImports();
+    void droppedFileImports();
     void headerOnlyEmptiesTexts();
     void secondImportReplacesFirst();
     void cancelKeepsList();
@@ -100,7 +104,9 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     const qint64 before = m_dlg->canvas().m_pPreview.cacheKey();
 
     import(fixture(u"chinese_sheets.xls"_s));
-    QCOMPARE(m_prompt->lastFilter, u"Eexel 97-2003工作簿(*.xls)|*.xls||"_s);
+    QCOMPARE(QtNameFilters(m_prompt->lastFilter),
+             QStringList({u"名单文件 (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)"_s,
+                          u"Eexel 97-2003工作簿(*.xls)"_s}));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(shownLines(*m_dlg),
              (QStringList{u"1|101|国务院办公厅|王小明|秘书长"_s, u"2|102|中国科学院|李华|院士"_s}));
@@ -109,6 +115,46 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     QVERIFY(previewShowsLayout());
     QCOMPARE(m_dlg->names().count(), 2);
     QVERIFY(!m_dlg->excel().IsOpen());
+}
+
+void TestNameImport::everyFormatImports_data() {
+    QTest::addColumn<QString>("file");
+    for (const QString &file : {u"same.xls"_s, u"same.xlsx"_s, u"same.ods"_s, u"same.csv"_s})
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TestNameImport::everyFormatImports() {
+    QFETCH(QString, file);
+    import(fixture(file));
+    QCOMPARE(m_prompt->shown.size(), 0);
+    QCOMPARE(m_dlg->names().count(), 7);
+    QCOMPARE(shownLines(*m_dlg).constFirst(), u"1|1|市政府办公厅|张三|主任"_s);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"市政府办公厅"_s, u"张三"_s, u"主任"_s}));
+    QVERIFY(previewShowsLayout());
+    QVERIFY(!m_dlg->excel().IsOpen());
+}
+
+void TestNameImport::droppedFileImports() {
+    const QPointF at(m_dlg->width() / 2.0, m_dlg->height() / 2.0);
+    QMimeData folder;
+    folder.setUrls({QUrl::fromLocalFile(m_dir->path())});
+    QDragEnterEvent refused(at.toPoint(), Qt::CopyAction, &folder, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QCoreApplication::sendEvent(m_dlg.get(), &refused);
+    QVERIFY(!refused.isAccepted());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(fixture(u"same.ods"_s))});
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    QCoreApplication::sendEvent(m_dlg.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_dlg.get(), &drop);
+    QTRY_COMPARE(m_dlg->names().count(), 7);
+    QCOMPARE(rowTexts(*m_dlg), (QStringList{u"市政府办公厅"_s, u"张三"_s, u"主任"_s}));
+    QVERIFY(m_prompt->fileNames.isEmpty()); // no dialog asked
+    QCOMPARE(m_prompt->shown.size(), 0);
 }
 
 void TestNameImport::headerOnlyEmptiesTexts() {

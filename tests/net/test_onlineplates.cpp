@@ -2,8 +2,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "namelist/namelist.h"
 #include "net/onlineplates.h"
 #include "net/platereply.h"
+#include "net/platestate.h"
 #include "net/udpsocket.h"
 #include "support/scriptedprompt.h"
 
@@ -18,12 +20,15 @@ private slots:
     void cleanup();
     void noLocalAddressSendsNothing_data();
     void noLocalAddressSendsNothing();
-    void rowsInArrivalOrderAndLastMatchWins();
+    void oneRowPerAddressAndLastAnswerWins();
+    void namesStatesAndEqualIds();
     void selectionMarkFillsIdEdit();
 
 private:
     void reply(int id, const char *address);
     void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The rows as "ID address" texts.
+    QStringList rows() const;
 
     std::unique_ptr<QWidget> m_window;
     QTreeWidget *m_list = nullptr;
@@ -58,9 +63,19 @@ void TestOnlinePlates::reply(int id, const char *address) {
     m_plates->OnPlateReply(r);
 }
 
+QStringList TestOnlinePlates::rows() const {
+    QStringList out;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        out << m_list->topLevelItem(i)->text(0) + QLatin1Char(' ') +
+                   m_list->topLevelItem(i)->text(1);
+    return out;
+}
+
 void TestOnlinePlates::click(int row, Qt::KeyboardModifiers modifiers) {
+    // In the ID cell: the row is wider than the list once the board has all its columns.
     const QRect r = m_list->visualItemRect(m_list->topLevelItem(row));
-    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, r.center());
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(r.left() + 10, r.center().y()));
 }
 
 void TestOnlinePlates::noLocalAddressSendsNothing_data() {
@@ -82,20 +97,78 @@ void TestOnlinePlates::noLocalAddressSendsNothing() {
     QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
 }
 
-void TestOnlinePlates::rowsInArrivalOrderAndLastMatchWins() {
+void TestOnlinePlates::oneRowPerAddressAndLastAnswerWins() {
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QString());
     reply(7, "127.0.0.9");
     reply(12, "127.0.0.2");
     reply(7, "127.0.0.5");
-    reply(7, "127.0.0.5"); // the same plate twice: two identical rows
-    QCOMPARE(m_list->topLevelItemCount(), 4);
-    QCOMPARE(m_list->topLevelItem(1)->text(0), QStringLiteral("12"));
-    QCOMPARE(m_list->topLevelItem(1)->text(1), QStringLiteral("127.0.0.2"));
+    reply(7, "127.0.0.5"); // the same plate again: its row is kept
+    QCOMPARE(rows(), (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("12 127.0.0.2"),
+                                  QStringLiteral("7 127.0.0.5")}));
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.5"));
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QStringLiteral("127.0.0.2"));
     // IDs are compared as text.
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("007")), QString());
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("1")), QString());
+    // The row that answered last wins, wherever it stands.
+    reply(7, "127.0.0.9");
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.9"));
+    // A plate that changed its ID keeps its row, with the new ID.
+    reply(8, "127.0.0.2");
+    QCOMPARE(rows(), (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("8 127.0.0.2"),
+                                  QStringLiteral("7 127.0.0.5")}));
+    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QString());
+    // A flood of answers cannot grow the board beyond one row per address.
+    for (int i = 0; i < 2000; ++i)
+        reply(i % 50, i % 2 ? "127.0.0.9" : "127.0.0.30");
+    QCOMPARE(m_list->topLevelItemCount(), 4);
+}
+
+void TestOnlinePlates::namesStatesAndEqualIds() {
+    NameList names;
+    names.append({NameRecord{1, QStringLiteral("5"), QStringLiteral("财政部"),
+                             QStringLiteral("李娜"), QStringLiteral("司长")}});
+    m_plates->setNameList(&names);
+    reply(5, "127.0.0.2");
+    reply(6, "127.0.0.3");
+    const auto cell = [this](int row, int column) {
+        return m_list->topLevelItem(row)->text(column);
+    };
+    QCOMPARE(cell(0, 2), QStringLiteral("李娜"));
+    QCOMPARE(cell(0, 3), QStringLiteral("在线"));
+    QCOMPARE(cell(1, 2), QString());
+    QCOMPARE(cell(1, 3), QStringLiteral("不在名单"));
+    // The names follow the list through an import.
+    names.clear();
+    names.append(
+        {NameRecord{1, QStringLiteral("6"), QString(), QStringLiteral("王芳"), QString()}});
+    QCOMPARE(cell(0, 2), QString());
+    QCOMPARE(cell(0, 3), QStringLiteral("不在名单"));
+    QCOMPARE(cell(1, 2), QStringLiteral("王芳"));
+    QCOMPARE(cell(1, 3), QStringLiteral("在线"));
+
+    // Deliveries show their progress and results.
+    m_plates->SetPlateState(QStringLiteral("127.0.0.3"), PlateState::Updating, 37);
+    QCOMPARE(cell(1, 3), QStringLiteral("更新中 37%"));
+    m_plates->SetPlateState(QStringLiteral("127.0.0.3"), PlateState::Updated, 100);
+    QVERIFY2(QRegularExpression(QStringLiteral("^已更新 \\d\\d:\\d\\d:\\d\\d$"))
+                 .match(cell(1, 3))
+                 .hasMatch(),
+             qPrintable(cell(1, 3)));
+    m_plates->SetPlateState(QStringLiteral("127.0.0.2"), PlateState::NotConnected, 0);
+    QCOMPARE(cell(0, 3), QStringLiteral("未连接"));
+    QCOMPARE(m_list->topLevelItem(0)->data(3, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("未连接"));
+
+    // Two plates with one ID: both marked, each naming the other.
+    reply(6, "127.0.0.2");
+    QCOMPARE(cell(0, 3), QStringLiteral("未连接 ID重复"));
+    QVERIFY(cell(1, 3).endsWith(QStringLiteral(" ID重复")));
+    QCOMPARE(m_list->topLevelItem(0)->data(3, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("未连接 ID重复：127.0.0.3"));
+    QVERIFY(m_list->topLevelItem(1)->toolTip(3).endsWith(QStringLiteral("ID重复：127.0.0.2")));
+    reply(7, "127.0.0.2");
+    QVERIFY(!cell(1, 3).contains(QStringLiteral("ID重复")));
 }
 
 void TestOnlinePlates::selectionMarkFillsIdEdit() {

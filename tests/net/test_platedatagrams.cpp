@@ -12,6 +12,8 @@ private slots:
     void plateIdFromAnswer_data();
     void plateIdFromAnswer();
     void sweepSkipsOwnAddress();
+    void answerWindows_data();
+    void answerWindows();
 };
 
 void TestPlateDatagrams::commandBytes_data() {
@@ -55,6 +57,25 @@ void TestPlateDatagrams::plateIdFromAnswer() {
     QFETCH(QByteArray, answer);
     QFETCH(qint32, id);
     QCOMPARE(ReadPlateId(answer), id);
+}
+
+void TestPlateDatagrams::answerWindows_data() {
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("probe") << HelloDatagram() << 3000;
+    QTest::newRow("ID change") << IdChangeDatagram(17) << 10000;
+    QTest::newRow("ID change to a negative ID") << IdChangeDatagram(-5) << 10000;
+    QTest::newRow("picture request") << PictureRequestDatagram(1234) << 0;
+    QTest::newRow("address change")
+        << AddressChangeDatagram({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1}) << 0;
+    QTest::newRow("factory reset") << FactoryResetDatagram() << 0;
+    QTest::newRow("bare id") << QByteArray("id") << 0;
+}
+
+void TestPlateDatagrams::answerWindows() {
+    QFETCH(QByteArray, command);
+    QFETCH(int, ms);
+    QCOMPARE(AnswerWindowMs(command), ms);
 }
 
 void TestPlateDatagrams::sweepSkipsOwnAddress() {

@@ -2,6 +2,7 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include "net/platedatagrams.h"
 #include "net/udpsocket.h"
 
 using namespace delvora;
@@ -17,6 +18,8 @@ private slots:
     void ownHostIgnored();
     void idAnswerAwaited_data();
     void idAnswerAwaited();
+    void onlyAskedAnswers_data();
+    void onlyAskedAnswers();
     void sharesPortWithPlates();
     void sendsOnlyToPlateAddresses();
 
@@ -28,6 +31,7 @@ private:
     void sendThenMarker(QUdpSocket &from, const QByteArray &datagram, QUdpSocket &marker);
 
     std::unique_ptr<CUdpSocket> m_socket;
+    qint64 m_now = 0; // the socket's clock
     std::unique_ptr<QSignalSpy> m_replies;
     std::unique_ptr<QSignalSpy> m_results;
 };
@@ -40,6 +44,8 @@ void TestUdpSocket::init() {
     m_socket = std::make_unique<CUdpSocket>();
     QVERIFY2(m_socket->Create(), qPrintable(m_socket->errorString()));
     m_socket->m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.7")).toIPv4Address();
+    m_now = 0;
+    m_socket->setClock([this] { return m_now; });
     m_replies = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::plateReply);
     m_results = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::idChangeResult);
 }
@@ -60,6 +66,9 @@ std::unique_ptr<QUdpSocket> TestUdpSocket::peer(const QString &address) {
 void TestUdpSocket::sendThenMarker(QUdpSocket &from, const QByteArray &datagram,
                                    QUdpSocket &marker) {
     const auto program = QHostAddress(QHostAddress::LocalHost);
+    // Both answers were asked for.
+    m_socket->ExpectAnswer(from.localAddress(), 3000);
+    m_socket->ExpectAnswer(marker.localAddress(), 3000);
     from.writeDatagram(datagram, program, 8089);
     marker.writeDatagram(kMarker, program, 8089);
     QTRY_VERIFY(std::any_of(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
@@ -156,6 +165,59 @@ void TestUdpSocket::idAnswerAwaited() {
     QCOMPARE(m_results->at(0).at(0).toInt(), result);
     QCOMPARE(m_replies->size(), 0);
     QVERIFY(!m_socket->m_bWaitIdReply);
+}
+
+void TestUdpSocket::onlyAskedAnswers_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::newRow("one byte") << QByteArray("\x03", 1);
+    QTest::newRow("two bytes") << QByteArray("\x05\x00", 2);
+}
+
+void TestUdpSocket::onlyAskedAnswers() {
+    // A datagram counts as an answer only when its address was asked, once per question and
+    // within the question's time.
+    QFETCH(QByteArray, datagram);
+    auto host = peer(QStringLiteral("127.0.0.3"));
+    auto marker = peer(QStringLiteral("127.0.0.6"));
+    const auto program = QHostAddress(QHostAddress::LocalHost);
+    const auto countFromHost = [&] {
+        return std::count_if(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
+            return a[0].value<PlateReply>().sender == QHostAddress(QStringLiteral("127.0.0.3"));
+        });
+    };
+    const auto send = [&](qsizetype markersBefore) {
+        host->writeDatagram(datagram, program, 8089);
+        m_socket->ExpectAnswer(marker->localAddress(), 3000);
+        marker->writeDatagram(kMarker, program, 8089);
+        QTRY_VERIFY(
+            std::count_if(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
+                return a[0].value<PlateReply>().plateId == 4321;
+            }) == markersBefore + 1);
+    };
+
+    send(0); // never asked
+    QCOMPARE(countFromHost(), 0);
+    // Asked by a probe 1 s ago: listed once; the same again without a new probe is dropped.
+    QVERIFY(m_socket->SendTo(HelloDatagram(), QStringLiteral("127.0.0.3")));
+    m_now += 1000;
+    send(1);
+    QCOMPARE(countFromHost(), 1);
+    const auto fromHost = std::find_if(m_replies->cbegin(), m_replies->cend(), [](const auto &a) {
+        return a[0].template value<PlateReply>().sender == QHostAddress(QStringLiteral("127.0.0.3"));
+    });
+    QCOMPARE(fromHost->at(0).value<PlateReply>().plateId, ReadPlateId(datagram));
+    send(2);
+    QCOMPARE(countFromHost(), 1);
+    // A probe whose 3 s have passed admits nothing.
+    QVERIFY(m_socket->SendTo(HelloDatagram(), QStringLiteral("127.0.0.3")));
+    m_now += 3000;
+    send(3);
+    QCOMPARE(countFromHost(), 1);
+    // An ID change admits its late answer for 10 s.
+    QVERIFY(m_socket->SendTo(IdChangeDatagram(3), QStringLiteral("127.0.0.3")));
+    m_now += 9000;
+    send(4);
+    QCOMPARE(countFromHost(), 2);
 }
 
 void TestUdpSocket::sharesPortWithPlates() {

@@ -25,6 +25,23 @@ std::optional<QColor> ScriptedPrompt::chooseColor(QWidget *, const QColor &) {
     return colors.isEmpty() ? std::nullopt : colors.dequeue();
 }
 
+Prompt::Answer ScriptedPrompt::askYesNoCancel(QWidget *, const QString &text) {
+    shown.append({text, Icon::None, true});
+    return threeWay.isEmpty() ? Answer::No : threeWay.dequeue();
+}
+
+QString ScriptedPrompt::saveFileName(QWidget *, const QString &filter, const QString &suggested,
+                                     int *filterIndex) {
+    lastFilter = filter;
+    lastSuggested = suggested;
+    if (saveNames.isEmpty())
+        return {};
+    const auto [name, index] = saveNames.dequeue();
+    if (filterIndex)
+        *filterIndex = index;
+    return name;
+}
+
 QStringList ScriptedPrompt::texts() const {
     QStringList out;
     for (const Shown &s : shown)

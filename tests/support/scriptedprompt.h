@@ -27,12 +27,19 @@ public:
     QString openFileName(QWidget *, const QString &filter) override;
     std::optional<FontPick> chooseFont(QWidget *, const FontPick &initial) override;
     std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override;
+    Answer askYesNoCancel(QWidget *, const QString &text) override;
+    QString saveFileName(QWidget *, const QString &filter, const QString &suggested,
+                         int *filterIndex) override;
 
     QList<Shown> shown;        // every box and question, in order
     QQueue<bool> answers;      // answers to questions
     QQueue<QString> fileNames; // results of file dialogs ("" = cancelled)
     QQueue<std::optional<FontPick>> fonts;
     QQueue<std::optional<QColor>> colors;
+    QQueue<Answer> threeWay; // answers to 是/否/取消 questions
+    // Results of save dialogs: the file name and the index of the chosen file type.
+    QQueue<std::pair<QString, int>> saveNames;
+    QString lastSuggested;    // the name the last save dialog offered
     QString lastFilter;       // filter of the last file dialog
     FontPick lastFontOffered; // what the last font dialog was opened with
 

@@ -3,6 +3,7 @@
 
 #include "app/plaxonapp.h"
 #include "app/plaxondlg.h"
+#include "namelist/namelisttexts.h"
 #include "support/fakedrives.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -44,6 +45,9 @@ private slots:
     void init();
     void cleanup();
     void writesOneFilePerPlate();
+    void everyFormatWritesTheSameFiles_data();
+    void everyFormatWritesTheSameFiles();
+    void damagedSheetWritesNothing();
     void emptiesTheFolderFirst();
     void headingOnly();
     void unreadableWorkbookLeavesFolder();
@@ -82,7 +86,7 @@ void TestIpFiles::run(const QString &workbook) {
     m_prompt->clear();
     m_prompt->fileNames.enqueue(workbook);
     m_dlg->face().makeIpFiles->click();
-    QCOMPARE(m_prompt->lastFilter, QStringLiteral("Eexel 97-2003工作簿(*.xls)|*.xls||"));
+    QCOMPARE(m_prompt->lastFilter, texts::workbookFilter());
     // Every path closes the workbook again.
     QVERIFY(!m_dlg->excel().IsOpen());
 }
@@ -95,6 +99,30 @@ void TestIpFiles::writesOneFilePerPlate() {
                              {QStringLiteral("12.txt"), "010000000005255000000000010000000001"},
                              {QStringLiteral("7.txt"), QByteArray(36, '0')},
                              {QStringLiteral("0.txt"), "192168000001001002003004010000000001"}}));
+}
+
+void TestIpFiles::everyFormatWritesTheSameFiles_data() {
+    QTest::addColumn<QString>("workbook");
+    QTest::newRow("xlsx") << book("addresses.xlsx");
+    QTest::newRow("ods") << book("addresses.ods");
+    QTest::newRow("csv") << book("addresses.csv");
+}
+
+void TestIpFiles::everyFormatWritesTheSameFiles() {
+    QFETCH(QString, workbook);
+    run(book("addresses.xls"));
+    const QMap<QString, QByteArray> fromXls = tree(ip());
+    QCOMPARE(fromXls.size(), 3);
+    run(workbook);
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成IP文件完成！")});
+    QCOMPARE(tree(ip()), fromXls);
+}
+
+void TestIpFiles::damagedSheetWritesNothing() {
+    // The damage lies in the last row: no file is written from a sheet not read completely.
+    run(book("damaged_last_row.xlsx"));
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成IP文件失败，请检查Excel格式！")});
+    QVERIFY(tree(ip()).isEmpty());
 }
 
 void TestIpFiles::emptiesTheFolderFirst() {

@@ -7,12 +7,14 @@
 
 #include "app/plaxonapp.h"
 #include "app/plaxondlg.h"
+#include "layout/jpegencoder.h"
 #include "layout/renderer.h"
 #include "namelist/namelist.h"
 #include "support/fakedrives.h"
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
+#include "usb/usbprovisioning.h"
 
 using namespace delvora;
 using namespace delvora::test;
@@ -26,8 +28,9 @@ NameRecord entry(int seq, const QString &id, const QString &name) {
 QList<NameRecord> entries(int count) {
     QList<NameRecord> out;
     for (int i = 1; i <= count; ++i)
-        // Names of different lengths, so that pictures of different entries differ clearly.
-        out << entry(i, QString::number(i), QString(i + 1, QChar(0x5F20 + i)));
+        // Names of different lengths, so that pictures of different entries differ clearly;
+        // short enough to fit their row, so that no question comes before the export.
+        out << entry(i, QString::number(i), QString(i % 5 + 1, QChar(0x5F20 + i)));
     return out;
 }
 
@@ -82,12 +85,19 @@ private slots:
     void folderCannotBeCreated();
     void saveFailuresAreCounted();
     void noDriveChosen();
+    void picturesAsOneThreadMakesThem();
+    void windowGoesOnDuringExport();
 
 private:
     QString pictures(const QString &file = {}) const {
         return m_dir->file(QStringLiteral("drive/PICTURE/") + file);
     }
-    void press() { m_dlg->face().usbUpdate->click(); }
+    // Presses U盘更新 and waits until the button is enabled again: the export runs on worker
+    // threads while the window goes on.
+    void press() {
+        m_dlg->face().usbUpdate->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->face().usbUpdate->isEnabled(), 30000);
+    }
 
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<FakeDrives> m_drives;
@@ -138,8 +148,8 @@ void TestUsbExport::exportsEveryEntry() {
         QVERIFY2(own < 40 && foreign > 150,
                  qPrintable(QStringLiteral("%1 %2").arg(own).arg(foreign)));
     }
-    // The layout keeps the last entry's texts.
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(2).m_strName);
+    // Afterwards the preview shows the operator's current entry again.
+    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(1).m_strName);
 }
 
 void TestUsbExport::progressSteps_data() {
@@ -218,6 +228,52 @@ void TestUsbExport::noDriveChosen() {
     press();
     QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("请选择U盘！")});
     QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+}
+
+void TestUsbExport::picturesAsOneThreadMakesThem() {
+    // Two exports in a row, the second one right after the first has ended: each file holds
+    // exactly the bytes one thread makes of its entry.
+    const QList<NameRecord> list = entries(9);
+    m_dlg->names().append(list);
+    press();
+    QSignalSpy finished(m_dlg->findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished);
+    m_dlg->face().usbUpdate->click();
+    QVERIFY(!m_dlg->face().usbUpdate->isEnabled());
+    QVERIFY(finished.wait(30000));
+    QVERIFY(m_dlg->face().usbUpdate->isEnabled());
+    QCOMPARE(m_prompt->texts(), QStringList(2, QStringLiteral("生成U盘文件成功")));
+    for (const NameRecord &e : list) {
+        PlateLayout layout = m_dlg->layout();
+        layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
+        // Made on one thread of its own, as the workers make them.
+        QByteArray alone;
+        std::unique_ptr<QThread> thread(QThread::create([&] {
+            alone = EncodePlateJpeg(RenderPlate(layout, m_dlg->canvas().m_pBackground), 97);
+        }));
+        thread->start();
+        thread->wait();
+        QVERIFY2(m_dir->read(QStringLiteral("drive/PICTURE/%1.jpg").arg(e.m_strId)) == alone,
+                 qPrintable(e.m_strId));
+    }
+}
+
+void TestUsbExport::windowGoesOnDuringExport() {
+    // The export does not hold the window: its events go on, the button stays disabled until
+    // the message, and a list changed meanwhile does not change the export.
+    m_dlg->names().append(entries(60));
+    QSignalSpy finished(m_dlg->findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished);
+    m_dlg->face().usbUpdate->click();
+    QVERIFY(!m_dlg->face().usbUpdate->isEnabled());
+    QVERIFY(m_prompt->texts().isEmpty());
+    bool ranDuringExport = false;
+    QTimer::singleShot(0, this, [&] {
+        ranDuringExport = !m_dlg->face().usbUpdate->isEnabled();
+        m_dlg->names().clear();
+    });
+    QVERIFY(finished.wait(30000));
+    QVERIFY(ranDuringExport);
+    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("生成U盘文件成功")});
+    QCOMPARE(QDir(pictures()).entryList(QDir::Files).size(), 60);
 }
 
 QTEST_MAIN(TestUsbExport)

@@ -1,0 +1,86 @@
+#include "namelist/overflowmarks.h"
+
+#include "common/prompt.h"
+#include "layout/platecanvas.h"
+#include "namelist/namelist.h"
+#include "namelist/namelisttexts.h"
+
+namespace delvora {
+
+OverflowMarks::OverflowMarks(NameList &names, const PlateLayout &layout, const PlateCanvas &canvas,
+                             QObject *parent)
+    : QObject(parent), m_names(names), m_layout(layout), m_canvas(canvas) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(30);
+    connect(&m_timer, &QTimer::timeout, this, &OverflowMarks::startCheck);
+    connect(&m_check, &OverflowCheck::ready, this, &OverflowMarks::apply);
+    connect(&names, &QAbstractItemModel::modelReset, this, &OverflowMarks::schedule);
+    connect(&names, &QAbstractItemModel::rowsInserted, this, &OverflowMarks::schedule);
+    connect(&names, &QAbstractItemModel::rowsRemoved, this, &OverflowMarks::schedule);
+    connect(&names, &QAbstractItemModel::rowsMoved, this, &OverflowMarks::schedule);
+    connect(&names, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                // The marks' own changes are no edit of a text.
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole) ||
+                    roles.contains(Qt::EditRole))
+                    schedule();
+            });
+}
+
+void OverflowMarks::schedule() {
+    m_bStale = true;
+    m_timer.start();
+}
+
+QList<PlateTexts> OverflowMarks::entryTexts() const {
+    QList<PlateTexts> out;
+    out.reserve(m_names.count());
+    for (int i = 0; i < m_names.count(); ++i) {
+        const NameRecord &e = m_names.at(i);
+        out.append({e.m_strOrganisation, e.m_strName, e.m_strTitle});
+    }
+    return out;
+}
+
+QSize OverflowMarks::canvasSize() const {
+    // Pictures are drawn on the background; its size is the plate's.
+    if (!m_canvas.m_pBackground.isNull())
+        return m_canvas.m_pBackground.size();
+    return {m_canvas.m_nWidth, m_canvas.m_nHeight};
+}
+
+void OverflowMarks::startCheck() {
+    const QSize size = canvasSize();
+    m_check.start(m_layout, size.width(), size.height(), entryTexts());
+}
+
+void OverflowMarks::apply(const QList<quint8> &marks) {
+    if (m_timer.isActive())
+        return; // a newer change is waiting for its own check
+    m_bStale = false;
+    m_names.setOverflowRows(marks);
+    emit updated();
+}
+
+int OverflowMarks::markedCount() {
+    if (m_bStale) {
+        m_timer.stop();
+        const QSize size = canvasSize();
+        // The result of a check still running saw an older state.
+        m_check.cancel();
+        m_bStale = false;
+        m_names.setOverflowRows(CheckOverflow(m_layout, size.width(), size.height(), entryTexts()));
+        emit updated();
+    }
+    int marked = 0;
+    for (int i = 0; i < m_names.count(); ++i)
+        marked += m_names.overflowRows(i) != 0 ? 1 : 0;
+    return marked;
+}
+
+bool OverflowMarks::confirmSending(QWidget *owner) {
+    const int marked = markedCount();
+    return marked == 0 || Prompt::ask(owner, texts::overflowQuestion(marked));
+}
+
+} // namespace delvora

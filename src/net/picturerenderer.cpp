@@ -1,0 +1,56 @@
+#include "net/picturerenderer.h"
+
+#include <QMetaObject>
+
+#include "net/platepicture.h"
+
+namespace delvora {
+
+PictureRenderer::PictureRenderer(QObject *parent) : QObject(parent) {}
+
+PictureRenderer::~PictureRenderer() {
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+void PictureRenderer::Begin(const PlateLayout &layout, const QImage &background,
+                            QList<NameRecord> entries) {
+    End();
+    m_layout = layout;
+    m_background = background;
+    m_entries = std::move(entries);
+}
+
+void PictureRenderer::End() {
+    ++m_run;
+    m_pool.clear();
+    m_requested.clear();
+    m_ready.clear();
+    m_entries.clear();
+}
+
+void PictureRenderer::Request(qsizetype index) {
+    if (index < 0 || index >= m_entries.size() || m_requested.contains(index))
+        return;
+    m_requested.insert(index);
+    // Copies: the worker shares nothing that the UI thread may change.
+    m_pool.start([this, run = m_run, index, layout = m_layout, background = m_background,
+                  entry = m_entries.at(index)]() mutable {
+        const QByteArray jpeg = RenderPlatePicture(layout, background, entry);
+        QMetaObject::invokeMethod(
+            this, [this, run, index, jpeg] { OnRendered(run, index, jpeg); }, Qt::QueuedConnection);
+    });
+}
+
+QByteArray PictureRenderer::Take(qsizetype index) {
+    return m_ready.take(index);
+}
+
+void PictureRenderer::OnRendered(quint64 run, qsizetype index, const QByteArray &jpeg) {
+    if (run != m_run)
+        return;
+    m_ready.insert(index, jpeg);
+    emit rendered(index);
+}
+
+} // namespace delvora

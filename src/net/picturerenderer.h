@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QThreadPool>
+
+#include "layout/platelayout.h"
+#include "namelist/namerecord.h"
+
+namespace delvora {
+
+// Renders plate pictures ahead of their delivery on worker threads. Each run works on its own
+// copy of the layout (fonts included), the background and the entries, so the window may change
+// them meanwhile; the pictures come back on the owner's thread through `rendered`.
+class PictureRenderer : public QObject {
+    Q_OBJECT
+public:
+    explicit PictureRenderer(QObject *parent = nullptr);
+    ~PictureRenderer() override;
+
+    // Starts a run over these entries; pictures of an earlier run are dropped.
+    void Begin(const PlateLayout &layout, const QImage &background, QList<NameRecord> entries);
+    // Drops everything; renderings still running are ignored when they end.
+    void End();
+
+    // Asks for the picture of entry `index`; nothing when it is asked for already.
+    void Request(qsizetype index);
+    bool isRequested(qsizetype index) const { return m_requested.contains(index); }
+    bool isReady(qsizetype index) const { return m_ready.contains(index); }
+    // The finished picture of entry `index` (empty when nothing could be drawn); it is handed
+    // out once.
+    QByteArray Take(qsizetype index);
+
+signals:
+    void rendered(qsizetype index);
+
+private:
+    void OnRendered(quint64 run, qsizetype index, const QByteArray &jpeg);
+
+    QThreadPool m_pool;
+    quint64 m_run = 0;
+    PlateLayout m_layout;
+    QImage m_background;
+    QList<NameRecord> m_entries;
+    QSet<qsizetype> m_requested;
+    QHash<qsizetype, QByteArray> m_ready;
+};
+
+} // namespace delvora

@@ -1,0 +1,188 @@
+#include <QtTest>
+
+#include "layout/layoutfiles.h"
+#include "layout/logfont.h"
+#include "layout/overflowcheck.h"
+#include "layout/renderer.h"
+#include "support/jpegcheck.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+namespace {
+
+const QString kLong = QStringLiteral("中国科学院计算技术研究所北京分所");
+
+QImage white(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Black ink of one row alone on white; the row's font 100 pixels.
+QImage renderRow(int width, int alignH, const QString &text, bool autoFit,
+                 RowStyle *out = nullptr) {
+    const QSize size = width == 800 ? QSize(800, 480) : QSize(1024, 600);
+    PlateLayout layout;
+    RowStyle &row = layout.m_pRows[1];
+    row.m_lf.lfHeight = -100;
+    row.m_crColor = MakeRgb(0, 0, 0);
+    row.m_nAlignH = alignH;
+    row.m_nIndentL = alignH == 0 ? 60 : 0;
+    row.m_nIndentR = alignH == 2 ? 60 : 0;
+    row.m_bAutoFit = autoFit;
+    row.m_strText = text;
+    const QImage picture = RenderPlate(layout, white(size));
+    if (out)
+        *out = row;
+    return picture;
+}
+
+QRect inkBounds(const QImage &image) {
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                r = r.united(QRect(x, y, 1, 1));
+    return r;
+}
+
+// The part of the row's box that is on the canvas.
+QRectF visibleBox(const RowStyle &row, const QImage &picture) {
+    return RowLayoutRect(row, picture.width(), picture.height()).intersected(picture.rect());
+}
+
+} // namespace
+
+class TestAutoFit : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+    void longTextShrinksOntoOneLine_data();
+    void longTextShrinksOntoOneLine();
+    void shortTextUnchanged_data();
+    void shortTextUnchanged();
+    void floorThenWrap();
+    void settingKey();
+    void overflowCheckOnPool();
+};
+
+void TestAutoFit::longTextShrinksOntoOneLine_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("alignH");
+    for (int width : {1024, 800})
+        for (int align : {0, 1, 2})
+            QTest::addRow("%d align %d", width, align) << width << align;
+}
+
+void TestAutoFit::longTextShrinksOntoOneLine() {
+    QFETCH(int, width);
+    QFETCH(int, alignH);
+    RowStyle row;
+    const QImage without = renderRow(width, alignH, kLong, false, &row);
+    // Without the option the text wraps or is cut, and is marked.
+    QVERIFY(RowOverflows(row, without.width(), without.height()));
+    const QImage with = renderRow(width, alignH, kLong, true, &row);
+    QVERIFY(!RowOverflows(row, with.width(), with.height()));
+    const int size = RowFont(row, with.width(), with.height()).pixelSize();
+    QVERIFY2(size < 100 && size >= 40, qPrintable(QString::number(size)));
+    // The ink lies inside the box, on one line, and spans most of the box's width (the largest
+    // size that fits, not much smaller).
+    const QRect ink = inkBounds(with);
+    const QRectF box = visibleBox(row, with);
+    QVERIFY2(box.contains(QRectF(ink)), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(ink.x())
+                                                       .arg(ink.y())
+                                                       .arg(ink.width())
+                                                       .arg(ink.height())));
+    QVERIFY(ink.height() < size * 1.3);
+    QVERIFY(ink.width() > box.width() * 0.85);
+    // The recorded box is the one of the size used, placed by the row's alignment.
+    QVERIFY(row.m_rcBox.width() <= box.width() + 0.5);
+    if (alignH == 0)
+        QCOMPARE(row.m_rcBox.left(), 60.0);
+    if (alignH == 2)
+        QCOMPARE(row.m_rcBox.right(), width - 60.0);
+    if (alignH == 1)
+        QVERIFY(std::abs(row.m_rcBox.center().x() - width / 2.0) < 1);
+}
+
+void TestAutoFit::shortTextUnchanged_data() {
+    longTextShrinksOntoOneLine_data();
+}
+
+void TestAutoFit::shortTextUnchanged() {
+    QFETCH(int, width);
+    QFETCH(int, alignH);
+    RowStyle row;
+    const QImage with = renderRow(width, alignH, QStringLiteral("张伟"), true, &row);
+    QCOMPARE(RowFont(row, with.width(), with.height()).pixelSize(), 100);
+    QCOMPARE(with, renderRow(width, alignH, QStringLiteral("张伟"), false));
+    QVERIFY(!RowOverflows(row, with.width(), with.height()));
+}
+
+void TestAutoFit::floorThenWrap() {
+    // Too long even at 40 %: drawn at 40 pixels, wrapped onto more lines, and still marked.
+    const QString veryLong = kLong + kLong + kLong;
+    for (int width : {1024, 800}) {
+        RowStyle row;
+        const QImage picture = renderRow(width, 1, veryLong, true, &row);
+        QCOMPARE(RowFont(row, picture.width(), picture.height()).pixelSize(), 40);
+        QVERIFY(RowOverflows(row, picture.width(), picture.height()));
+        const QRect ink = inkBounds(picture);
+        QVERIFY2(ink.height() > 2 * 40, qPrintable(QString::number(ink.height())));
+        QVERIFY(visibleBox(row, picture).contains(QRectF(ink)));
+    }
+}
+
+void TestAutoFit::settingKey() {
+    TempWorkDir dir;
+    // Missing key and file: off.
+    QVERIFY(!ReadRowAutoFit(1));
+    const QByteArray before = "[Row1]\r\nalign_h=0\r\n; a comment\r\n\r\n[Row2]\r\ncolor_r=9\r\n";
+    dir.write(QStringLiteral("Settings.ini"), before);
+    QVERIFY(!ReadRowAutoFit(1));
+    QVERIFY(WriteRowAutoFit(true, 1));
+    QVERIFY(ReadRowAutoFit(1));
+    QVERIFY(!ReadRowAutoFit(2));
+    const QByteArray after = dir.read(QStringLiteral("Settings.ini"));
+    // Only the new line is added; every other byte stays.
+    QCOMPARE(QByteArray(after).replace("autofit=1\r\n", ""), before);
+    int32_t w = 0, h = 0;
+    PlateLayout layout;
+    layout.Load(w, h);
+    QVERIFY(layout.m_pRows[1].m_bAutoFit);
+    QVERIFY(!layout.m_pRows[0].m_bAutoFit);
+    QVERIFY(WriteRowAutoFit(false, 1));
+    QVERIFY(!ReadRowAutoFit(1));
+}
+
+void TestAutoFit::overflowCheckOnPool() {
+    PlateLayout layout;
+    layout.m_pRows[1].m_lf.lfHeight = -100;
+    layout.m_pRows[0].m_nIndentT = -200;
+    layout.m_pRows[2].m_nIndentT = 200;
+    QList<PlateTexts> texts;
+    for (int i = 0; i < 300; ++i)
+        texts.append({i % 7 == 0 ? kLong + kLong : QStringLiteral("单位"),
+                      i % 5 == 0 ? kLong : QStringLiteral("张伟"), QString()});
+    const QList<quint8> expected = CheckOverflow(layout, 1024, 600, texts);
+    for (int i = 0; i < 300; ++i)
+        QCOMPARE(expected.at(i), quint8((i % 7 == 0 ? 1 : 0) | (i % 5 == 0 ? 2 : 0)));
+    // A second start drops the first one's result: one answer, the second one's.
+    OverflowCheck check;
+    QSignalSpy ready(&check, &OverflowCheck::ready);
+    check.start(layout, 1024, 600, texts.mid(0, 10));
+    check.start(layout, 1024, 600, texts);
+    QVERIFY(ready.wait(20000));
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(ready.at(0).at(0).value<QList<quint8>>(), expected);
+    // Deleted while running: it waits for its workers.
+    auto running = std::make_unique<OverflowCheck>();
+    running->start(layout, 1024, 600, texts);
+    running.reset();
+}
+
+QTEST_MAIN(TestAutoFit)
+#include "test_autofit.moc"

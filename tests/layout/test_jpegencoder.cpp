@@ -1,0 +1,148 @@
+#include <QtTest>
+
+#include "layout/jpegencoder.h"
+#include "layout/logfont.h"
+#include "layout/platecanvas.h"
+#include "layout/renderer.h"
+#include "support/jpegcheck.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+namespace {
+
+// A background with detail in every block and both chroma channels, so that any difference in
+// colour conversion or subsampling shows in the decoded pixels.
+QImage pictureBackground(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb((x * 7 + y) & 0xFF, (y * 5) & 0xFF, ((x ^ y) * 3) & 0xFF);
+    }
+    return image;
+}
+
+QImage render(int width, bool picture, const QString &name) {
+    PlateCanvas canvas;
+    canvas.SetPlateSize(width);
+    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(200, 16, 32));
+    if (picture)
+        canvas.SetBackgroundPicture(pictureBackground(canvas.m_nWidth, canvas.m_nHeight));
+    PlateLayout layout;
+    const int heights[3] = {40, 110, 40};
+    for (int i = 0; i < 3; ++i)
+        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
+    layout.m_pRows[0].m_nIndentT = -160;
+    layout.m_pRows[2].m_nIndentT = 160;
+    layout.m_pRows[2].m_crColor = MakeRgb(30, 220, 90);
+    layout.SetTexts(QStringLiteral("国家发展和改革委员会"), name, QStringLiteral("副主任"));
+    return RenderPlate(layout, canvas.m_pBackground);
+}
+
+bool samePixels(const QImage &a, const QImage &b) {
+    return a.size() == b.size() &&
+           a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+// The entropy-coded data and tables: everything after the JFIF segment.
+QByteArray afterJfif(const QByteArray &jpeg) {
+    return jpeg.mid(20);
+}
+
+} // namespace
+
+class TestJpegEncoder : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+    void sameAsImageWriter_data();
+    void sameAsImageWriter();
+    void otherFormatsAndNull();
+    void reusedCanvasDrawsAsFresh();
+    void savesFilesOrFails();
+};
+
+void TestJpegEncoder::sameAsImageWriter_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("quality");
+    const QString longName = QStringLiteral("中国科学院计算技术研究所北京分所");
+    for (int width : {1024, 800})
+        for (bool picture : {false, true})
+            for (const QString &name : {QStringLiteral("张伟"), longName})
+                for (int quality : {97, 100})
+                    QTest::addRow("%d %s %s q%d", width, picture ? "picture" : "solid",
+                                  name.size() > 4 ? "long" : "short", quality)
+                        << width << picture << name << quality;
+}
+
+void TestJpegEncoder::sameAsImageWriter() {
+    QFETCH(int, width);
+    QFETCH(bool, picture);
+    QFETCH(QString, name);
+    QFETCH(int, quality);
+    const QImage plate = render(width, picture, name);
+    const QByteArray ours = EncodePlateJpeg(plate, quality);
+    const QByteArray qts = EncodeJpegWithImageWriter(plate, quality);
+    QVERIFY(!ours.isEmpty());
+    const QImage decoded = decodeJpeg(ours);
+    QCOMPARE(decoded.size(), plate.size());
+    QVERIFY(samePixels(decoded, decodeJpeg(qts)));
+    // Same tables, same scan data, and the same JFIF header as the old writer's.
+    QCOMPARE(afterJfif(ours), afterJfif(qts));
+    QCOMPARE(ours, qts);
+}
+
+void TestJpegEncoder::otherFormatsAndNull() {
+    // Formats the fast path does not take still encode, as Qt's writer does them.
+    const QImage plate = render(800, true, QStringLiteral("张伟"));
+    for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_Grayscale8,
+                                  QImage::Format_ARGB32, QImage::Format_Indexed8}) {
+        const QImage converted = plate.convertToFormat(format);
+        const QByteArray jpeg = EncodePlateJpeg(converted, 97);
+        QVERIFY2(samePixels(decodeJpeg(jpeg), decodeJpeg(EncodeJpegWithImageWriter(converted, 97))),
+                 qPrintable(QString::number(int(format))));
+    }
+    QVERIFY(EncodePlateJpeg(QImage(), 97).isEmpty());
+}
+
+void TestJpegEncoder::reusedCanvasDrawsAsFresh() {
+    PlateCanvas canvas;
+    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 0, 200));
+    canvas.SetBackgroundPicture(pictureBackground(1024, 600));
+    PlateLayout layout;
+    QImage reused;
+    layout.SetTexts(QStringLiteral("很长的一个单位名称"), QStringLiteral("欧阳娜娜"), QString());
+    RenderPlateOnto(layout, canvas.m_pBackground, reused);
+    const uchar *memory = reused.constBits();
+    layout.SetTexts(QString(), QStringLiteral("李"), QStringLiteral("主任"));
+    RenderPlateOnto(layout, canvas.m_pBackground, reused);
+    QCOMPARE(reused.constBits(), memory);
+    const QRectF box = layout.m_pRows[1].m_rcBox;
+    QCOMPARE(reused, RenderPlate(layout, canvas.m_pBackground));
+    QCOMPARE(layout.m_pRows[1].m_rcBox, box);
+    // Another canvas size replaces the picture; no background leaves none.
+    RenderPlateOnto(layout, pictureBackground(800, 480), reused);
+    QCOMPARE(reused.size(), QSize(800, 480));
+    RenderPlateOnto(layout, QImage(), reused);
+    QVERIFY(reused.isNull());
+    QVERIFY(layout.m_pRows[1].m_rcBox.isNull());
+}
+
+void TestJpegEncoder::savesFilesOrFails() {
+    TempWorkDir dir;
+    const QImage plate = render(1024, false, QStringLiteral("张伟"));
+    dir.write(QStringLiteral("x.jpg"), QByteArray(400000, 'x'));
+    QVERIFY(PlateCanvas::SavePlateJpeg(plate, QStringLiteral("./x.jpg"), 97));
+    // The longer old file is replaced, not overwritten in part.
+    QCOMPARE(dir.read(QStringLiteral("x.jpg")), EncodePlateJpeg(plate, 97));
+    QVERIFY(!PlateCanvas::SavePlateJpeg(plate, QStringLiteral("./no/such/x.jpg"), 97));
+    QVERIFY(!PlateCanvas::SavePlateJpeg(QImage(), QStringLiteral("./y.jpg"), 97));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("./y.jpg")));
+}
+
+QTEST_MAIN(TestJpegEncoder)
+#include "test_jpegencoder.moc"
