@@ -12,6 +12,7 @@
 #include "common/integertext.h"
 #include "hantext.h"
 #include "namelist/namelisttexts.h"
+#include "namelist/spreadsheettexts.h"
 #include "net/changeipdlg.h"
 #include "net/nettexts.h"
 #include "net/updatetexts.h"
@@ -111,63 +112,116 @@ void TestEnglish::messages() {
     dlg.face().openTable->click();
     QVERIFY(prompt.shown.size() >= 8);
     QCOMPARE(withHan(prompt.texts()), QStringList());
-    QCOMPARE(prompt.lastFilter, QStringLiteral("Excel 97-2003 workbook (*.xls)|*.xls||"));
+    QCOMPARE(prompt.lastFilter, QStringLiteral("Name lists (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)|"
+                                               "*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.txt|"
+                                               "Excel 97-2003 workbook (*.xls)|*.xls||"));
     QCOMPARE(prompt.texts().constFirst(), QStringLiteral("The settings file is missing"));
 }
 
 void TestEnglish::textsOfEverySubsystem() {
-    const QStringList texts = {texts::workbookFilter(),
-                               texts::openFailed(),
-                               texts::openError(),
-                               texts::notWorkbook(),
-                               texts::damagedContainer(),
-                               texts::noWorkbookStream(),
-                               texts::unsupportedVersion(),
-                               texts::encrypted(),
-                               texts::damagedWorkbook(),
-                               texts::noSheet(),
-                               texts::tooFewColumns(),
-                               texts::damagedSheet(),
-                               texts::notOpen(),
-                               texts::headingSeq(),
-                               texts::headingId(),
-                               texts::headingOrganisation(),
-                               texts::headingName(),
-                               texts::headingTitle(),
-                               nettexts::selectPlateToChange(),
-                               nettexts::idRange(),
-                               nettexts::idChangeQuestion(QStringLiteral("12"), 13),
-                               nettexts::idChanged(),
-                               nettexts::idChangeFailed(),
-                               nettexts::idChangeTimedOut(),
-                               nettexts::addressChangeQuestion(),
-                               nettexts::selectPlatesToReset(),
-                               nettexts::resetQuestionHead(2),
-                               nettexts::resetQuestionTail(),
-                               nettexts::resetSent(),
-                               nettexts::noLocalAddress(),
-                               updatetexts::noTexts(),
-                               updatetexts::selectedNotOnline(),
-                               updatetexts::cannotOpenFile(),
-                               updatetexts::connectTimeout(),
-                               updatetexts::transferFailed(),
-                               netcfgtexts::settingsMissing(),
-                               netcfgtexts::settingsUnreadable(),
-                               netcfgtexts::settingsNotSaved(),
-                               usbtexts::noTexts(),
-                               usbtexts::folderNotCreated(),
-                               usbtexts::picturesDone(),
-                               usbtexts::picturesNotSaved(3),
-                               usbtexts::idFileDone(),
-                               usbtexts::oldFilesNotDeleted(),
-                               usbtexts::ipFilesFormatError(),
-                               usbtexts::ipFilesFailed(),
-                               usbtexts::ipFilesDone(),
-                               NotAnIntegerText()};
+    const QStringList texts = {
+        texts::workbookFilter(),
+        texts::openFailed(),
+        texts::openError(),
+        texts::notWorkbook(),
+        texts::damagedContainer(),
+        texts::noWorkbookStream(),
+        texts::unsupportedVersion(),
+        texts::encrypted(),
+        texts::damagedWorkbook(),
+        texts::noSheet(),
+        texts::tooFewColumns(),
+        texts::damagedSheet(),
+        texts::notOpen(),
+        texts::headingSeq(),
+        texts::headingId(),
+        texts::headingOrganisation(),
+        texts::headingName(),
+        texts::headingTitle(),
+        texts::idEmpty(),
+        texts::idOutOfRange(),
+        texts::idDuplicate(3),
+        texts::importList(),
+        texts::addEntry(),
+        texts::removeEntries(),
+        texts::swapSeats(),
+        texts::moveUp(),
+        texts::moveDown(),
+        texts::undo(),
+        texts::redo(),
+        texts::saveList(),
+        texts::saveListAs(),
+        texts::confirmRemove(2),
+        texts::unsavedChanges(),
+        texts::saveFailed(),
+        texts::saveFilter(),
+        texts::untitledList(),
+        texts::overflowMark(0b101),
+        texts::overflowQuestion(2),
+        texts::notSpreadsheet(),
+        texts::damagedArchive(),
+        texts::missingPart(QStringLiteral("xl/workbook.xml")),
+        texts::partTooLarge(QStringLiteral("content.xml")),
+        texts::damagedPart(QStringLiteral("content.xml")),
+        texts::xmlDeclarations(QStringLiteral("content.xml")),
+        texts::xmlTooDeep(QStringLiteral("content.xml")),
+        texts::xmlMalformed(QStringLiteral("content.xml"), QStringLiteral("unexpected end")),
+        texts::badCellReference(QStringLiteral("A0")),
+        texts::badCellValue(QStringLiteral("B2")),
+        texts::badSharedString(QStringLiteral("C3")),
+        texts::countMismatch(QStringLiteral("xl/sharedStrings.xml")),
+        texts::tooManyRows(),
+        texts::csvOpenQuote(4),
+        texts::csvNul(4),
+        texts::csvLongLine(4),
+        texts::csvMixedEncoding(),
+        texts::csvBadEncoding(),
+        nettexts::selectPlateToChange(),
+        nettexts::idRange(),
+        nettexts::idChangeQuestion(QStringLiteral("12"), 13),
+        nettexts::idChanged(),
+        nettexts::idChangeFailed(),
+        nettexts::idChangeTimedOut(),
+        nettexts::addressChangeQuestion(),
+        nettexts::selectPlatesToReset(),
+        nettexts::resetQuestionHead(2),
+        nettexts::resetQuestionTail(),
+        nettexts::resetSent(),
+        nettexts::noLocalAddress(),
+        nettexts::columnName(),
+        nettexts::columnState(),
+        nettexts::stateOnline(),
+        nettexts::stateOffline(),
+        nettexts::stateUpdating(40),
+        nettexts::stateUpdated(QStringLiteral("10:02")),
+        nettexts::stateNotConnected(),
+        nettexts::stateTransferFailed(),
+        nettexts::stateNotListed(),
+        nettexts::duplicateId(),
+        updatetexts::noTexts(),
+        updatetexts::selectedNotOnline(),
+        updatetexts::cannotOpenFile(),
+        updatetexts::connectTimeout(),
+        updatetexts::transferFailed(),
+        netcfgtexts::settingsMissing(),
+        netcfgtexts::settingsUnreadable(),
+        netcfgtexts::settingsNotSaved(),
+        usbtexts::noTexts(),
+        usbtexts::folderNotCreated(),
+        usbtexts::picturesDone(),
+        usbtexts::picturesNotSaved(3),
+        usbtexts::idFileDone(),
+        usbtexts::oldFilesNotDeleted(),
+        usbtexts::ipFilesFormatError(),
+        usbtexts::ipFilesFailed(),
+        usbtexts::ipFilesDone(),
+        NotAnIntegerText()};
     QCOMPARE(withHan(texts), QStringList());
     QCOMPARE(nettexts::idChangeQuestion(QStringLiteral("12"), 13),
              QStringLiteral("Change ID 12 to 13?"));
     QCOMPARE(usbtexts::picturesNotSaved(3), QStringLiteral("3 pictures could not be saved!"));
+    QCOMPARE(texts::overflowMark(0b101),
+             QStringLiteral("Text of row 1, 3 does not fit on the plate"));
 }
 
 void TestEnglish::filesKeepTheirTexts() {
@@ -207,6 +261,9 @@ void TestEnglish::textsFit() {
         if (auto *b = qobject_cast<QPushButton *>(w)) {
             if (b->fontMetrics().horizontalAdvance(b->text().remove(u'&')) + 4 > b->width())
                 cut << b->text();
+        } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+            if (box->sizeHint().width() > box->width())
+                cut << box->text();
         } else if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().isEmpty()) {
             const QRect text(l->pos(), l->sizeHint());
             for (QWidget *other : controls)
