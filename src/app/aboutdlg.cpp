@@ -9,7 +9,7 @@ namespace delvora {
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CAboutDlg"));
-    setWindowTitle(QStringLiteral("关于 Delvora"));
+    setWindowTitle(tr("关于 Delvora"));
     QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
     setFont(dialogFont);
     const DialogUnits du(dialogFont);
@@ -24,7 +24,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
     text->setGeometry(du.toPixels(40, 11, 114, 8));
     text->resize(std::max(text->width(), text->sizeHint().width()),
                  std::max(text->height(), text->sizeHint().height()));
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setGeometry(du.toPixels(121, 53, 50, 14));
     ok->setDefault(true);

@@ -1,5 +1,6 @@
 #include "app/mainwindowface.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -54,6 +55,14 @@ QLabel *label(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h
     r.setHeight(std::max(r.height(), l->sizeHint().height()));
     l->setGeometry(r);
     return l;
+}
+
+// A label translated longer than its place pushes the field after it right; the field's right
+// edge stays, so the rows keep their alignment.
+void keepClear(QLabel *label, QWidget *field) {
+    const int overlap = label->x() + label->sizeHint().width() - field->x();
+    if (overlap > 0)
+        field->setGeometry(field->geometry().adjusted(overlap, 0, 0, 0));
 }
 
 QGroupBox *group(QWidget *parent, const DialogUnits &du, int x, int y, int w, int h,
@@ -153,67 +162,65 @@ void MainWindowFace::build(QWidget *window) {
     QWidget *c = client;
 
     // Template order is tab order.
-    openTable = button(c, du, 210, 185, 50, 19, "openTable", QStringLiteral("打开表格"));
+    openTable = button(c, du, 210, 185, 50, 19, "openTable", tr("打开表格"));
     openTable->setDefault(true);
-    nameList = place<QTreeView>(c, du, 211, 208, 229, 91, "nameList", QStringLiteral("名单"));
+    nameList = place<QTreeView>(c, du, 211, 208, 229, 91, "nameList", tr("名单"));
     reportView(nameList);
-    networkUpdate = button(c, du, 150, 185, 55, 18, "networkUpdate", QStringLiteral("网络更新"));
-    pictureBackground =
-        button(c, du, 380, 19, 50, 14, "pictureBackground", QStringLiteral("图片背景"));
-    preview = place<PreviewWidget>(c, du, 57, 46, 165, 81, "preview", QStringLiteral("预览"));
+    networkUpdate = button(c, du, 150, 185, 55, 18, "networkUpdate", tr("网络更新"));
+    pictureBackground = button(c, du, 380, 19, 50, 14, "pictureBackground", tr("图片背景"));
+    preview = place<PreviewWidget>(c, du, 57, 46, 165, 81, "preview", tr("预览"));
     preview->setAttribute(Qt::WA_TransparentForMouseEvents);
     preview->setAttribute(Qt::WA_OpaquePaintEvent);
-    group(c, du, 304, 47, 136, 84, QStringLiteral("设置内容格式"));
-    detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", QStringLiteral("检测在线桌牌"));
-    onlineList =
-        place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", QStringLiteral("在线桌牌"));
+    group(c, du, 304, 47, 136, 84, tr("设置内容格式"));
+    detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", tr("检测在线桌牌"));
+    onlineList = place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", tr("在线桌牌"));
     reportView(onlineList);
-    usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", QStringLiteral("U盘更新"));
-    solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", QStringLiteral("单色背景"));
-    driveCombo = combo(c, du, 319, 181, 28, "driveCombo", QStringLiteral("U盘"), true);
-    label(c, du, 303, 184, 15, 8, QStringLiteral("U盘:"));
-    fontButton = button(c, du, 347, 72, 57, 14, "fontButton", QStringLiteral("设置"));
-    autoFit = place<QCheckBox>(c, du, 347, 119, 57, 10, "autoFit", QStringLiteral("自动缩小"));
-    autoFit->setText(QStringLiteral("自动缩小"));
-    autoFit->setAccessibleDescription(QStringLiteral("所选行的文字过长时缩小字号"));
-    alignH = combo(c, du, 347, 89, 56, "alignH", QStringLiteral("水平对齐"), false);
-    label(c, du, 310, 90, 35, 8, QStringLiteral("水平对齐："));
-    alignV = combo(c, du, 347, 104, 56, "alignV", QStringLiteral("垂直对齐"), false);
-    indentLeft = edit(c, du, 330, 142, 40, 14, "indentLeft", QStringLiteral("左"));
-    indentRight = edit(c, du, 390, 142, 40, 14, "indentRight", QStringLiteral("右"));
-    indentTop = edit(c, du, 330, 160, 40, 14, "indentTop", QStringLiteral("上"));
-    indentBottom = edit(c, du, 390, 161, 40, 14, "indentBottom", QStringLiteral("下"));
-    label(c, du, 311, 144, 15, 8, QStringLiteral("左："));
-    label(c, du, 373, 144, 15, 8, QStringLiteral("右："));
-    label(c, du, 311, 161, 15, 8, QStringLiteral("上："));
-    label(c, du, 373, 163, 15, 8, QStringLiteral("下："));
-    group(c, du, 304, 9, 136, 27, QStringLiteral("选择背景"));
-    label(c, du, 310, 105, 35, 8, QStringLiteral("垂直对齐："));
-    label(c, du, 310, 75, 35, 8, QStringLiteral("字      体："));
-    rowCombo = combo(c, du, 347, 57, 56, "rowCombo", QStringLiteral("选择行序"), false);
-    label(c, du, 309, 61, 35, 8, QStringLiteral("选择行序："));
-    progress = place<QProgressBar>(c, du, 303, 199, 95, 8, "progress", QStringLiteral("进度"));
+    usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", tr("U盘更新"));
+    solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", tr("单色背景"));
+    driveCombo = combo(c, du, 319, 181, 28, "driveCombo", tr("U盘"), true);
+    keepClear(label(c, du, 303, 184, 15, 8, tr("U盘:")), driveCombo);
+    fontButton = button(c, du, 347, 72, 57, 14, "fontButton", tr("设置"));
+    autoFit = place<QCheckBox>(c, du, 347, 119, 57, 10, "autoFit", tr("自动缩小"));
+    autoFit->setText(tr("自动缩小"));
+    autoFit->setAccessibleDescription(tr("所选行的文字过长时缩小字号"));
+    alignH = combo(c, du, 347, 89, 56, "alignH", tr("水平对齐"), false);
+    keepClear(label(c, du, 310, 90, 35, 8, tr("水平对齐：")), alignH);
+    alignV = combo(c, du, 347, 104, 56, "alignV", tr("垂直对齐"), false);
+    indentLeft = edit(c, du, 330, 142, 40, 14, "indentLeft", tr("左"));
+    indentRight = edit(c, du, 390, 142, 40, 14, "indentRight", tr("右"));
+    indentTop = edit(c, du, 330, 160, 40, 14, "indentTop", tr("上"));
+    indentBottom = edit(c, du, 390, 161, 40, 14, "indentBottom", tr("下"));
+    keepClear(label(c, du, 311, 144, 15, 8, tr("左：")), indentLeft);
+    keepClear(label(c, du, 373, 144, 15, 8, tr("右：")), indentRight);
+    keepClear(label(c, du, 311, 161, 15, 8, tr("上：")), indentTop);
+    keepClear(label(c, du, 373, 163, 15, 8, tr("下：")), indentBottom);
+    group(c, du, 304, 9, 136, 27, tr("选择背景"));
+    keepClear(label(c, du, 310, 105, 35, 8, tr("垂直对齐：")), alignV);
+    keepClear(label(c, du, 310, 75, 35, 8, tr("字      体：")), fontButton);
+    rowCombo = combo(c, du, 347, 57, 56, "rowCombo", tr("选择行序"), false);
+    keepClear(label(c, du, 309, 61, 35, 8, tr("选择行序：")), rowCombo);
+    progress = place<QProgressBar>(c, du, 303, 199, 95, 8, "progress", tr("进度"));
     progress->setTextVisible(false);
     progress->setRange(0, 100);
     progress->setValue(0);
     // The label's text is its value, so assistive technology reads the text itself; what the
     // label is for goes into the description.
     progressText = place<QLabel>(c, du, 403, 198, 37, 8, "progressText", QString());
-    progressText->setAccessibleDescription(QStringLiteral("进度百分比"));
+    progressText->setAccessibleDescription(tr("进度百分比"));
     progressText->resize(progressText->width(), std::max(progressText->height(), 16));
-    previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", QStringLiteral("预览区"));
-    group(c, du, 305, 133, 135, 45, QStringLiteral("缩进"));
-    makeIdFile = button(c, du, 380, 180, 29, 14, "makeIdFile", QStringLiteral("生成ID"));
-    changeId = button(c, du, 51, 183, 26, 12, "changeId", QStringLiteral("修改ID"));
+    previewFrame = frame(c, du, 7, 7, 290, 173, "previewFrame", tr("预览区"));
+    group(c, du, 305, 133, 135, 45, tr("缩进"));
+    makeIdFile = button(c, du, 380, 180, 29, 14, "makeIdFile", tr("生成ID"));
+    changeId = button(c, du, 51, 183, 26, 12, "changeId", tr("修改ID"));
     newId = edit(c, du, 20, 186, 21, 16, "newId", QStringLiteral("ID"));
     label(c, du, 8, 191, 8, 8, QStringLiteral("ID"));
-    group(c, du, 7, 205, 70, 95, QStringLiteral("升降器控制"));
-    lifterUp = button(c, du, 16, 246, 50, 14, "lifterUp", QStringLiteral("上升"));
-    lifterStop = button(c, du, 16, 263, 50, 14, "lifterStop", QStringLiteral("停止"));
-    lifterDown = button(c, du, 16, 280, 50, 14, "lifterDown", QStringLiteral("下降"));
-    comPort = combo(c, du, 17, 222, 48, "comPort", QStringLiteral("串口"), false);
-    changeIp = button(c, du, 51, 196, 26, 12, "changeIp", QStringLiteral("修改IP"));
-    makeIpFiles = button(c, du, 411, 180, 29, 14, "makeIpFiles", QStringLiteral("生成IP"));
+    group(c, du, 7, 205, 70, 95, tr("升降器控制"));
+    lifterUp = button(c, du, 16, 246, 50, 14, "lifterUp", tr("上升"));
+    lifterStop = button(c, du, 16, 263, 50, 14, "lifterStop", tr("停止"));
+    lifterDown = button(c, du, 16, 280, 50, 14, "lifterDown", tr("下降"));
+    comPort = combo(c, du, 17, 222, 48, "comPort", tr("串口"), false);
+    changeIp = button(c, du, 51, 196, 26, 12, "changeIp", tr("修改IP"));
+    makeIpFiles = button(c, du, 411, 180, 29, 14, "makeIpFiles", tr("生成IP"));
 
     // Group boxes and frames were created in template order but must not hide the controls
     // they frame.
@@ -245,10 +252,10 @@ void MainWindowFace::build(QWidget *window) {
         previous = w;
     }
 
-    // Menu: 设置 (分辨率, 网络, 恢复出厂设置) and 帮助 (关于).
-    QMenu *settings = menuBar->addMenu(QStringLiteral("设置(&S)"));
+    // Menu: 设置 (分辨率, 网络, 恢复出厂设置, 语言) and 帮助 (关于).
+    QMenu *settings = menuBar->addMenu(tr("设置(&S)"));
     settings->setObjectName(QStringLiteral("menuSettings"));
-    QMenu *resolution = settings->addMenu(QStringLiteral("分辨率(&R)"));
+    QMenu *resolution = settings->addMenu(tr("分辨率(&R)"));
     resolution->setObjectName(QStringLiteral("menuResolution"));
     actionRes800 = resolution->addAction(QStringLiteral("800×480"));
     actionRes800->setObjectName(QStringLiteral("actionRes800"));
@@ -256,16 +263,28 @@ void MainWindowFace::build(QWidget *window) {
     actionRes1024 = resolution->addAction(QStringLiteral("1024×600"));
     actionRes1024->setObjectName(QStringLiteral("actionRes1024"));
     actionRes1024->setCheckable(true);
-    actionNetwork = settings->addAction(QStringLiteral("网络(&N)"));
+    actionNetwork = settings->addAction(tr("网络(&N)"));
     actionNetwork->setObjectName(QStringLiteral("actionNetwork"));
-    actionFactoryReset = settings->addAction(QStringLiteral("恢复出厂设置(&D)"));
+    actionFactoryReset = settings->addAction(tr("恢复出厂设置(&D)"));
     actionFactoryReset->setObjectName(QStringLiteral("actionFactoryReset"));
-    actionPresence = settings->addAction(QStringLiteral("自动检测在线状态"));
+    // Each language is offered by its own name, so an operator finds it in either interface.
+    actionPresence = settings->addAction(tr("自动检测在线状态"));
     actionPresence->setObjectName(QStringLiteral("actionPresence"));
     actionPresence->setCheckable(true);
-    QMenu *help = menuBar->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu *language = settings->addMenu(tr("语言 / Language"));
+    language->setObjectName(QStringLiteral("menuLanguage"));
+    auto *languages = new QActionGroup(language);
+    actionLanguageZh = language->addAction(QStringLiteral("中文"));
+    actionLanguageZh->setObjectName(QStringLiteral("actionLanguageZh"));
+    actionLanguageEn = language->addAction(QStringLiteral("English"));
+    actionLanguageEn->setObjectName(QStringLiteral("actionLanguageEn"));
+    for (QAction *a : {actionLanguageZh, actionLanguageEn}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    QMenu *help = menuBar->addMenu(tr("帮助(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    actionAbout = help->addAction(QStringLiteral("关于 Delvora(&A)"));
+    actionAbout = help->addAction(tr("关于 Delvora(&A)"));
     actionAbout->setObjectName(QStringLiteral("actionAbout"));
 }
 

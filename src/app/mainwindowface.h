@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -63,9 +64,15 @@ struct MainWindowFace {
     QAction *actionFactoryReset = nullptr; // 32782
     QAction *actionPresence = nullptr;     // 设置 → 自动检测在线状态, a check item
     QAction *actionAbout = nullptr;        // 32775
+    QAction *actionLanguageZh = nullptr;   // 语言 / Language → 中文
+    QAction *actionLanguageEn = nullptr;   // 语言 / Language → English
 
     // Builds the controls as children of `window`, with the menu bar on top.
     void build(QWidget *window);
+
+    // The window's texts belong to the translation context "MainWindowFace". Last: the macro
+    // ends in "private:".
+    Q_DECLARE_TR_FUNCTIONS(MainWindowFace)
 };
 
 // The preview control: paints the kept preview picture, takes no mouse input itself.

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #include "app/plaxondlg.h"
+#include "app/uilanguage.h"
+#include "layout/layoutfiles.h"
 #include "layout/logfont.h"
 
 namespace delvora {
@@ -17,6 +19,8 @@ void CPlaxonApp::PrepareApplication() {
 
 int CPlaxonApp::InitInstance() {
     PrepareApplication();
+    // Texts are set as the window is built: the translator comes first.
+    InstallLanguage(ReadLanguage());
     CPlaxonDlg dlg;
     dlg.exec();
     return 0;

@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 
 #include "app/aboutdlg.h"
+#include "app/uilanguage.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -162,6 +163,9 @@ void CPlaxonDlg::OnInitDialog() {
 
     RefreshPreview();
 
+    // The stored interface language, which may differ from the running one until restarted.
+    (ReadLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
+
     // Serial port list of the lifter.
     m_lifter.FillPortList(m_face.comPort);
 }
@@ -196,6 +200,10 @@ void CPlaxonDlg::Route() {
             Qt::QueuedConnection);
     connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
     connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
+    connect(m_face.actionLanguageZh, &QAction::triggered, this,
+            [this] { ChooseLanguage(this, QStringLiteral("zh")); });
+    connect(m_face.actionLanguageEn, &QAction::triggered, this,
+            [this] { ChooseLanguage(this, QStringLiteral("en")); });
     // One network update at a time.
     connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
@@ -376,7 +384,7 @@ void CPlaxonDlg::AddAboutToSystemMenu() {
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
     if (!menu)
         return;
-    const QString text = QStringLiteral("关于 Delvora(&A)...");
+    const QString text = tr("关于 Delvora(&A)...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<LPCWSTR>(text.utf16()));
 }

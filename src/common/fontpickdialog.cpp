@@ -12,16 +12,16 @@ namespace delvora {
 
 FontPickDialog::FontPickDialog(const FontPick &initial, QWidget *parent)
     : QDialog(parent), m_color(initial.color) {
-    setWindowTitle(QStringLiteral("字体"));
+    setWindowTitle(tr("字体"));
     m_fonts = new QFontDialog(initial.font, this);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setObjectName(QStringLiteral("fontChooser"));
 
-    auto *colorLabel = new QLabel(QStringLiteral("颜色:"), this);
+    auto *colorLabel = new QLabel(tr("颜色:"), this);
     m_colorButton = new QPushButton(this);
     m_colorButton->setObjectName(QStringLiteral("colorButton"));
-    m_colorButton->setAccessibleName(QStringLiteral("颜色"));
+    m_colorButton->setAccessibleName(tr("颜色"));
     connect(m_colorButton, &QPushButton::clicked, this, [this] {
         const QColor c = QColorDialog::getColor(m_color, this);
         if (c.isValid()) {
@@ -32,8 +32,8 @@ FontPickDialog::FontPickDialog(const FontPick &initial, QWidget *parent)
     showColor();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

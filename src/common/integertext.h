@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -15,7 +16,7 @@ int ParseIntOrZero(const QString &text);
 
 // The message shown when an edit holds no integer.
 inline QString NotAnIntegerText() {
-    return QStringLiteral("请输入一个整数。");
+    return QCoreApplication::translate("integertext", "请输入一个整数。");
 }
 
 } // namespace delvora

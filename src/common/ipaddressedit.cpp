@@ -27,7 +27,7 @@ IpAddressEdit::IpAddressEdit(QWidget *parent) : QFrame(parent) {
         }
         auto *f = new QLineEdit(this);
         f->setObjectName(QStringLiteral("octet%1").arg(i + 1));
-        f->setAccessibleName(QStringLiteral("第%1段").arg(i + 1));
+        f->setAccessibleName(tr("第%1段").arg(i + 1));
         f->setFrame(false);
         f->setAlignment(Qt::AlignCenter);
         f->setMaxLength(3);

@@ -37,7 +37,7 @@ void DialogPrompt::message(QWidget *parent, const QString &text, Icon icon) {
 
 bool DialogPrompt::question(QWidget *parent, const QString &text) {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("提示"));
+    box.setWindowTitle(QCoreApplication::translate("Prompt", "提示"));
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -47,13 +47,13 @@ bool DialogPrompt::question(QWidget *parent, const QString &text) {
 
 Prompt::Answer DialogPrompt::askYesNoCancel(QWidget *parent, const QString &text) {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("提示"));
+    box.setWindowTitle(QCoreApplication::translate("Prompt", "提示"));
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Prompt", "是"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Prompt", "否"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Prompt", "取消"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

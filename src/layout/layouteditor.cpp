@@ -36,13 +36,10 @@ void LayoutEditor::FillChoices() {
     const QSignalBlocker blockRow(m_controls.row);
     const QSignalBlocker blockH(m_controls.alignH);
     const QSignalBlocker blockV(m_controls.alignV);
-    m_controls.row->addItems(
-        {QStringLiteral("第1行"), QStringLiteral("第2行"), QStringLiteral("第3行")});
+    m_controls.row->addItems({tr("第1行"), tr("第2行"), tr("第3行")});
     m_controls.row->setCurrentIndex(0);
-    m_controls.alignH->addItems(
-        {QStringLiteral("左对齐"), QStringLiteral("居中"), QStringLiteral("右对齐")});
-    m_controls.alignV->addItems(
-        {QStringLiteral("靠上"), QStringLiteral("居中"), QStringLiteral("靠下")});
+    m_controls.alignH->addItems({tr("左对齐"), tr("居中"), tr("右对齐")});
+    m_controls.alignV->addItems({tr("靠上"), tr("居中"), tr("靠下")});
 }
 
 void LayoutEditor::PlacePreview() {
@@ -180,8 +177,8 @@ void LayoutEditor::OnSolidBackground() {
 }
 
 void LayoutEditor::OnPictureBackground() {
-    const QString path = Prompt::instance().openFileName(
-        m_owner, QStringLiteral("图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"));
+    const QString path =
+        Prompt::instance().openFileName(m_owner, tr("图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"));
     if (path.isEmpty())
         return;
     m_strPicturePath = path;

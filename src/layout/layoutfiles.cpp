@@ -95,6 +95,19 @@ bool WriteResolution(int width, int height) {
     return true;
 }
 
+QString ReadLanguage() {
+    const QString value =
+        Profile::readString(iniPath(), QStringLiteral("Window"), QStringLiteral("language"))
+            .trimmed()
+            .toLower();
+    return value == u"en" ? QStringLiteral("en") : QStringLiteral("zh");
+}
+
+bool WriteLanguage(const QString &language) {
+    return Profile::writeStrings(iniPath(), QStringLiteral("Window"),
+                                 {{QStringLiteral("language"), language}});
+}
+
 bool ReadRowFont(int row, LOGFONTW &lf) {
     QFile f(QString::fromUtf16(kFontSettingDat));
     if (!f.open(QIODevice::ReadOnly))

@@ -22,6 +22,10 @@ bool WriteRowAutoFit(bool on, int row);
 void ReadResolution(int32_t &width, int32_t &height);
 bool WriteResolution(int width, int height);
 
+// The interface language, "[Window] language": "zh" or "en". Anything else, or no key, is "zh".
+QString ReadLanguage();
+bool WriteLanguage(const QString &language);
+
 // Record `row` of the font file. False when the file cannot be opened or is too short to hold
 // the whole record (the caller then uses the default record).
 bool ReadRowFont(int row, LOGFONTW &lf);

@@ -1,6 +1,7 @@
 #include "lifter/liftercontrol.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "common/prompt.h"
 #include "lifter/serialportlist.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr qint32 kLifterBaudRate = 2400;
 
 QString OpenFailedText() {
-    return QStringLiteral("打开串口失败!");
+    return QCoreApplication::translate("LifterControl", "打开串口失败!");
 }
 } // namespace
 

@@ -25,16 +25,15 @@ Octets ToOctets(const IpAddressEdit &edit) {
 } // namespace
 
 CChangeIpDlg::CChangeIpDlg(QWidget *parent) : QDialog(parent) {
-    const DialogUnits du =
-        SetUpDialog(this, QStringLiteral("CChangeIpDlg"), QStringLiteral("修改IP"), 182, 90);
+    const DialogUnits du = SetUpDialog(this, QStringLiteral("CChangeIpDlg"), tr("修改IP"), 182, 90);
 
     // Template order is tab order.
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("changeIpOk"));
     ok->setGeometry(du.toPixels(68, 69, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CChangeIpDlg::accept);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("changeIpCancel"));
     cancel->setGeometry(du.toPixels(125, 69, 50, 14));
     connect(cancel, &QPushButton::clicked, this, &CChangeIpDlg::reject);
@@ -48,8 +47,8 @@ CChangeIpDlg::CChangeIpDlg(QWidget *parent) : QDialog(parent) {
     };
     const Field fields[] = {
         {m_ipAddr, "ipAddr", QStringLiteral("IP"), {17, 17, 8, 8}, 15},
-        {m_ipMask, "ipMask", QStringLiteral("掩码"), {17, 30, 17, 8}, 31},
-        {m_ipGateway, "ipGateway", QStringLiteral("网关"), {17, 44, 17, 8}, 47},
+        {m_ipMask, "ipMask", tr("掩码"), {17, 30, 17, 8}, 31},
+        {m_ipGateway, "ipGateway", tr("网关"), {17, 44, 17, 8}, 47},
     };
     for (const Field &f : fields) {
         auto *label = new QLabel(f.label, this);

@@ -27,27 +27,26 @@ void addLabel(QWidget *parent, const DialogUnits &du, QRect units, const QString
 
 CNetSet::CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *parent)
     : QDialog(parent), m_strMac(mac), m_strIp(ip), m_bFixedIp(fixed) {
-    const DialogUnits du =
-        SetUpDialog(this, QStringLiteral("CNetSet"), QStringLiteral("网络设置"), 310, 113);
+    const DialogUnits du = SetUpDialog(this, QStringLiteral("CNetSet"), tr("网络设置"), 310, 113);
 
     // Template order is tab order.
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("netSetOk"));
     ok->setGeometry(du.toPixels(200, 92, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CNetSet::accept);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("netSetCancel"));
     cancel->setGeometry(du.toPixels(253, 92, 50, 14));
     connect(cancel, &QPushButton::clicked, this, &CNetSet::reject);
 
     m_comboAdapter = new QComboBox(this);
     m_comboAdapter->setObjectName(QStringLiteral("adapterCombo"));
-    m_comboAdapter->setAccessibleName(QStringLiteral("网卡"));
+    m_comboAdapter->setAccessibleName(tr("网卡"));
     m_comboAdapter->setGeometry(du.toPixels(46, 22, 243, 12));
     m_comboAdapter->resize(m_comboAdapter->width(),
                            std::max(m_comboAdapter->sizeHint().height(), du.y(12)));
-    auto *group = new QGroupBox(QStringLiteral("网卡选择"), this);
+    auto *group = new QGroupBox(tr("网卡选择"), this);
     group->setGeometry(du.toPixels(7, 7, 296, 79));
     group->setAttribute(Qt::WA_TransparentForMouseEvents);
     group->lower();
@@ -56,14 +55,14 @@ CNetSet::CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *par
     m_editMac->setAccessibleName(QStringLiteral("MAC"));
     m_editMac->setReadOnly(true);
     m_editMac->setGeometry(du.toPixels(45, 42, 244, 14));
-    addLabel(this, du, {12, 24, 25, 8}, QStringLiteral("网卡："));
-    addLabel(this, du, {12, 45, 24, 8}, QStringLiteral("MAC："));
+    addLabel(this, du, {12, 24, 25, 8}, tr("网卡："));
+    addLabel(this, du, {12, 45, 24, 8}, tr("MAC："));
     m_ipCtrl = new IpAddressEdit(this);
     m_ipCtrl->setObjectName(QStringLiteral("ipAddress"));
-    m_ipCtrl->setAccessibleName(QStringLiteral("IP地址"));
+    m_ipCtrl->setAccessibleName(tr("IP地址"));
     m_ipCtrl->setGeometry(du.toPixels(45, 63, 100, 15));
-    addLabel(this, du, {12, 65, 32, 8}, QStringLiteral("IP地址："));
-    m_checkFixed = new QCheckBox(QStringLiteral("使用固定IP"), this);
+    addLabel(this, du, {12, 65, 32, 8}, tr("IP地址："));
+    m_checkFixed = new QCheckBox(tr("使用固定IP"), this);
     m_checkFixed->setObjectName(QStringLiteral("fixedIp"));
     m_checkFixed->setGeometry(du.toPixels(169, 66, 55, 10));
     m_checkFixed->resize(m_checkFixed->size().expandedTo(m_checkFixed->sizeHint()));

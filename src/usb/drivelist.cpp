@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -94,7 +95,7 @@ std::optional<QString> SelectedDriveRoot(const QComboBox *box, QWidget *owner) {
     // A typed path serves when it names an existing folder.
     if (!text.trimmed().isEmpty() && QFileInfo(text.trimmed()).isDir())
         return text.trimmed();
-    Prompt::warning(owner, QStringLiteral("请选择U盘！"));
+    Prompt::warning(owner, QCoreApplication::translate("DriveList", "请选择U盘！"));
     return std::nullopt;
 }
 

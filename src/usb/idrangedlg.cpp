@@ -13,14 +13,14 @@ namespace delvora {
 
 CIdRangeDlg::CIdRangeDlg(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CIdRangeDlg"));
-    setWindowTitle(QStringLiteral("请输入ID范围"));
+    setWindowTitle(tr("请输入ID范围"));
     m_editStart = new QLineEdit(this);
     m_editStart->setObjectName(QStringLiteral("idStart"));
-    m_editStart->setAccessibleName(QStringLiteral("起始ID"));
+    m_editStart->setAccessibleName(tr("起始ID"));
     m_editEnd = new QLineEdit(this);
     m_editEnd->setObjectName(QStringLiteral("idEnd"));
-    m_editEnd->setAccessibleName(QStringLiteral("结束ID"));
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    m_editEnd->setAccessibleName(tr("结束ID"));
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("idOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CIdRangeDlg::accept);
@@ -47,7 +47,7 @@ bool CIdRangeDlg::exchange(QLineEdit *edit, int &field) {
     if (!value) {
         problem = NotAnIntegerText();
     } else if (*value < 1 || *value > 999) {
-        problem = QStringLiteral("请输入一个 %1 至 %2 之间的整数。").arg(1).arg(999);
+        problem = tr("请输入一个 %1 至 %2 之间的整数。").arg(1).arg(999);
         warn = true;
     }
     if (problem.isEmpty()) {

@@ -144,7 +144,8 @@ void TestMainWindowFace::menu() {
         items << a->text();
     QCOMPARE(items,
              QStringList({QStringLiteral("分辨率(&R)"), QStringLiteral("网络(&N)"),
-                          QStringLiteral("恢复出厂设置(&D)"), QStringLiteral("自动检测在线状态")}));
+                          QStringLiteral("恢复出厂设置(&D)"), QStringLiteral("自动检测在线状态"),
+                          QStringLiteral("语言 / Language")}));
     QStringList resolutions;
     for (QAction *a : settings->actions().at(0)->menu()->actions())
         resolutions << a->text();
