@@ -9,4 +9,23 @@ QThreadPool &PicturePool() {
     return *QThreadPool::globalInstance();
 }
 
+void PoolTasks::start(std::function<void()> task) {
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_running;
+    }
+    PicturePool().start([this, task = std::move(task)] {
+        task();
+        QMutexLocker lock(&m_mutex);
+        if (--m_running == 0)
+            m_idle.wakeAll();
+    });
+}
+
+void PoolTasks::waitForDone() {
+    QMutexLocker lock(&m_mutex);
+    while (m_running > 0)
+        m_idle.wait(&m_mutex);
+}
+
 } // namespace delvora

@@ -9,8 +9,8 @@ namespace delvora {
 PictureRenderer::PictureRenderer(QObject *parent) : QObject(parent) {}
 
 PictureRenderer::~PictureRenderer() {
-    m_pool.clear();
-    m_pool.waitForDone();
+    m_liveRun = ~quint64(0);
+    m_tasks.waitForDone();
 }
 
 void PictureRenderer::Begin(const PlateLayout &layout, const QImage &background,
@@ -22,8 +22,7 @@ void PictureRenderer::Begin(const PlateLayout &layout, const QImage &background,
 }
 
 void PictureRenderer::End() {
-    ++m_run;
-    m_pool.clear();
+    m_liveRun = ++m_run;
     m_requested.clear();
     m_ready.clear();
     m_entries.clear();
@@ -34,8 +33,10 @@ void PictureRenderer::Request(qsizetype index) {
         return;
     m_requested.insert(index);
     // Copies: the worker shares nothing that the UI thread may change.
-    m_pool.start([this, run = m_run, index, layout = m_layout, background = m_background,
-                  entry = m_entries.at(index)]() mutable {
+    m_tasks.start([this, run = m_run, index, layout = m_layout, background = m_background,
+                   entry = m_entries.at(index)]() mutable {
+        if (run != m_liveRun.load())
+            return;
         const QByteArray jpeg = RenderPlatePicture(layout, background, entry);
         QMetaObject::invokeMethod(
             this, [this, run, index, jpeg] { OnRendered(run, index, jpeg); }, Qt::QueuedConnection);

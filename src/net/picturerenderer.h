@@ -6,8 +6,9 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
-#include <QThreadPool>
+#include <atomic>
 
+#include "layout/picturepool.h"
 #include "layout/platelayout.h"
 #include "namelist/namerecord.h"
 
@@ -41,13 +42,15 @@ signals:
 private:
     void OnRendered(quint64 run, qsizetype index, const QByteArray &jpeg);
 
-    QThreadPool m_pool;
     quint64 m_run = 0;
+    // The run the workers still draw for: tasks queued for an earlier run end at once.
+    std::atomic<quint64> m_liveRun{0};
     PlateLayout m_layout;
     QImage m_background;
     QList<NameRecord> m_entries;
     QSet<qsizetype> m_requested;
     QHash<qsizetype, QByteArray> m_ready;
+    PoolTasks m_tasks; // last, so that it waits for the workers before the rest goes
 };
 
 } // namespace delvora

@@ -1,7 +1,5 @@
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QImageWriter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -16,12 +14,9 @@
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
 #include "net/platedatagrams.h"
-#include "support/fakeadapters.h"
-#include "support/fakeeditor.h"
 #include "support/jpegcheck.h"
+#include "support/loopbackplace.h"
 #include "support/platesim.h"
-#include "support/scriptedprompt.h"
-#include "support/tempworkdir.h"
 
 using namespace delvora;
 using namespace delvora::test;
@@ -111,10 +106,7 @@ private:
     // True when `bytes` are a JPEG of the canvas size showing this entry.
     bool showsEntry(const QByteArray &bytes, const NameRecord &e, const NameRecord &other);
 
-    std::unique_ptr<TempWorkDir> m_dir;
-    std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<FakeAdapters> m_adapters;
-    std::unique_ptr<FakeEditor> m_editor;
+    std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<PlateSim> m_sim;
     std::unique_ptr<CPlaxonDlg> m_window;
     QPushButton *m_button = nullptr;
@@ -122,23 +114,13 @@ private:
 };
 
 void TestNetworkUpdateE2e::init() {
-    m_dir = std::make_unique<TempWorkDir>();
-    m_dir->installResource(QStringLiteral("red.jpg"));
-    m_dir->useFixedAddress();
-    m_prompt = std::make_unique<ScriptedPrompt>();
-    // Only loopback: nothing here may send beyond 127.0.0.0/8.
-    m_adapters = std::make_unique<FakeAdapters>(QList<AdapterEntry>{
-        {QStringLiteral("lo"), QStringLiteral("00-00-00-00-00-00"), QStringLiteral("127.0.0.1")}});
-    m_editor = std::make_unique<FakeEditor>();
+    m_place = std::make_unique<LoopbackPlace>();
 }
 
 void TestNetworkUpdateE2e::cleanup() {
     m_window.reset();
     m_sim.reset();
-    m_editor.reset();
-    m_adapters.reset();
-    m_prompt.reset();
-    m_dir.reset();
+    m_place.reset();
 }
 
 QStringList TestNetworkUpdateE2e::onlineRows() {
@@ -152,7 +134,7 @@ QStringList TestNetworkUpdateE2e::onlineRows() {
 
 bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
                                 const QList<NameRecord> &names, int listed) {
-    m_sim = std::make_unique<PlateSim>(m_dir->path());
+    m_sim = std::make_unique<PlateSim>(m_place->dir.path());
     const bool countListed = listed < 0;
     if (countListed)
         listed = 0;
@@ -173,7 +155,8 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
     auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
     if (QTest::qWaitFor([&] { return online->topLevelItemCount() == listed; }, 5000))
         return m_button && m_progress;
-    qWarning() << "online:" << onlineRows() << "prompts:" << m_prompt->texts() << m_sim->lines();
+    qWarning() << "online:" << onlineRows() << "prompts:" << m_place->prompt.texts()
+               << m_sim->lines();
     return false;
 }
 
@@ -181,13 +164,7 @@ QImage TestNetworkUpdateE2e::rendering(const NameRecord &e) {
     PlateLayout layout = m_window->layout();
     layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
     // Through the same JPEG coding, so that only a different picture differs.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    writer.write(RenderPlate(layout, m_window->canvas().m_pBackground));
-    return decodeJpeg(bytes);
+    return decodeJpeg(qtWriterJpeg(RenderPlate(layout, m_window->canvas().m_pBackground), 100));
 }
 
 bool TestNetworkUpdateE2e::showsEntry(const QByteArray &bytes, const NameRecord &e,
@@ -216,14 +193,14 @@ void TestNetworkUpdateE2e::selectedEntryGetsItsPicture() {
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")));
     QTRY_VERIFY(m_button->isEnabled());
 
-    const QByteArray sent = m_dir->read(QStringLiteral("x.jpg"));
+    const QByteArray sent = m_place->dir.read(QStringLiteral("x.jpg"));
     QCOMPARE(m_sim->picture(7), sent);
     QVERIFY(showsEntry(sent, names[1], names[0]));
     QCOMPARE(m_progress->maximum(), int(sent.size()));
     QCOMPARE(m_progress->value(), int(sent.size()));
-    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_place->prompt.shown.isEmpty());
     QVERIFY(m_sim->linesStartingWith(QStringLiteral("picture-request plate=127.0.0.2")).isEmpty());
-    QVERIFY(m_editor->opened.isEmpty());
+    QVERIFY(m_place->editor.opened.isEmpty());
     // The entry's texts stay in the layout rows.
     QCOMPARE(m_window->layout().m_pRows[1].m_strText, QStringLiteral("李娜"));
 }
@@ -238,7 +215,7 @@ void TestNetworkUpdateE2e::onlyTheLowestSelectedEntry() {
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")));
     QTRY_VERIFY(m_button->isEnabled());
     QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-request")).size(), 1);
-    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_place->prompt.shown.isEmpty());
 }
 
 void TestNetworkUpdateE2e::oneEntryFailures_data() {
@@ -272,7 +249,7 @@ void TestNetworkUpdateE2e::oneEntryFailures() {
     QVERIFY(open({{5, plateOptions}}, noNames ? QList<NameRecord>() : fourEntries()));
     m_window->canvas().SetBackgroundPicture(noise());
     if (setup == QStringLiteral("no picture")) {
-        m_dir->write(QStringLiteral("x.jpg"), "an earlier picture");
+        m_place->dir.write(QStringLiteral("x.jpg"), "an earlier picture");
         m_window->canvas().SetBackgroundPicture(QImage());
     }
     if (!noNames)
@@ -281,11 +258,11 @@ void TestNetworkUpdateE2e::oneEntryFailures() {
     QElapsedTimer clock;
     clock.start();
     press();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_prompt->shown.isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_place->prompt.shown.isEmpty(), 20000);
     QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(clock.elapsed() < minMs + 3000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(m_prompt->texts(), QStringList{message});
-    QCOMPARE(m_prompt->shown[0].icon, warning ? Prompt::Icon::Warning : Prompt::Icon::None);
+    QCOMPARE(m_place->prompt.texts(), QStringList{message});
+    QCOMPARE(m_place->prompt.shown[0].icon, warning ? Prompt::Icon::Warning : Prompt::Icon::None);
     QVERIFY(m_button->isEnabled());
     QVERIFY(m_sim->picture(5).isEmpty());
     if (setup == QStringLiteral("no picture"))
@@ -334,18 +311,18 @@ void TestNetworkUpdateE2e::updateAll() {
     QVERIFY(open({{5, {}}, {9, lastPlateOptions}}, names));
     m_window->canvas().SetBackgroundPicture(noise());
     if (noPictureFile)
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("x.jpg")));
-    m_dir->write(QStringLiteral("dispError.txt"), "left from the last update\r\n");
+        QVERIFY(QDir(m_place->dir.path()).mkdir(QStringLiteral("x.jpg")));
+    m_place->dir.write(QStringLiteral("dispError.txt"), "left from the last update\r\n");
 
     press();
     QVERIFY(!m_button->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
     QTRY_VERIFY(m_button->isEnabled());
-    QCOMPARE(QFileInfo(m_editor->opened[0].path).canonicalFilePath(),
-             QFileInfo(m_dir->file(QStringLiteral("dispError.txt"))).canonicalFilePath());
-    QCOMPARE(m_editor->opened[0].bytes, errors);
-    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), errors);
-    QVERIFY(m_prompt->shown.isEmpty());
+    QCOMPARE(QFileInfo(m_place->editor.opened[0].path).canonicalFilePath(),
+             QFileInfo(m_place->dir.file(QStringLiteral("dispError.txt"))).canonicalFilePath());
+    QCOMPARE(m_place->editor.opened[0].bytes, errors);
+    QCOMPARE(m_place->dir.read(QStringLiteral("dispError.txt")), errors);
+    QVERIFY(m_place->prompt.shown.isEmpty());
 
     // Sent means handed to the system: the plate may still be storing its picture.
     for (int id : served)
@@ -362,12 +339,12 @@ void TestNetworkUpdateE2e::updateAll() {
 
 void TestNetworkUpdateE2e::errorListThatCannotBeCreated() {
     QVERIFY(open({{5, {}}}, fourEntries()));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("dispError.txt")));
+    QVERIFY(QDir(m_place->dir.path()).mkdir(QStringLiteral("dispError.txt")));
     press();
-    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("打开文件失败")});
-    QCOMPARE(m_prompt->shown[0].icon, Prompt::Icon::Warning);
+    QCOMPARE(m_place->prompt.texts(), QStringList{QStringLiteral("打开文件失败")});
+    QCOMPARE(m_place->prompt.shown[0].icon, Prompt::Icon::Warning);
     QVERIFY(m_button->isEnabled());
-    QVERIFY(m_editor->opened.isEmpty());
+    QVERIFY(m_place->editor.opened.isEmpty());
     QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request"), 1, 500));
 }
 
@@ -378,8 +355,8 @@ void TestNetworkUpdateE2e::lateConnectionGetsNoPicture() {
         {{5, {QStringLiteral("connect-delay=2600")}}, {7, {QStringLiteral("connect-delay=1200")}}},
         names));
     press();
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
-    QCOMPARE(m_editor->opened[0].bytes,
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
+    QCOMPARE(m_place->editor.opened[0].bytes,
              lines({{QStringLiteral("5"), ErrorListFile::Reason::ConnectTimeout}}));
     QVERIFY2(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.3 id=7")),
              qPrintable(m_sim->lines().join(QLatin1Char('\n'))));
@@ -398,8 +375,8 @@ void TestNetworkUpdateE2e::listChangedDuringUpdateAll() {
     m_window->names().clear();
     m_window->names().append({fourEntries()[3]});
     press();
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
-    QCOMPARE(m_editor->opened[0].bytes, QByteArray());
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
+    QCOMPARE(m_place->editor.opened[0].bytes, QByteArray());
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 2));
     QVERIFY(showsEntry(m_sim->picture(5), names[0], names[1]));
     QVERIFY(showsEntry(m_sim->picture(7), names[1], names[0]));
@@ -410,19 +387,20 @@ void TestNetworkUpdateE2e::portTakenAtStart() {
     QTcpServer squatter;
     QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 8087));
     QVERIFY(open({{5, {}}}, fourEntries()));
-    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("Bind Error:%1 ").arg(EADDRINUSE)});
-    m_prompt->clear();
+    QCOMPARE(m_place->prompt.texts(),
+             QStringList{QStringLiteral("Bind Error:%1 ").arg(EADDRINUSE)});
+    m_place->prompt.clear();
 
     m_window->names().selectionModel()->select(m_window->names().index(0, 0),
                                                QItemSelectionModel::Select);
     press();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_prompt->shown.isEmpty(), 5000);
-    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("等待桌牌连接超时！")});
+    QTRY_VERIFY_WITH_TIMEOUT(!m_place->prompt.shown.isEmpty(), 5000);
+    QCOMPARE(m_place->prompt.texts(), QStringList{QStringLiteral("等待桌牌连接超时！")});
 
     m_window->names().selectionModel()->clear();
     press();
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
-    QCOMPARE(m_editor->opened[0].bytes,
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
+    QCOMPARE(m_place->editor.opened[0].bytes,
              lines({{QStringLiteral("5"), ErrorListFile::Reason::ConnectTimeout},
                     {QStringLiteral("7"), ErrorListFile::Reason::NotOnline},
                     {QStringLiteral("9"), ErrorListFile::Reason::NotOnline},
@@ -439,10 +417,10 @@ void TestNetworkUpdateE2e::windowClosedDuringUpdateAll() {
     m_window.reset();
     // What was found so far stays on disk (nothing: the first entry has no result yet, and the
     // list keeps its order); the rest of the list is dropped without an editor.
-    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), QByteArray());
+    QCOMPARE(m_place->dir.read(QStringLiteral("dispError.txt")), QByteArray());
     // Past the time-out that would have ended the first plate's wait: no plate is asked again.
     QVERIFY(!m_sim->waitForLine(QStringLiteral("picture-request"), asked + 1, 2500));
-    QVERIFY(m_editor->opened.isEmpty());
+    QVERIFY(m_place->editor.opened.isEmpty());
 }
 
 void TestNetworkUpdateE2e::platesThatMisbehave() {
@@ -461,12 +439,12 @@ void TestNetworkUpdateE2e::platesThatMisbehave() {
     m_window->canvas().SetBackgroundPicture(noise());
 
     press();
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
     QTRY_VERIFY(m_button->isEnabled());
-    QCOMPARE(m_editor->opened[0].bytes,
+    QCOMPARE(m_place->editor.opened[0].bytes,
              lines({{QStringLiteral("7"), ErrorListFile::Reason::NotOnline},
                     {QStringLiteral("9"), ErrorListFile::Reason::NotOnline}}));
-    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_place->prompt.shown.isEmpty());
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.2 id=5")));
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate=127.0.0.5 id=11")));
     QVERIFY(showsEntry(m_sim->picture(5), names[0], names[3]));
@@ -515,11 +493,11 @@ void TestNetworkUpdateE2e::floodDuringUpdateAll() {
     flood.start(0);
 
     press();
-    QTRY_COMPARE_WITH_TIMEOUT(m_editor->opened.size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 30000);
     flood.stop();
     QVERIFY2(sent > 1000, qPrintable(QString::number(sent)));
-    QCOMPARE(m_editor->opened[0].bytes, QByteArray());
-    QVERIFY(m_prompt->shown.isEmpty());
+    QCOMPARE(m_place->editor.opened[0].bytes, QByteArray());
+    QVERIFY(m_place->prompt.shown.isEmpty());
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 4));
     for (qsizetype i = 0; i < names.size(); ++i)
         QVERIFY(showsEntry(m_sim->picture(names[i].m_strId.toInt()), names[i],

@@ -1,5 +1,3 @@
-#include <QBuffer>
-#include <QImageWriter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTreeWidget>
@@ -8,12 +6,9 @@
 #include "app/plaxondlg.h"
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
-#include "support/fakeadapters.h"
-#include "support/fakeeditor.h"
 #include "support/jpegcheck.h"
+#include "support/loopbackplace.h"
 #include "support/platesim.h"
-#include "support/scriptedprompt.h"
-#include "support/tempworkdir.h"
 
 using namespace delvora;
 using namespace delvora::test;
@@ -40,10 +35,7 @@ private:
     // Presses 网络更新 and waits for the error list to open; its bytes.
     QByteArray updateAll(int timeoutMs);
 
-    std::unique_ptr<TempWorkDir> m_dir;
-    std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<FakeAdapters> m_adapters;
-    std::unique_ptr<FakeEditor> m_editor;
+    std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<PlateSim> m_sim;
     std::unique_ptr<CPlaxonDlg> m_window;
     QTreeWidget *m_board = nullptr;
@@ -61,30 +53,20 @@ QString address(int plate) {
 } // namespace
 
 void TestPlateBoardE2e::init() {
-    m_dir = std::make_unique<TempWorkDir>();
-    m_dir->installResource(QStringLiteral("red.jpg"));
-    m_dir->useFixedAddress();
-    m_prompt = std::make_unique<ScriptedPrompt>();
-    // Only loopback: nothing here may send beyond 127.0.0.0/8.
-    m_adapters = std::make_unique<FakeAdapters>(QList<AdapterEntry>{
-        {QStringLiteral("lo"), QStringLiteral("00-00-00-00-00-00"), QStringLiteral("127.0.0.1")}});
-    m_editor = std::make_unique<FakeEditor>();
+    m_place = std::make_unique<LoopbackPlace>();
 }
 
 void TestPlateBoardE2e::cleanup() {
     m_window.reset();
     m_sim.reset();
-    m_editor.reset();
-    m_adapters.reset();
-    m_prompt.reset();
-    m_dir.reset();
+    m_place.reset();
 }
 
 bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> &plates,
                              const QList<NameRecord> &names, int listed) {
-    m_dir->write(QStringLiteral("Settings.ini"),
-                 QStringLiteral("[Network]\r\nparallel=%1\r\n").arg(parallel).toLatin1());
-    m_sim = std::make_unique<PlateSim>(m_dir->path());
+    m_place->dir.write(QStringLiteral("Settings.ini"),
+                       QStringLiteral("[Network]\r\nparallel=%1\r\n").arg(parallel).toLatin1());
+    m_sim = std::make_unique<PlateSim>(m_place->dir.path());
     for (qsizetype i = 0; i < plates.size(); ++i)
         m_sim->addPlate(plates[i].first, address(int(i)), plates[i].second);
     if (!m_sim->start()) {
@@ -101,13 +83,7 @@ bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> 
 QByteArray TestPlateBoardE2e::picture(const NameRecord &e) {
     PlateLayout layout = m_window->layout();
     layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    writer.write(RenderPlate(layout, m_window->canvas().m_pBackground));
-    return bytes;
+    return qtWriterJpeg(RenderPlate(layout, m_window->canvas().m_pBackground), 100);
 }
 
 QString TestPlateBoardE2e::state(const QString &address) {
@@ -120,9 +96,9 @@ QString TestPlateBoardE2e::state(const QString &address) {
 
 QByteArray TestPlateBoardE2e::updateAll(int timeoutMs) {
     m_window->findChild<QPushButton *>(QStringLiteral("networkUpdate"))->click();
-    if (!QTest::qWaitFor([&] { return !m_editor->opened.isEmpty(); }, timeoutMs))
+    if (!QTest::qWaitFor([&] { return !m_place->editor.opened.isEmpty(); }, timeoutMs))
         return QByteArrayLiteral("(the error list never opened)");
-    return m_editor->opened[0].bytes;
+    return m_place->editor.opened[0].bytes;
 }
 
 void TestPlateBoardE2e::manyPlatesAtOnce() {
@@ -167,8 +143,8 @@ void TestPlateBoardE2e::manyPlatesAtOnce() {
     }
     // The failed plates in list order, not in the order they failed.
     QCOMPARE(updateAll(60000), expectedErrors);
-    QCOMPARE(m_dir->read(QStringLiteral("dispError.txt")), expectedErrors);
-    QVERIFY(m_prompt->shown.isEmpty());
+    QCOMPARE(m_place->dir.read(QStringLiteral("dispError.txt")), expectedErrors);
+    QVERIFY(m_place->prompt.shown.isEmpty());
 
     // Every good plate holds exactly the picture of its own (last) entry.
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 40 - 6 + 1));

@@ -8,10 +8,8 @@
 #include "app/plaxondlg.h"
 #include "common/ipaddressedit.h"
 #include "net/changeipdlg.h"
-#include "support/fakeadapters.h"
+#include "support/loopbackplace.h"
 #include "support/platesim.h"
-#include "support/scriptedprompt.h"
-#include "support/tempworkdir.h"
 #include "support/whenmodal.h"
 
 using namespace delvora;
@@ -72,31 +70,21 @@ private:
     // Waits until every datagram sent to the plate at `address` so far has been handled.
     void sync(PlateSim &sim, const QString &address);
 
-    std::unique_ptr<TempWorkDir> m_dir;
-    std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<FakeAdapters> m_adapters;
+    std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<CPlaxonDlg> m_window;
     QTreeWidget *m_list = nullptr;
     QUdpSocket m_probe; // a probe from the program's address, so plates answer the program
 };
 
 void TestPlateCommandsE2e::init() {
-    m_dir = std::make_unique<TempWorkDir>();
-    m_dir->installResource(QStringLiteral("red.jpg"));
-    m_dir->useFixedAddress();
-    m_prompt = std::make_unique<ScriptedPrompt>();
-    // Only loopback: nothing here may send beyond 127.0.0.0/8.
-    m_adapters = std::make_unique<FakeAdapters>(QList<AdapterEntry>{
-        {QStringLiteral("lo"), QStringLiteral("00-00-00-00-00-00"), QStringLiteral("127.0.0.1")}});
+    m_place = std::make_unique<LoopbackPlace>();
     if (m_probe.state() != QAbstractSocket::BoundState)
         QVERIFY(m_probe.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
 }
 
 void TestPlateCommandsE2e::cleanup() {
     m_window.reset();
-    m_adapters.reset();
-    m_prompt.reset();
-    m_dir.reset();
+    m_place.reset();
 }
 
 void TestPlateCommandsE2e::start(PlateSim &sim) {
@@ -105,7 +93,7 @@ void TestPlateCommandsE2e::start(PlateSim &sim) {
     m_list = m_window->face().onlineList;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QVERIFY(m_prompt->shown.isEmpty());
+    QVERIFY(m_place->prompt.shown.isEmpty());
 }
 
 void TestPlateCommandsE2e::listPlate(const QString &address) {
@@ -167,12 +155,12 @@ void TestPlateCommandsE2e::idChangeAnswered() {
     click(0);
     QCOMPARE(m_window->face().newId->text(), QStringLiteral("5"));
     m_window->face().newId->setText(QStringLiteral("17"));
-    m_prompt->answers << true;
+    m_place->prompt.answers << true;
     m_window->face().changeId->click();
     QVERIFY(sim.waitForLine(QStringLiteral("id plate=127.0.0.2 old=5 new=17")));
-    QTRY_COMPARE(m_prompt->texts(),
+    QTRY_COMPARE(m_place->prompt.texts(),
                  QStringList({QStringLiteral("是否将ID: 5 修改为 17 ?"), message}));
-    QVERIFY(m_prompt->shown[0].question);
+    QVERIFY(m_place->prompt.shown[0].question);
     // After success the plates are found again; the answers come in any order.
     QTRY_COMPARE(m_list->topLevelItemCount(), 2);
     QStringList listed = rows(m_list);
@@ -188,21 +176,21 @@ void TestPlateCommandsE2e::idChangeTimesOutThenLateAnswerIsListed() {
     answerAs(plateAddress(0), 5);
     click(0);
     m_window->face().newId->setText(QStringLiteral("17"));
-    m_prompt->answers << true;
+    m_place->prompt.answers << true;
     QElapsedTimer waited;
     waited.start();
     m_window->face().changeId->click();
     QVERIFY(sim.waitForLine(QStringLiteral("id plate=127.0.0.2 old=5 new=17 answer=none")));
-    QTRY_COMPARE_WITH_TIMEOUT(m_prompt->texts().size(), 2, 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_place->prompt.texts().size(), 2, 8000);
     QVERIFY2(waited.elapsed() >= 2500, qPrintable(QString::number(waited.elapsed())));
-    QCOMPARE(m_prompt->texts().last(), QStringLiteral("修改ID超时"));
+    QCOMPARE(m_place->prompt.texts().last(), QStringLiteral("修改ID超时"));
     // The plate's answer after the time-out (but within 10 s of the question) is a discovery
     // answer: the plate keeps its one row, with its new ID.
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(plateAddress(0)), 0));
     plate.writeDatagram(idAnswer(17), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
     QTRY_COMPARE(rows(m_list), QStringList({QStringLiteral("17 127.0.0.2")}));
-    QCOMPARE(m_prompt->texts().size(), 2);
+    QCOMPARE(m_place->prompt.texts().size(), 2);
 }
 
 void TestPlateCommandsE2e::otherPlateDuringWaitIsListed() {
@@ -212,19 +200,19 @@ void TestPlateCommandsE2e::otherPlateDuringWaitIsListed() {
     answerAs(plateAddress(0), 5);
     click(0);
     m_window->face().newId->setText(QStringLiteral("17"));
-    m_prompt->answers << true;
+    m_place->prompt.answers << true;
     m_window->face().changeId->click();
     QVERIFY(sim.waitForLine(QStringLiteral("id plate=127.0.0.2 old=5 new=17 answer=none")));
     // Another plate's discovery answer arrives first: listed, and the wait goes on.
     listPlate(plateAddress(1));
     QCOMPARE(row(m_list, 1), QStringLiteral("7 127.0.0.3"));
-    QCOMPARE(m_prompt->texts().size(), 1);
+    QCOMPARE(m_place->prompt.texts().size(), 1);
     // Then the renumbered plate answers.
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(plateAddress(0)), 0));
     plate.writeDatagram(idAnswer(17), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
-    QTRY_COMPARE(m_prompt->texts().size(), 2);
-    QCOMPARE(m_prompt->texts().last(), QStringLiteral("修改ID成功"));
+    QTRY_COMPARE(m_place->prompt.texts().size(), 2);
+    QCOMPARE(m_place->prompt.texts().last(), QStringLiteral("修改ID成功"));
 }
 
 void TestPlateCommandsE2e::idEditTexts_data() {
@@ -257,19 +245,19 @@ void TestPlateCommandsE2e::idEditTexts() {
     listPlate(plateAddress(0));
     click(0);
     m_window->face().newId->setText(text);
-    m_prompt->answers << yes;
+    m_place->prompt.answers << yes;
     m_window->face().changeId->click();
-    QCOMPARE(m_prompt->texts().value(0), shown);
+    QCOMPARE(m_place->prompt.texts().value(0), shown);
     sync(sim, plateAddress(0));
     const QStringList changes = sim.linesStartingWith(QStringLiteral("id plate="));
     if (sent < 0) {
         QCOMPARE(changes, QStringList());
-        QCOMPARE(m_prompt->texts().size(), 1);
+        QCOMPARE(m_place->prompt.texts().size(), 1);
         return;
     }
     QCOMPARE(changes,
              QStringList{QStringLiteral("id plate=127.0.0.2 old=5 new=%1 answer=%1").arg(sent)});
-    QTRY_COMPARE(m_prompt->texts().value(1), QStringLiteral("修改ID成功"));
+    QTRY_COMPARE(m_place->prompt.texts().value(1), QStringLiteral("修改ID成功"));
 }
 
 void TestPlateCommandsE2e::commandsNeedAPlate() {
@@ -281,7 +269,7 @@ void TestPlateCommandsE2e::commandsNeedAPlate() {
     m_window->face().changeId->click();
     m_window->face().changeIp->click();
     m_window->face().actionFactoryReset->trigger();
-    QCOMPARE(m_prompt->texts(), QStringList({selectPlate, selectPlate, selectPlates}));
+    QCOMPARE(m_place->prompt.texts(), QStringList({selectPlate, selectPlate, selectPlates}));
 
     // A row selected and then deselected again keeps the mark but is no selection.
     listPlate(plateAddress(0));
@@ -289,15 +277,15 @@ void TestPlateCommandsE2e::commandsNeedAPlate() {
     click(1);
     click(1, Qt::ControlModifier);
     QVERIFY(m_list->selectedItems().isEmpty());
-    m_prompt->clear();
+    m_place->prompt.clear();
     m_window->face().actionFactoryReset->trigger();
-    QCOMPARE(m_prompt->texts(), QStringList{selectPlates});
-    m_prompt->clear();
-    m_prompt->answers << true;
+    QCOMPARE(m_place->prompt.texts(), QStringList{selectPlates});
+    m_place->prompt.clear();
+    m_place->prompt.answers << true;
     m_window->face().newId->setText(QStringLiteral("30"));
     m_window->face().changeId->click();
     QVERIFY(sim.waitForLine(QStringLiteral("id plate=127.0.0.3 old=8 new=30")));
-    QTRY_COMPARE(m_prompt->texts().value(1), QStringLiteral("修改ID成功"));
+    QTRY_COMPARE(m_place->prompt.texts().value(1), QStringLiteral("修改ID成功"));
     QVERIFY(sim.linesStartingWith(QStringLiteral("reset ")).isEmpty());
 }
 
@@ -325,12 +313,13 @@ void TestPlateCommandsE2e::addressChange() {
         m_window->face().changeIp->click();
     };
 
-    m_prompt->answers << true;
+    m_place->prompt.answers << true;
     change(QStringLiteral("10.0.0.5"), QStringLiteral("255.0.0.0"), QStringLiteral("10.0.0.1"),
            true);
     QCOMPARE(shown, QStringList({QStringLiteral("192.168.1.88"), QStringLiteral("255.255.255.0"),
                                  QStringLiteral("192.168.1.1")}));
-    QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("确认修改IP？\r\n修改后请重启桌牌")});
+    QCOMPARE(m_place->prompt.texts(),
+             QStringList{QStringLiteral("确认修改IP？\r\n修改后请重启桌牌")});
     QVERIFY(sim.waitForLine(QStringLiteral(
         "ip plate=127.0.0.3 id=8 address=10.0.0.5 mask=255.0.0.0 gateway=10.0.0.1")));
 
@@ -339,16 +328,16 @@ void TestPlateCommandsE2e::addressChange() {
            false);
     QCOMPARE(shown, QStringList({QStringLiteral("10.0.0.5"), QStringLiteral("255.0.0.0"),
                                  QStringLiteral("10.0.0.1")}));
-    QCOMPARE(m_prompt->texts().size(), 1);
+    QCOMPARE(m_place->prompt.texts().size(), 1);
 
     // OK, then No: nothing sent, but the dialog keeps what OK confirmed.
-    m_prompt->answers << false;
+    m_place->prompt.answers << false;
     change(QStringLiteral("10.0.0.7"), QStringLiteral("255.255.255.0"), QStringLiteral("10.0.0.3"),
            true);
     QCOMPARE(shown, QStringList({QStringLiteral("10.0.0.5"), QStringLiteral("255.0.0.0"),
                                  QStringLiteral("10.0.0.1")}));
-    QCOMPARE(m_prompt->texts().size(), 2);
-    m_prompt->answers << false;
+    QCOMPARE(m_place->prompt.texts().size(), 2);
+    m_place->prompt.answers << false;
     change(QStringLiteral("10.0.0.7"), QStringLiteral("255.255.255.0"), QStringLiteral("10.0.0.3"),
            true);
     QCOMPARE(shown, QStringList({QStringLiteral("10.0.0.7"), QStringLiteral("255.255.255.0"),
@@ -383,17 +372,17 @@ void TestPlateCommandsE2e::factoryReset() {
         QStringLiteral("\r\n恢复出厂设置会清空ID、IP和显示内容。");
 
     // No sends nothing.
-    m_prompt->answers << false;
+    m_place->prompt.answers << false;
     m_window->face().actionFactoryReset->trigger();
-    QCOMPARE(m_prompt->texts(), QStringList{question});
+    QCOMPARE(m_place->prompt.texts(), QStringList{question});
     for (int i = 0; i < 7; ++i)
         sync(sim, plateAddress(i));
     QVERIFY(sim.linesStartingWith(QStringLiteral("reset ")).isEmpty());
 
-    m_prompt->clear();
-    m_prompt->answers << true;
+    m_place->prompt.clear();
+    m_place->prompt.answers << true;
     m_window->face().actionFactoryReset->trigger();
-    QCOMPARE(m_prompt->texts(),
+    QCOMPARE(m_place->prompt.texts(),
              QStringList({question, QStringLiteral("发送恢复出厂设置指令完成")}));
     QVERIFY(sim.waitForLine(QStringLiteral("reset "), int(selected.size())));
     for (int i = 0; i < 7; ++i)

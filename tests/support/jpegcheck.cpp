@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 
 namespace delvora::test {
 
@@ -16,6 +17,16 @@ QImage decodeJpeg(const QByteArray &bytes) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
     return reader.read();
+}
+
+QByteArray qtWriterJpeg(const QImage &picture, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(picture);
+    return bytes;
 }
 
 bool near(const QColor &a, const QColor &b, int tolerance) {

@@ -10,6 +10,9 @@ namespace delvora::test {
 QImage decodeJpeg(const QString &path);
 QImage decodeJpeg(const QByteArray &bytes);
 
+// The picture as Qt's own JPEG writer codes it: a yardstick independent of the program's encoder.
+QByteArray qtWriterJpeg(const QImage &picture, int quality);
+
 // True when two colours differ by at most `tolerance` in each channel (JPEG is lossy).
 bool near(const QColor &a, const QColor &b, int tolerance = 24);
 
