@@ -61,6 +61,7 @@ public:
     CUdpSocket &udpSocket() { return m_udpSocket; }
     PresenceCheck &presence() { return m_presence; }
     NameListEditor &listEditor() { return *m_listEditor; }
+    OverflowMarks &overflowMarks() { return m_marks; }
     CExcelReader &excel() { return m_excel; }
 
 public slots:
