@@ -213,6 +213,12 @@ void CPlaxonDlg::Route() {
             m_listEditor->showCurrent();
     });
     connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
+    // An update and an export share the progress bar: while one runs, the other waits.
+    connect(&m_update, &NetworkUpdate::runningChanged, m_face.usbUpdate, &QWidget::setDisabled);
+    connect(m_usb, &UsbProvisioning::exportStarted, m_face.networkUpdate,
+            [this] { m_face.networkUpdate->setEnabled(false); });
+    connect(m_usb, &UsbProvisioning::exportFinished, m_face.networkUpdate,
+            [this] { m_face.networkUpdate->setEnabled(true); });
     m_update.setProgressBar(m_face.progress);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);

@@ -89,6 +89,7 @@ bool UsbProvisioning::exportPictures(const QString &root) {
     connect(m_batch, &PictureBatch::delivered, this, &UsbProvisioning::onPictureWritten);
     connect(m_batch, &PictureBatch::finished, this, &UsbProvisioning::onExportFinished);
     m_batch->start();
+    emit exportStarted();
     return true;
 }
 

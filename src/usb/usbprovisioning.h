@@ -53,6 +53,8 @@ public slots:
     void OnMakeIpFiles();
 
 signals:
+    // The picture export has begun; the window goes on while it runs.
+    void exportStarted();
     // The picture export has ended and its message was shown.
     void exportFinished();
 

@@ -316,8 +316,12 @@ void TestNetworkUpdateE2e::updateAll() {
 
     press();
     QVERIFY(!m_button->isEnabled());
+    // The USB export shares the progress bar: it waits until the update has ended.
+    QPushButton *usb = m_window->findChild<QPushButton *>(QStringLiteral("usbUpdate"));
+    QVERIFY(!usb->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
     QTRY_VERIFY(m_button->isEnabled());
+    QVERIFY(usb->isEnabled());
     QCOMPARE(QFileInfo(m_place->editor.opened[0].path).canonicalFilePath(),
              QFileInfo(m_place->dir.file(QStringLiteral("dispError.txt"))).canonicalFilePath());
     QCOMPARE(m_place->editor.opened[0].bytes, errors);
