@@ -234,11 +234,15 @@ void TestUsbExport::noDriveChosen() {
 void TestUsbExport::picturesAsOneThreadMakesThem() {
     // Two exports in a row, the second one right after the first has ended: each file holds
     // exactly the bytes one thread makes of its entry, also after the window has checked the
-    // list's texts for overflow (measuring on a thread that draws pictures changed them).
+    // list's texts for overflow (measuring on a thread that draws pictures changed them) and
+    // has shown them in its list.
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     const QList<NameRecord> list = entries(9);
     QSignalSpy checked(&m_dlg->overflowMarks(), &OverflowMarks::updated);
     m_dlg->names().append(list);
     QVERIFY(checked.wait(10000));
+    m_dlg->face().nameList->viewport()->repaint();
     press();
     QSignalSpy finished(m_dlg->findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished);
     m_dlg->face().usbUpdate->click();
