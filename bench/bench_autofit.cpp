@@ -60,8 +60,8 @@ int main(int argc, char **argv) {
     check.start(layout, w, h, texts);
     loop.exec();
     const double pooled = double(t.nsecsElapsed()) / 1e6;
-    std::printf("overflow check of 1000 entries (%d marked): one thread %.1f ms, measuring pool "
+    std::printf("overflow check of 1000 entries (%d marked): one thread %.1f ms, picture pool "
                 "(%d threads) %.1f ms (goal: within 100 ms or in the background)\n",
-                marked, oneThread, MeasurePool().maxThreadCount(), pooled);
+                marked, oneThread, PicturePool().maxThreadCount(), pooled);
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "layout/overflowcheck.h"
 
-#include <QSemaphore>
 #include <QThreadPool>
 #include <atomic>
 
@@ -32,14 +31,7 @@ QList<quint8> CheckOverflow(const PlateLayout &layout, int w, int h,
                             const QList<PlateTexts> &texts) {
     QList<quint8> marks(texts.size(), 0);
     PlateLayout copy = layout;
-    quint8 *out = marks.data();
-    // Measured on a measuring thread even when the caller waits: the caller may draw pictures.
-    QSemaphore done;
-    MeasurePool().start([&] {
-        checkSlice(copy, w, h, texts, 0, int(texts.size()), out);
-        done.release();
-    });
-    done.acquire();
+    checkSlice(copy, w, h, texts, 0, int(texts.size()), marks.data());
     return marks;
 }
 
@@ -71,7 +63,7 @@ void OverflowCheck::start(const PlateLayout &layout, int w, int h, QList<PlateTe
     run->texts = std::move(texts);
     const int count = int(run->texts.size());
     run->marks = QList<quint8>(count, 0);
-    QThreadPool &pool = MeasurePool();
+    QThreadPool &pool = PicturePool();
     const int slices = std::clamp(count / 64, 1, std::max(1, pool.maxThreadCount()));
     run->slicesLeft = slices;
     {

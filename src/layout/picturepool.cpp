@@ -1,6 +1,5 @@
 #include "layout/picturepool.h"
 
-#include <QCoreApplication>
 #include <QThreadPool>
 
 namespace delvora {
@@ -8,16 +7,6 @@ namespace delvora {
 QThreadPool &PicturePool() {
     // Qt's shared pool already has one thread per core and lives as long as the application.
     return *QThreadPool::globalInstance();
-}
-
-QThreadPool &MeasurePool() {
-    static QThreadPool *pool = [] {
-        // Owned by the application, so its threads end before Qt's own objects go.
-        auto *p = new QThreadPool(QCoreApplication::instance());
-        p->setObjectName(QStringLiteral("MeasurePool"));
-        return p;
-    }();
-    return *pool;
 }
 
 void PoolTasks::start(std::function<void()> task) {

@@ -106,6 +106,12 @@ QString rowText(const RowStyle &row) {
 
 QFont RowFont(const RowStyle &row, int w, int h) {
     QFont font = LogFontToQFont(row.m_lf);
+    // Glyphs on whole pixels, as the plates' original software drew them. With fractional
+    // glyph positions a thread's font engines place a text a fraction of a pixel differently
+    // depending on what that thread drew or measured before, so the same entry could come out
+    // a few levels different at its glyph edges from one picture thread to another; on whole
+    // pixels every thread draws every picture the same.
+    font.setHintingPreference(QFont::PreferFullHinting);
     const QString text = rowText(row);
     if (!row.m_bAutoFit || text.isEmpty() || fitsOnOneLine(row, text, font, w, h))
         return font;

@@ -1,7 +1,11 @@
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QThread>
 #include <QtTest>
 #include <climits>
 #include <cmath>
+#include <functional>
+#include <memory>
 
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
@@ -62,6 +66,7 @@ private slots:
     void damagedFontRecords_data();
     void damagedFontRecords();
     void previewGeometry();
+    void sameOnEveryThread();
 };
 
 void TestRenderer::layoutRect_data() {
@@ -314,6 +319,43 @@ void TestRenderer::damagedFontRecords() {
 void TestRenderer::previewGeometry() {
     QCOMPARE(PreviewGeometry(1024, 600), QRect(10, 10, 512, 300));
     QCOMPARE(PreviewGeometry(800, 480), QRect(66, 40, 400, 240));
+}
+
+void TestRenderer::sameOnEveryThread() {
+    // A thread that has drawn and measured other entries draws an entry exactly as a new
+    // thread does. Names that share "代表1" once moved the whole name by a fraction of a pixel.
+    PlateLayout layout;
+    const int heights[3] = {56, 120, 56};
+    for (int i = 0; i < 3; ++i) {
+        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
+        layout.m_pRows[size_t(i)].m_lf.lfWeight = 700;
+    }
+    layout.m_pRows[0].m_nIndentT = -170;
+    layout.m_pRows[2].m_nIndentT = 170;
+    const QImage background = white();
+    const auto draw = [&](const QString &organisation, const QString &name) {
+        PlateLayout l = layout;
+        l.SetTexts(organisation, name, QStringLiteral("副主任"));
+        return RenderPlate(l, background);
+    };
+    const auto onNewThread = [](const std::function<QImage()> &work) {
+        QImage picture;
+        std::unique_ptr<QThread> thread(QThread::create([&] { picture = work(); }));
+        thread->start();
+        thread->wait();
+        return picture;
+    };
+    const QImage alone =
+        onNewThread([&] { return draw(QStringLiteral("第2轮"), QStringLiteral("代表1")); });
+    const QImage afterOthers = onNewThread([&] {
+        for (int i = 10; i <= 19; ++i)
+            draw(QStringLiteral("第1轮"), QStringLiteral("代表%1").arg(i));
+        QFontMetricsF(RowFont(layout.m_pRows[1], 1024, 600))
+            .horizontalAdvance(QStringLiteral("代表1"));
+        return draw(QStringLiteral("第2轮"), QStringLiteral("代表1"));
+    });
+    QVERIFY(alone == afterOthers);
+    QVERIFY(draw(QStringLiteral("第2轮"), QStringLiteral("代表1")) == alone);
 }
 
 QTEST_MAIN(TestRenderer)

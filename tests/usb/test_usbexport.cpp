@@ -233,9 +233,9 @@ void TestUsbExport::noDriveChosen() {
 
 void TestUsbExport::picturesAsOneThreadMakesThem() {
     // Two exports in a row, the second one right after the first has ended: each file holds
-    // exactly the bytes one thread makes of its entry, also after the window has checked the
-    // list's texts for overflow (measuring on a thread that draws pictures changed them) and
-    // has shown them in its list.
+    // exactly the bytes one thread makes of its entry, and the window's thread too, after the
+    // window has shown the list and checked its texts on the pool (what a thread drew or
+    // measured before must not move a glyph edge).
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     const QList<NameRecord> list = entries(9);
