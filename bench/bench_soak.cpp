@@ -157,7 +157,7 @@ int main(int argc, char **argv) {
     long rssStart = 0;
     int filesStart = 0;
     int wrongPictures = 0, wrongErrorLists = 0, misdelivered = 0;
-    int notIdentical = 0; // the plate's own picture, with glyph edges a few levels off
+    int notIdentical = 0; // the plate's own picture, but not byte for byte this thread's
     QElapsedTimer total;
     total.start();
     for (int round = 1; round <= kRounds; ++round) {
@@ -184,9 +184,10 @@ int main(int argc, char **argv) {
             if (!misbehaviour.contains(entry.m_strId))
                 want.insert(entry.m_strId, RenderPlatePicture(check, canvas, entry));
         }
-        // Pictures are drawn on the picture threads. A thread's glyph edges may differ from
-        // another's by a few levels, depending on what each drew before (counted apart below);
-        // another entry's or another round's text differs in hundreds of pixels by far more.
+        // Pictures are drawn on the picture threads and should be byte for byte this thread's
+        // (counted apart below); should a glyph edge ever differ by a few levels, the pixels
+        // still tell the plate's own picture from another entry's or another round's, whose
+        // text differs in hundreds of pixels by far more.
         QHash<QString, QImage> wantPixels;
         for (auto it = want.cbegin(); it != want.cend(); ++it)
             wantPixels.insert(it.key(), QImage::fromData(it.value(), "JPG"));
