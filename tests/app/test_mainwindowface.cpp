@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QtTest>
 
 #include "app/aboutdlg.h"
