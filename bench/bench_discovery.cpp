@@ -2,7 +2,6 @@
 // plate is listed, and whether answers get lost when they all come at once.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTreeWidget>
 #include <cstdio>
 
 #include "benchroom.h"
@@ -16,19 +15,19 @@ struct Sweep {
     double millisToAll = -1; // -1: not all plates were listed within the wait
 };
 
-Sweep sweep(CUdpSocket &socket, QTreeWidget &list, OnlinePlates &plates, int count) {
+Sweep sweep(CUdpSocket &socket, OnlinePlates &plates, int count) {
     QElapsedTimer t;
     t.start();
     plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."), nullptr);
     Sweep s;
     while (t.elapsed() < 3000) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        if (list.topLevelItemCount() >= count && s.millisToAll < 0)
+        if (plates.RowCount() >= count && s.millisToAll < 0)
             s.millisToAll = double(t.nsecsElapsed()) / 1e6;
         if (s.millisToAll >= 0 && t.elapsed() > s.millisToAll + 200)
             break; // late answers would have arrived by now
     }
-    s.listed = list.topLevelItemCount();
+    s.listed = plates.RowCount();
     return s;
 }
 
@@ -43,10 +42,9 @@ int main(int argc, char **argv) {
         if (!room.start(count))
             return 1;
         CUdpSocket &socket = room.socket;
-        QTreeWidget &list = room.list;
         OnlinePlates &plates = room.plates;
         for (int round = 1; round <= 3; ++round) {
-            const Sweep s = sweep(socket, list, plates, count);
+            const Sweep s = sweep(socket, plates, count);
             std::printf("%-8d %-8d %-10s %-14.1f %.3f\n", count, round,
                         qPrintable(QStringLiteral("%1/%2").arg(s.listed).arg(count)), s.millisToAll,
                         s.millisToAll / count);

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 
@@ -63,17 +63,17 @@ int main(int argc, char **argv) {
             return 1;
         QProcess &sim = room.sim;
         CUdpSocket &socket = room.socket;
-        QTreeWidget &list = room.list;
+        QTreeView &list = room.list;
         OnlinePlates &plates = room.plates;
         plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."),
                             nullptr);
-        if (waitFor([&] { return list.topLevelItemCount() >= count; }, 5000) < 0) {
-            std::fprintf(stderr, "only %d of %d plates listed\n", list.topLevelItemCount(), count);
+        if (waitFor([&] { return plates.RowCount() >= count; }, 5000) < 0) {
+            std::fprintf(stderr, "only %d of %d plates listed\n", plates.RowCount(), count);
             return 1;
         }
 
         // ID changes of the first plate, one after another.
-        list.setCurrentItem(list.topLevelItem(0));
+        list.setCurrentIndex(list.model()->index(0, 0));
         int result = -1;
         QObject::connect(&socket, &CUdpSocket::idChangeResult, [&result](int r) { result = r; });
         QList<double> idMs;

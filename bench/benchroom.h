@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 
 #include "net/onlineplates.h"
@@ -17,7 +17,7 @@ namespace delvora::bench {
 struct BenchRoom {
     QProcess sim;
     CUdpSocket socket;
-    QTreeWidget list;
+    QTreeView list;
     QLineEdit idEdit;
     OnlinePlates plates;
 
@@ -39,7 +39,6 @@ struct BenchRoom {
             std::fprintf(stderr, "cannot bind UDP 8089\n");
             return false;
         }
-        list.setColumnCount(2);
         list.setSelectionMode(QAbstractItemView::ExtendedSelection);
         plates.Attach(&list, &idEdit);
         QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,

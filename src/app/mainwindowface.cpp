@@ -13,7 +13,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/dialogunits.h"
@@ -173,7 +172,7 @@ void MainWindowFace::build(QWidget *window) {
     preview->setAttribute(Qt::WA_OpaquePaintEvent);
     group(c, du, 304, 47, 136, 84, tr("设置内容格式"));
     detectPlates = button(c, du, 86, 185, 53, 18, "detectPlates", tr("检测在线桌牌"));
-    onlineList = place<QTreeWidget>(c, du, 85, 208, 119, 91, "onlineList", tr("在线桌牌"));
+    onlineList = place<QTreeView>(c, du, 85, 208, 119, 91, "onlineList", tr("在线桌牌"));
     reportView(onlineList);
     usbUpdate = button(c, du, 347, 180, 32, 14, "usbUpdate", tr("U盘更新"));
     solidBackground = button(c, du, 317, 19, 50, 14, "solidBackground", tr("单色背景"));

@@ -14,7 +14,6 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QTreeView;
-class QTreeWidget;
 class QAction;
 
 namespace delvora {
@@ -31,7 +30,7 @@ struct MainWindowFace {
     QPushButton *pictureBackground = nullptr; // 1005 图片背景
     PreviewWidget *preview = nullptr;         // 1007
     QPushButton *detectPlates = nullptr;      // 1011 检测在线桌牌
-    QTreeWidget *onlineList = nullptr;        // 1012
+    QTreeView *onlineList = nullptr;          // 1012
     QPushButton *usbUpdate = nullptr;         // 1004 U盘更新
     QPushButton *solidBackground = nullptr;   // 1006 单色背景
     QComboBox *driveCombo = nullptr;          // 1018, editable

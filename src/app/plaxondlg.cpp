@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
-#include <QTreeWidget>
 
 #include "app/aboutdlg.h"
 #include "app/uilanguage.h"
@@ -27,7 +26,6 @@
 #include "layout/renderer.h"
 #include "namelist/namelistview.h"
 #include "net/factoryreset.h"
-#include "net/nettexts.h"
 #include "net/networkoptions.h"
 #include "net/plateaddresschange.h"
 #include "net/plateidchange.h"
@@ -119,10 +117,8 @@ void CPlaxonDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     g_pMainDlg = this;
 
-    // The two lists in report view with their columns.
+    // The two lists in report view; the board names its own columns.
     auto *online = m_face.onlineList;
-    online->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP"), nettexts::columnName(),
-                             nettexts::columnState()});
     // At the smallest window the 状态 column starts in view; a larger window shows it whole.
     online->header()->resizeSection(0, 30);
     online->header()->resizeSection(1, 95);

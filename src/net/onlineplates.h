@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include "net/plateboard.h"
+
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class QWidget;
 
 namespace delvora {
@@ -17,22 +16,17 @@ namespace delvora {
 class CUdpSocket;
 class NameList;
 struct PlateReply;
-enum class PlateState;
 
-// The online list, grown into the plate board: the plates that answered since the last
-// discovery sweep, one row per address in the order they first answered, with the columns ID,
-// IP, 名字 (the name-list entry with that plate ID) and 状态 (online, offline, the progress and
-// result of its picture, or not in the name list). Rows whose plates carry the same ID are
-// marked. Selecting a row copies its ID into the ID edit.
+// The online list: the sweep that fills the plate board (its rows are a `PlateBoard`), the
+// board's view in the main window and the operator's selection on it. Selecting a row copies
+// its ID into the ID edit.
 class OnlinePlates : public QObject {
     Q_OBJECT
 public:
     explicit OnlinePlates(QObject *parent = nullptr);
 
-    enum Column { ColumnId, ColumnIp, ColumnName, ColumnState, ColumnCount };
-
-    // Takes over the list and the ID edit of the main window; the list gets its four columns.
-    void Attach(QTreeWidget *list, QLineEdit *idEdit);
+    // Takes over the list and the ID edit of the main window; the list shows the board.
+    void Attach(QTreeView *list, QLineEdit *idEdit);
     // The name list that the 名字 column follows, through every later change of it.
     void setNameList(const NameList *names);
 
@@ -63,21 +57,17 @@ public:
     QString RowId(int row) const;
     QString RowIp(int row) const;
 
+    PlateBoard &board() { return m_board; }
+    const PlateBoard &board() const { return m_board; }
+
 private:
     void OnItemChanged();
-    QTreeWidgetItem *RowOf(const QString &address) const;
-    // Writes the 名字 and 状态 cells, the mark and the tooltips of a row.
-    void ShowRow(QTreeWidgetItem *row) const;
-    void RefreshNames();
-    void RefreshRows();
 
-    QTreeWidget *m_list = nullptr;
+    PlateBoard m_board;
+    QTreeView *m_list = nullptr;
     QLineEdit *m_idEdit = nullptr;
     bool m_bMarkSet = false; // an operator selection happened since the list was cleared
     bool m_bClearing = false;
-    QPointer<const NameList> m_names;
-    QHash<QString, QString> m_nameOfId; // plate ID text -> name of the first entry with it
-    quint64 m_answers = 0;              // answers so far; orders the rows by their last answer
 };
 
 } // namespace delvora

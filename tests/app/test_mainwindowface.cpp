@@ -2,12 +2,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QtTest>
 
 #include "app/aboutdlg.h"
@@ -36,6 +36,7 @@ private slots:
     void paintingDoesNotRender();
     void presenceItemIsKept();
     void windowGrowsWithItsLists();
+    void onlineListShowsTheBoard();
 };
 
 void TestMainWindowFace::everyControlIsFound_data() {
@@ -86,6 +87,29 @@ void TestMainWindowFace::everyControlIsFound() {
     QCOMPARE(w->accessibleName(), accessible);
     if (auto *b = qobject_cast<QPushButton *>(w))
         QCOMPARE(b->text(), accessible);
+}
+
+void TestMainWindowFace::onlineListShowsTheBoard() {
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    ScriptedPrompt prompt;
+    CPlaxonDlg dlg;
+    QTreeView *online = dlg.face().onlineList;
+    QStringList headings;
+    for (int column = 0; column < online->model()->columnCount(); ++column)
+        headings << online->model()->headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(headings, (QStringList{QStringLiteral("ID"), QStringLiteral("IP"),
+                                    QStringLiteral("名字"), QStringLiteral("状态")}));
+    // A report: flat rows, selected whole and several at a time, in the order they came.
+    QVERIFY(!online->rootIsDecorated());
+    QCOMPARE(online->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(online->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QVERIFY(!online->isSortingEnabled());
+    // The header keeps no section below its smallest size.
+    const int least = online->header()->minimumSectionSize();
+    QCOMPARE(online->header()->sectionSize(0), qMax(30, least));
+    QCOMPARE(online->header()->sectionSize(1), qMax(95, least));
+    QCOMPARE(online->header()->sectionSize(2), qMax(50, least));
 }
 
 void TestMainWindowFace::labelsAndGroups() {

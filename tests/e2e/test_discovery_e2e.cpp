@@ -2,7 +2,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/plaxondlg.h"
@@ -10,6 +10,7 @@
 #include "netcfg/archive.h"
 #include "netcfg/netset.h"
 #include "support/fakeadapters.h"
+#include "support/listcells.h"
 #include "support/platesim.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -28,10 +29,8 @@ QByteArray settingsFile(const QString &mac, const QString &ip) {
 }
 
 // The rows of the online list as "ID IP", sorted: answers arrive in no fixed order.
-QStringList rows(QTreeWidget *list) {
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << list->topLevelItem(i)->text(0) + QLatin1Char(' ') + list->topLevelItem(i)->text(1);
+QStringList rows(QTreeView *list) {
+    QStringList out = listPairs(list);
     out.sort();
     return out;
 }
@@ -84,14 +83,14 @@ void TestDiscoveryE2e::detectsPlates() {
 
     CPlaxonDlg window;
     QVERIFY(m_prompt->shown.isEmpty());
-    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("onlineList"));
+    auto *list = window.findChild<QTreeView *>(QStringLiteral("onlineList"));
     auto *detect = window.findChild<QPushButton *>(QStringLiteral("detectPlates"));
     QVERIFY(list && detect);
     const QStringList expected = {QStringLiteral("12 127.0.0.4"), QStringLiteral("5 127.0.0.2"),
                                   QStringLiteral("7 127.0.0.3")};
     for (int press = 1; press <= 2; ++press) {
         QTest::mouseClick(detect, Qt::LeftButton);
-        QCOMPARE(list->topLevelItemCount(), 0); // cleared; answers come later
+        QCOMPARE(listRows(list), 0); // cleared; answers come later
         QTRY_COMPARE(rows(list), expected);
         QVERIFY(
             sim.waitForLine(QStringLiteral("hello plate=127.0.0.4 id=12 from=127.0.0.1"), press));
@@ -108,11 +107,11 @@ void TestDiscoveryE2e::sameIdLaterRowWins() {
     addPlates(sim, {7, 7});
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     CPlaxonDlg window;
-    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("onlineList"));
+    auto *list = window.findChild<QTreeView *>(QStringLiteral("onlineList"));
     window.findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
-    QTRY_COMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(window.FindPlateIp(QStringLiteral("7")), list->topLevelItem(1)->text(1));
-    QVERIFY(list->topLevelItem(0)->text(1) != list->topLevelItem(1)->text(1));
+    QTRY_COMPARE(listRows(list), 2);
+    QCOMPARE(window.FindPlateIp(QStringLiteral("7")), listText(list, 1, 1));
+    QVERIFY(listText(list, 0, 1) != listText(list, 1, 1));
 }
 
 void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
@@ -146,7 +145,7 @@ void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
     m_prompt->clear();
     CPlaxonDlg restarted;
     QVERIFY(m_prompt->shown.isEmpty());
-    auto *list = restarted.findChild<QTreeWidget *>(QStringLiteral("onlineList"));
+    auto *list = restarted.findChild<QTreeView *>(QStringLiteral("onlineList"));
     restarted.findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
     QTRY_COMPARE(rows(list),
                  QStringList({QStringLiteral("21 127.0.0.2"), QStringLiteral("22 127.0.0.3"),

@@ -5,7 +5,7 @@
 #include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUdpSocket>
 #include <QtTest>
 #include <cerrno>
@@ -15,6 +15,7 @@
 #include "net/errorlistfile.h"
 #include "net/platedatagrams.h"
 #include "support/jpegcheck.h"
+#include "support/listcells.h"
 #include "support/loopbackplace.h"
 #include "support/platesim.h"
 
@@ -124,12 +125,8 @@ void TestNetworkUpdateE2e::cleanup() {
 }
 
 QStringList TestNetworkUpdateE2e::onlineRows() {
-    auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
-    QStringList rows;
-    for (int i = 0; i < online->topLevelItemCount(); ++i)
-        rows << online->topLevelItem(i)->text(0) + QLatin1Char('@') +
-                    online->topLevelItem(i)->text(1);
-    return rows;
+    return listPairs(m_window->findChild<QTreeView *>(QStringLiteral("onlineList")),
+                     QLatin1Char('@'));
 }
 
 bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
@@ -152,8 +149,8 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
     m_progress = m_window->findChild<QProgressBar *>(QStringLiteral("progress"));
     m_window->names().append(names);
     m_window->findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
-    auto *online = m_window->findChild<QTreeWidget *>(QStringLiteral("onlineList"));
-    if (QTest::qWaitFor([&] { return online->topLevelItemCount() == listed; }, 5000))
+    auto *online = m_window->findChild<QTreeView *>(QStringLiteral("onlineList"));
+    if (QTest::qWaitFor([&] { return listRows(online) == listed; }, 5000))
         return m_button && m_progress;
     qWarning() << "online:" << onlineRows() << "prompts:" << m_place->prompt.texts()
                << m_sim->lines();

@@ -1,12 +1,13 @@
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/plaxondlg.h"
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
 #include "support/jpegcheck.h"
+#include "support/listcells.h"
 #include "support/loopbackplace.h"
 #include "support/platesim.h"
 
@@ -38,7 +39,7 @@ private:
     std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<PlateSim> m_sim;
     std::unique_ptr<CPlaxonDlg> m_window;
-    QTreeWidget *m_board = nullptr;
+    QTreeView *m_board = nullptr;
 };
 
 namespace {
@@ -77,7 +78,7 @@ bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> 
     m_board = m_window->face().onlineList;
     m_window->names().append(names);
     m_window->findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
-    return QTest::qWaitFor([&] { return m_board->topLevelItemCount() == listed; }, 5000);
+    return QTest::qWaitFor([&] { return listRows(m_board) == listed; }, 5000);
 }
 
 QByteArray TestPlateBoardE2e::picture(const NameRecord &e) {
@@ -87,9 +88,9 @@ QByteArray TestPlateBoardE2e::picture(const NameRecord &e) {
 }
 
 QString TestPlateBoardE2e::state(const QString &address) {
-    for (int i = 0; i < m_board->topLevelItemCount(); ++i) {
-        if (m_board->topLevelItem(i)->text(1) == address)
-            return m_board->topLevelItem(i)->text(3);
+    for (int i = 0; i < listRows(m_board); ++i) {
+        if (listText(m_board, i, 1) == address)
+            return listText(m_board, i, 3);
     }
     return QStringLiteral("(not on the board)");
 }

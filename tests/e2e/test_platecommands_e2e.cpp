@@ -1,13 +1,14 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUdpSocket>
 #include <QtTest>
 
 #include "app/plaxondlg.h"
 #include "common/ipaddressedit.h"
 #include "net/changeipdlg.h"
+#include "support/listcells.h"
 #include "support/loopbackplace.h"
 #include "support/platesim.h"
 #include "support/whenmodal.h"
@@ -27,15 +28,8 @@ QByteArray idAnswer(qint32 id) {
     return out;
 }
 
-QString row(QTreeWidget *list, int i) {
-    return list->topLevelItem(i)->text(0) + QLatin1Char(' ') + list->topLevelItem(i)->text(1);
-}
-
-QStringList rows(QTreeWidget *list) {
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << row(list, i);
-    return out;
+QString row(QTreeView *list, int i) {
+    return listText(list, i, 0) + QLatin1Char(' ') + listText(list, i, 1);
 }
 
 } // namespace
@@ -72,7 +66,7 @@ private:
 
     std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<CPlaxonDlg> m_window;
-    QTreeWidget *m_list = nullptr;
+    QTreeView *m_list = nullptr;
     QUdpSocket m_probe; // a probe from the program's address, so plates answer the program
 };
 
@@ -97,26 +91,26 @@ void TestPlateCommandsE2e::start(PlateSim &sim) {
 }
 
 void TestPlateCommandsE2e::listPlate(const QString &address) {
-    const int before = m_list->topLevelItemCount();
+    const int before = listRows(m_list);
     // The program takes only answers it asked for; this probe stands in for its own.
     m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
     m_probe.writeDatagram("hello", QHostAddress(address), 8089);
-    QTRY_COMPARE(m_list->topLevelItemCount(), before + 1);
-    QCOMPARE(m_list->topLevelItem(before)->text(1), address);
+    QTRY_COMPARE(listRows(m_list), before + 1);
+    QCOMPARE(listText(m_list, before, 1), address);
 }
 
 void TestPlateCommandsE2e::answerAs(const QString &address, qint32 id) {
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(address), 0));
-    const int before = m_list->topLevelItemCount();
+    const int before = listRows(m_list);
     m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
     plate.writeDatagram(idAnswer(id), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
-    QTRY_COMPARE(m_list->topLevelItemCount(), before + 1);
+    QTRY_COMPARE(listRows(m_list), before + 1);
 }
 
 void TestPlateCommandsE2e::click(int row, Qt::KeyboardModifiers modifiers) {
     // In the ID cell: the row is wider than the list once the board has all its columns.
-    const QRect r = m_list->visualItemRect(m_list->topLevelItem(row));
+    const QRect r = m_list->visualRect(m_list->model()->index(row, 0));
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers,
                       QPoint(r.left() + 10, r.center().y()));
 }
@@ -162,8 +156,8 @@ void TestPlateCommandsE2e::idChangeAnswered() {
                  QStringList({QStringLiteral("是否将ID: 5 修改为 17 ?"), message}));
     QVERIFY(m_place->prompt.shown[0].question);
     // After success the plates are found again; the answers come in any order.
-    QTRY_COMPARE(m_list->topLevelItemCount(), 2);
-    QStringList listed = rows(m_list);
+    QTRY_COMPARE(listRows(m_list), 2);
+    QStringList listed = listPairs(m_list);
     listed.sort();
     QCOMPARE(listed, after);
     QCOMPARE(m_window->face().newId->text(), QStringLiteral("17"));
@@ -189,7 +183,7 @@ void TestPlateCommandsE2e::idChangeTimesOutThenLateAnswerIsListed() {
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(plateAddress(0)), 0));
     plate.writeDatagram(idAnswer(17), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
-    QTRY_COMPARE(rows(m_list), QStringList({QStringLiteral("17 127.0.0.2")}));
+    QTRY_COMPARE(listPairs(m_list), QStringList({QStringLiteral("17 127.0.0.2")}));
     QCOMPARE(m_place->prompt.texts().size(), 2);
 }
 
@@ -276,7 +270,7 @@ void TestPlateCommandsE2e::commandsNeedAPlate() {
     listPlate(plateAddress(1));
     click(1);
     click(1, Qt::ControlModifier);
-    QVERIFY(m_list->selectedItems().isEmpty());
+    QVERIFY(!m_list->selectionModel()->hasSelection());
     m_place->prompt.clear();
     m_window->face().actionFactoryReset->trigger();
     QCOMPARE(m_place->prompt.texts(), QStringList{selectPlates});

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
-#include <QTreeWidget>
 #include <QWidget>
 
 namespace delvora::test {

@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/aboutdlg.h"

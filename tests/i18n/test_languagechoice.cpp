@@ -1,6 +1,6 @@
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/plaxonapp.h"
@@ -8,6 +8,7 @@
 #include "app/uilanguage.h"
 #include "layout/layoutfiles.h"
 #include "net/platereply.h"
+#include "support/listcells.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 #include "support/whenmodal.h"
@@ -86,8 +87,8 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
 
         // The window keeps its list, its plates and its layout.
         QCOMPARE(dlg.names().count(), 1);
-        QCOMPARE(dlg.face().onlineList->topLevelItemCount(), 1);
-        QCOMPARE(dlg.face().onlineList->topLevelItem(0)->text(1), QStringLiteral("127.0.0.2"));
+        QCOMPARE(listRows(dlg.face().onlineList), 1);
+        QCOMPARE(listText(dlg.face().onlineList, 0, 1), QStringLiteral("127.0.0.2"));
         QCOMPARE(dlg.canvas().m_pPreview, preview);
         QCOMPARE(dlg.face().openTable->text(), QStringLiteral("打开表格"));
     }

@@ -1,5 +1,6 @@
+#include <QAccessible>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "namelist/namelist.h"
@@ -7,9 +8,12 @@
 #include "net/platereply.h"
 #include "net/platestate.h"
 #include "net/udpsocket.h"
+#include "support/listcells.h"
 #include "support/scriptedprompt.h"
 
 using namespace delvora;
+using delvora::test::listCell;
+using delvora::test::listRows;
 using delvora::test::ScriptedPrompt;
 
 // The online list with its ID edit, as the main window holds them.
@@ -27,19 +31,16 @@ private slots:
 private:
     void reply(int id, const char *address);
     void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // The rows as "ID address" texts.
-    QStringList rows() const;
 
     std::unique_ptr<QWidget> m_window;
-    QTreeWidget *m_list = nullptr;
+    QTreeView *m_list = nullptr;
     QLineEdit *m_idEdit = nullptr;
     std::unique_ptr<OnlinePlates> m_plates;
 };
 
 void TestOnlinePlates::init() {
     m_window = std::make_unique<QWidget>();
-    m_list = new QTreeWidget(m_window.get());
-    m_list->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("IP")});
+    m_list = new QTreeView(m_window.get());
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setGeometry(0, 0, 200, 200);
     m_idEdit = new QLineEdit(m_window.get());
@@ -63,17 +64,9 @@ void TestOnlinePlates::reply(int id, const char *address) {
     m_plates->OnPlateReply(r);
 }
 
-QStringList TestOnlinePlates::rows() const {
-    QStringList out;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        out << m_list->topLevelItem(i)->text(0) + QLatin1Char(' ') +
-                   m_list->topLevelItem(i)->text(1);
-    return out;
-}
-
 void TestOnlinePlates::click(int row, Qt::KeyboardModifiers modifiers) {
     // In the ID cell: the row is wider than the list once the board has all its columns.
-    const QRect r = m_list->visualItemRect(m_list->topLevelItem(row));
+    const QRect r = m_list->visualRect(m_list->model()->index(row, 0));
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers,
                       QPoint(r.left() + 10, r.center().y()));
 }
@@ -91,7 +84,7 @@ void TestOnlinePlates::noLocalAddressSendsNothing() {
     reply(3, "127.0.0.3");
     const QStringList probed = m_plates->DetectPlates(socket, localIp, QString(), m_window.get());
     QVERIFY(probed.isEmpty());
-    QCOMPARE(m_list->topLevelItemCount(), 0);
+    QCOMPARE(listRows(m_list), 0);
     QCOMPARE(prompt.texts(),
              QStringList{QStringLiteral("未设置本机IP，请先在“设置→网络”中选择网卡")});
     QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
@@ -103,8 +96,9 @@ void TestOnlinePlates::oneRowPerAddressAndLastAnswerWins() {
     reply(12, "127.0.0.2");
     reply(7, "127.0.0.5");
     reply(7, "127.0.0.5"); // the same plate again: its row is kept
-    QCOMPARE(rows(), (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("12 127.0.0.2"),
-                                  QStringLiteral("7 127.0.0.5")}));
+    QCOMPARE(delvora::test::listPairs(m_list),
+             (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("12 127.0.0.2"),
+                          QStringLiteral("7 127.0.0.5")}));
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.5"));
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QStringLiteral("127.0.0.2"));
     // IDs are compared as text.
@@ -115,13 +109,14 @@ void TestOnlinePlates::oneRowPerAddressAndLastAnswerWins() {
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.9"));
     // A plate that changed its ID keeps its row, with the new ID.
     reply(8, "127.0.0.2");
-    QCOMPARE(rows(), (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("8 127.0.0.2"),
-                                  QStringLiteral("7 127.0.0.5")}));
+    QCOMPARE(delvora::test::listPairs(m_list),
+             (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("8 127.0.0.2"),
+                          QStringLiteral("7 127.0.0.5")}));
     QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QString());
     // A flood of answers cannot grow the board beyond one row per address.
     for (int i = 0; i < 2000; ++i)
         reply(i % 50, i % 2 ? "127.0.0.9" : "127.0.0.30");
-    QCOMPARE(m_list->topLevelItemCount(), 4);
+    QCOMPARE(listRows(m_list), 4);
 }
 
 void TestOnlinePlates::namesStatesAndEqualIds() {
@@ -132,7 +127,7 @@ void TestOnlinePlates::namesStatesAndEqualIds() {
     reply(5, "127.0.0.2");
     reply(6, "127.0.0.3");
     const auto cell = [this](int row, int column) {
-        return m_list->topLevelItem(row)->text(column);
+        return delvora::test::listText(m_list, row, column);
     };
     QCOMPARE(cell(0, 2), QStringLiteral("李娜"));
     QCOMPARE(cell(0, 3), QStringLiteral("在线"));
@@ -157,16 +152,25 @@ void TestOnlinePlates::namesStatesAndEqualIds() {
              qPrintable(cell(1, 3)));
     m_plates->SetPlateState(QStringLiteral("127.0.0.2"), PlateState::NotConnected, 0);
     QCOMPARE(cell(0, 3), QStringLiteral("未连接"));
-    QCOMPARE(m_list->topLevelItem(0)->data(3, Qt::AccessibleTextRole).toString(),
-             QStringLiteral("未连接"));
+    QCOMPARE(listCell(m_list, 0, 3, Qt::AccessibleTextRole).toString(), QStringLiteral("未连接"));
 
     // Two plates with one ID: both marked, each naming the other.
     reply(6, "127.0.0.2");
     QCOMPARE(cell(0, 3), QStringLiteral("未连接 ID重复"));
     QVERIFY(cell(1, 3).endsWith(QStringLiteral(" ID重复")));
-    QCOMPARE(m_list->topLevelItem(0)->data(3, Qt::AccessibleTextRole).toString(),
+    QCOMPARE(listCell(m_list, 0, 3, Qt::AccessibleTextRole).toString(),
              QStringLiteral("未连接 ID重复：127.0.0.3"));
-    QVERIFY(m_list->topLevelItem(1)->toolTip(3).endsWith(QStringLiteral("ID重复：127.0.0.2")));
+    QVERIFY(listCell(m_list, 1, 3, Qt::ToolTipRole)
+                .toString()
+                .endsWith(QStringLiteral("ID重复：127.0.0.2")));
+    // A screen reader reads the full text from the cell of the view, once the view has laid
+    // out its rows.
+    m_list->doItemsLayout();
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_list);
+    QVERIFY(view && view->tableInterface());
+    QAccessibleInterface *stateCell = view->tableInterface()->cellAt(0, 3);
+    QVERIFY(stateCell);
+    QCOMPARE(stateCell->text(QAccessible::Name), QStringLiteral("未连接 ID重复：127.0.0.3"));
     reply(7, "127.0.0.2");
     QVERIFY(!cell(1, 3).contains(QStringLiteral("ID重复")));
 }
@@ -181,7 +185,7 @@ void TestOnlinePlates::selectionMarkFillsIdEdit() {
     QCOMPARE(m_idEdit->text(), QStringLiteral("8"));
     click(2, Qt::ControlModifier);
     QCOMPARE(m_idEdit->text(), QStringLiteral("13"));
-    QCOMPARE(m_list->selectedItems().size(), 2);
+    QCOMPARE(m_list->selectionModel()->selectedRows().size(), 2);
     // Deselecting the marked row keeps the mark on it.
     click(2, Qt::ControlModifier);
     QCOMPARE(m_plates->SelectionMark(), 2);

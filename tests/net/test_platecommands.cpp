@@ -1,6 +1,6 @@
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -11,6 +11,7 @@
 #include "net/onlineplates.h"
 #include "net/platereply.h"
 #include "net/udpsocket.h"
+#include "support/listcells.h"
 #include "support/scriptedprompt.h"
 #include "support/whenmodal.h"
 
@@ -134,7 +135,7 @@ void TestPlateCommands::resetGoesToConfirmedPlates() {
         QVERIFY(plates[i].bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(i + 2)), 8089,
                                QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
     QWidget window;
-    auto *list = new QTreeWidget(&window);
+    auto *list = new QTreeView(&window);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     OnlinePlates online;
     online.Attach(list, new QLineEdit(&window));
@@ -146,15 +147,15 @@ void TestPlateCommands::resetGoesToConfirmedPlates() {
     };
     for (int i = 0; i < 3; ++i)
         reply(20 + i, i);
-    list->topLevelItem(0)->setSelected(true);
-    list->topLevelItem(1)->setSelected(true);
+    delvora::test::selectListRow(list, 0);
+    delvora::test::selectListRow(list, 1);
 
     // While the question is open the list is cleared and refilled with another selection.
     QuestionWithSideEffect prompt;
     prompt.meanwhile = [&] {
-        list->clear();
+        online.board().clear();
         reply(99, 2);
-        list->topLevelItem(0)->setSelected(true);
+        delvora::test::selectListRow(list, 0);
     };
     CUdpSocket socket;
     QCOMPARE(FactoryReset::Command(online, socket, &window), 2);

@@ -1,5 +1,5 @@
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -7,6 +7,7 @@
 #include "net/platereply.h"
 #include "net/presencecheck.h"
 #include "net/udpsocket.h"
+#include "support/listcells.h"
 
 using namespace delvora;
 
@@ -51,7 +52,7 @@ void TestPresenceCheck::offlineAfterThreeMissesAndBack() {
     CUdpSocket udp;
     QVERIFY(udp.Create());
     QWidget window;
-    auto *list = new QTreeWidget(&window);
+    auto *list = new QTreeView(&window);
     OnlinePlates board;
     board.Attach(list, new QLineEdit(&window));
     connect(&udp, &CUdpSocket::plateReply, &board, &OnlinePlates::OnPlateReply);
@@ -65,8 +66,8 @@ void TestPresenceCheck::offlineAfterThreeMissesAndBack() {
     // The board lists the two plates as a sweep would.
     for (const char *address : {"127.0.0.2", "127.0.0.3"})
         udp.SendTo(QByteArrayLiteral("hello"), QString::fromLatin1(address));
-    QTRY_COMPARE(list->topLevelItemCount(), 2);
-    const auto state = [list](int row) { return list->topLevelItem(row)->text(3); };
+    QTRY_COMPARE(delvora::test::listRows(list), 2);
+    const auto state = [list](int row) { return delvora::test::listText(list, row, 3); };
     QCOMPARE(state(0), QStringLiteral("在线"));
 
     presence.setInterval(150);
@@ -78,9 +79,10 @@ void TestPresenceCheck::offlineAfterThreeMissesAndBack() {
     const int before = b.probes;
     QTRY_COMPARE(state(1), QStringLiteral("离线"));
     QVERIFY(b.probes >= before + 3);
-    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(delvora::test::listRows(list), 2);
     QCOMPARE(state(0), QStringLiteral("在线"));
-    QVERIFY(list->topLevelItem(1)->foreground(0).color() != list->palette().text().color());
+    QVERIFY(delvora::test::listCell(list, 1, 0, Qt::ForegroundRole).value<QBrush>().color() !=
+            list->palette().text().color());
     // Back on: the next answer brings it back.
     b.on = true;
     QTRY_COMPARE(state(1), QStringLiteral("在线"));
