@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -172,8 +173,12 @@ int main(int argc, char **argv) {
         update.UpdateAll(entries, nullptr);
         QElapsedTimer t;
         t.start();
+        // Sleeps between events (processEvents with a time limit would spin a core); the tick
+        // wakes it to check the limit.
+        QTimer tick;
+        tick.start(100);
         while (!done && t.elapsed() < 120000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QObject::disconnect(finished);
         // Each good plate holds exactly this round's picture of its own entry. Sent means
         // handed to the system, and many plates finish at once when they are served side by
