@@ -21,6 +21,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#include "common/markedcellwidth.h"
 #include "common/prompt.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
@@ -120,7 +121,8 @@ void CPlaxonDlg::OnInitDialog() {
     // The two lists in report view; the board names its own columns.
     auto *online = m_face.onlineList;
     // At the smallest window the 状态 column starts in view; a larger window shows it whole.
-    online->header()->resizeSection(0, 30);
+    // The ID cell holds the state mark and an ID of up to four digits.
+    online->header()->resizeSection(0, MarkedCellWidth(online));
     online->header()->resizeSection(1, 95);
     online->header()->resizeSection(2, 50);
     AttachNameList(m_face.nameList, m_names);

@@ -2,7 +2,9 @@
 
 #include <QHeaderView>
 #include <QTreeView>
+#include <algorithm>
 
+#include "common/markedcellwidth.h"
 #include "namelist/namelist.h"
 
 namespace delvora {
@@ -14,6 +16,9 @@ void AttachNameList(QTreeView *view, NameList &list) {
     delete own;
     for (int c = 0; c < NameList::ColumnCount; ++c)
         view->header()->resizeSection(c, NameList::columnWidth(c));
+    // The ID cell may carry a warning mark beside the ID: both stay readable.
+    view->header()->resizeSection(
+        NameList::ColId, std::max(NameList::columnWidth(NameList::ColId), MarkedCellWidth(view)));
 }
 
 } // namespace delvora

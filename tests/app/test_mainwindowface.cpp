@@ -14,6 +14,8 @@
 #include "app/plaxonapp.h"
 #include "app/plaxondlg.h"
 #include "layout/renderer.h"
+#include "net/plateboard.h"
+#include "support/listcells.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 
@@ -107,9 +109,17 @@ void TestMainWindowFace::onlineListShowsTheBoard() {
     QVERIFY(!online->isSortingEnabled());
     // The header keeps no section below its smallest size.
     const int least = online->header()->minimumSectionSize();
-    QCOMPARE(online->header()->sectionSize(0), qMax(30, least));
     QCOMPARE(online->header()->sectionSize(1), qMax(95, least));
     QCOMPARE(online->header()->sectionSize(2), qMax(50, least));
+    // The ID cell shows its state mark and a four-digit ID whole.
+    auto *board = qobject_cast<PlateBoard *>(online->model());
+    QVERIFY(board);
+    board->answer(QStringLiteral("127.0.0.2"), QStringLiteral("9999"));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(!listCell(online, 0, 0, Qt::DecorationRole).isNull());
+    QVERIFY2(listCellNeeds(online, 0, 0) <= online->header()->sectionSize(0),
+             qPrintable(QString::number(listCellNeeds(online, 0, 0))));
 }
 
 void TestMainWindowFace::labelsAndGroups() {

@@ -5,8 +5,10 @@
 
 #include "namelist/namelist.h"
 #include "namelist/namelistview.h"
+#include "support/listcells.h"
 
 using namespace delvora;
+using namespace delvora::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -93,13 +95,20 @@ void TestNameList::viewShowsTheListWithItsSelection() {
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     AttachNameList(&view, list);
     QCOMPARE(view.selectionModel(), list.selectionModel());
-    for (int c = 0; c < NameList::ColumnCount; ++c)
+    for (int c : {0, 2, 3, 4})
         QCOMPARE(view.header()->sectionSize(c), (QList<int>{40, 40, 120, 80, 120}[c]));
 
     list.append(entries(5));
     view.resize(500, 300);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // An ID with its warning mark shows whole.
+    list.setData(list.index(0, NameList::ColId), QStringLiteral("9999"), Qt::EditRole);
+    list.setData(list.index(1, NameList::ColId), QStringLiteral("9999"), Qt::EditRole);
+    QVERIFY(!listCell(&view, 0, NameList::ColId, Qt::DecorationRole).isNull());
+    QVERIFY2(listCellNeeds(&view, 0, NameList::ColId) <=
+                 view.header()->sectionSize(NameList::ColId),
+             qPrintable(QString::number(listCellNeeds(&view, 0, NameList::ColId))));
     // Clicking line 4 and then line 2 with Ctrl selects both; the first selected is line 2.
     const auto click = [&](int row, Qt::KeyboardModifiers mods) {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, mods,

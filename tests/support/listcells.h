@@ -5,6 +5,8 @@
 #include <QItemSelectionModel>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QVariant>
 
 namespace delvora::test {
@@ -30,6 +32,16 @@ inline QStringList listPairs(const QAbstractItemView *view, QChar separator = QL
     for (int i = 0; i < listRows(view); ++i)
         out << listText(view, i, 0) + separator + listText(view, i, 1);
     return out;
+}
+
+// The width a cell needs to show its mark and text whole, as the view's delegate draws it.
+inline int listCellNeeds(const QAbstractItemView *view, int row, int column) {
+    const QModelIndex cell = view->model()->index(row, column);
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    const int icon = view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view);
+    option.decorationSize = view->iconSize().isValid() ? view->iconSize() : QSize(icon, icon);
+    return view->itemDelegateForIndex(cell)->sizeHint(option, cell).width();
 }
 
 // Adds a whole row to the selection, as a Ctrl+click would without moving the current row.
