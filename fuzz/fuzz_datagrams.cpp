@@ -23,7 +23,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QSet>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <array>
 #include <memory>
 #include <optional>
@@ -38,7 +38,7 @@ constexpr int kSenders = 4; // 127.0.0.1 (the host) and three plates
 struct Bench {
     CUdpSocket receiver;
     std::array<std::unique_ptr<QUdpSocket>, kSenders> senders;
-    QTreeWidget list;
+    QTreeView list;
     QLineEdit idEdit;
     OnlinePlates plates;
 
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     rx.m_bWaitIdReply = false;
     now += 60000;
     std::array<int, kSenders> asked = {}; // answers each sender may still give
-    bench->list.clear();
+    bench->plates.board().clear();
     QMap<qint32, QString> latest; // ID -> the address the list must give for it
     QSet<int> listedFrom;         // senders with a row: one row per address
 
@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         bench->emitted = 0;
         bench->reply.reset();
         bench->idResult.reset();
-        const int rowsBefore = bench->list.topLevelItemCount();
+        const int rowsBefore = bench->plates.RowCount();
         deliver(from, datagram);
 
         const QString what = QStringLiteral("from 127.0.0.%1, %2 bytes: %3")
@@ -182,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const bool newRow = listed && !listedFrom.contains(from);
         if (listed)
             listedFrom.insert(from);
-        FUZZ_CHECK(bench->list.topLevelItemCount() == rowsBefore + (newRow ? 1 : 0), what);
+        FUZZ_CHECK(bench->plates.RowCount() == rowsBefore + (newRow ? 1 : 0), what);
     }
     for (auto it = latest.cbegin(); it != latest.cend(); ++it)
         FUZZ_CHECK(bench->plates.FindPlateIp(QString::number(it.key())) == it.value(),
