@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,7 +20,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#include "common/markedcellwidth.h"
 #include "common/prompt.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
@@ -118,13 +116,7 @@ void CPlaxonDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     g_pMainDlg = this;
 
-    // The two lists in report view; the board names its own columns.
-    auto *online = m_face.onlineList;
-    // At the smallest window the 状态 column starts in view; a larger window shows it whole.
-    // The ID cell holds the state mark and an ID of up to four digits.
-    online->header()->resizeSection(0, MarkedCellWidth(online));
-    online->header()->resizeSection(1, 95);
-    online->header()->resizeSection(2, 50);
+    // The two lists in report view; each names and sizes its own columns.
     AttachNameList(m_face.nameList, m_names);
     m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
     connect(m_listEditor, &NameListEditor::showEntry, this, &CPlaxonDlg::ShowEntry);

@@ -1,9 +1,11 @@
 #include "net/onlineplates.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QTreeView>
 
+#include "common/markedcellwidth.h"
 #include "common/prompt.h"
 #include "net/nettexts.h"
 #include "net/platedatagrams.h"
@@ -18,6 +20,12 @@ void OnlinePlates::Attach(QTreeView *list, QLineEdit *idEdit) {
     m_list = list;
     m_idEdit = idEdit;
     m_list->setModel(&m_board);
+    // At the smallest window the 状态 column starts in view; a larger window shows it whole.
+    // The ID cell holds the state mark and an ID of up to four digits.
+    QHeaderView *header = m_list->header();
+    header->resizeSection(PlateBoard::ColumnId, MarkedCellWidth(m_list));
+    header->resizeSection(PlateBoard::ColumnIp, 95);
+    header->resizeSection(PlateBoard::ColumnName, 50);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
                 if (!selected.isEmpty())
