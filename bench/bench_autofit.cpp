@@ -17,26 +17,26 @@ using namespace delvora;
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
 
     PlateCanvas canvas;
     PlateLayout layout;
     SetUpBenchPlate(canvas, layout);
-    for (RowStyle &row : layout.m_pRows)
-        row.m_bAutoFit = true;
-    const int w = canvas.m_pBackground.width();
-    const int h = canvas.m_pBackground.height();
+    for (RowStyle &row : layout.rows)
+        row.autoFit = true;
+    const int w = canvas.m_background.width();
+    const int h = canvas.m_background.height();
 
     const int runs = 40;
-    layout.SetTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
+    layout.setTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
                     QStringLiteral("副主任"));
-    const double shortName = millisPerRun(runs, [&] { RenderPlate(layout, canvas.m_pBackground); });
-    layout.SetTexts(QStringLiteral("国家发展和改革委员会"),
+    const double shortName = millisPerRun(runs, [&] { renderPlate(layout, canvas.m_background); });
+    layout.setTexts(QStringLiteral("国家发展和改革委员会"),
                     QStringLiteral("中国科学院计算技术研究所北京分所"), QStringLiteral("副主任"));
-    const double longName = millisPerRun(runs, [&] { RenderPlate(layout, canvas.m_pBackground); });
+    const double longName = millisPerRun(runs, [&] { renderPlate(layout, canvas.m_background); });
     std::printf("render with 自动缩小: short name %.2f ms, name shrunk to %d px %.2f ms, "
                 "ratio %.2f (goal <= 1.3)\n",
-                shortName, RowFont(layout.m_pRows[1], w, h).pixelSize(), longName,
+                shortName, rowFont(layout.rows[1], w, h).pixelSize(), longName,
                 longName / shortName);
 
     QList<PlateTexts> texts;
@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
                       QStringLiteral("副司长")});
     QElapsedTimer t;
     t.start();
-    const QList<quint8> marks = CheckOverflow(layout, w, h, texts);
+    const QList<quint8> marks = checkOverflow(layout, w, h, texts);
     const double oneThread = double(t.nsecsElapsed()) / 1e6;
     int marked = 0;
     for (quint8 m : marks)
@@ -62,6 +62,6 @@ int main(int argc, char **argv) {
     const double pooled = double(t.nsecsElapsed()) / 1e6;
     std::printf("overflow check of 1000 entries (%d marked): one thread %.1f ms, picture pool "
                 "(%d threads) %.1f ms (goal: within 100 ms or in the background)\n",
-                marked, oneThread, PicturePool().maxThreadCount(), pooled);
+                marked, oneThread, picturePool().maxThreadCount(), pooled);
     return 0;
 }

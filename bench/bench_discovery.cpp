@@ -15,19 +15,19 @@ struct Sweep {
     double millisToAll = -1; // -1: not all plates were listed within the wait
 };
 
-Sweep sweep(CUdpSocket &socket, OnlinePlates &plates, int count) {
+Sweep sweep(PlateSocket &socket, OnlinePlates &plates, int count) {
     QElapsedTimer t;
     t.start();
-    plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."), nullptr);
+    plates.detectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."), nullptr);
     Sweep s;
     while (t.elapsed() < 3000) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        if (plates.RowCount() >= count && s.millisToAll < 0)
+        if (plates.rowCount() >= count && s.millisToAll < 0)
             s.millisToAll = double(t.nsecsElapsed()) / 1e6;
         if (s.millisToAll >= 0 && t.elapsed() > s.millisToAll + 200)
             break; // late answers would have arrived by now
     }
-    s.listed = plates.RowCount();
+    s.listed = plates.rowCount();
     return s;
 }
 
@@ -41,7 +41,7 @@ int main(int argc, char **argv) {
         bench::BenchRoom room;
         if (!room.start(count))
             return 1;
-        CUdpSocket &socket = room.socket;
+        PlateSocket &socket = room.socket;
         OnlinePlates &plates = room.plates;
         for (int round = 1; round <= 3; ++round) {
             const Sweep s = sweep(socket, plates, count);

@@ -16,11 +16,11 @@ using namespace delvora;
 namespace {
 
 int importNames(const QString &path) {
-    CExcelReader reader;
+    WorkbookReader reader;
     NameList list;
-    if (!reader.OpenWorkbook(path))
+    if (!reader.openWorkbook(path))
         return -1;
-    reader.ReadNameList(list);
+    reader.readNameList(list);
     return list.count();
 }
 
@@ -40,8 +40,8 @@ double medianImport(const QString &path, int runs) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(DELVORA_BENCH_NAMES);
+    const QString base =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(DELVORA_BENCH_NAMES);
     const int runs = 21;
     const int rows = importNames(base + QStringLiteral(".xls"));
     std::printf("name list: %s.* (%d rows), median of %d imports (open, read, fill the list)\n",

@@ -33,12 +33,12 @@ volatile size_t g_cellsRead = 0;
 
 // Our whole import; returns the entry count.
 int importNames(const QString &path) {
-    CExcelReader reader;
+    WorkbookReader reader;
     NameList list;
-    if (!reader.OpenWorkbook(path))
+    if (!reader.openWorkbook(path))
         return -1;
     list.clear();
-    reader.ReadNameList(list);
+    reader.readNameList(list);
     return list.count();
 }
 

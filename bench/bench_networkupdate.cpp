@@ -66,16 +66,16 @@ struct Room {
 
     bool start(const QList<NameRecord> &entries, const QString &options, const QString &dir) {
         for (const NameRecord &e : entries)
-            online.insert(e.m_strId,
+            online.insert(e.id,
                           QHostAddress(QHostAddress(QStringLiteral("127.0.0.2")).toIPv4Address() +
-                                       quint32(e.m_strId.toInt() - 1))
+                                       quint32(e.id.toInt() - 1))
                               .toString());
         for (int k = 0; k < kSimProcesses; ++k) {
             QStringList arguments{QStringLiteral("--quit-on-eof"), QStringLiteral("--pictures"),
                                   dir};
             for (qsizetype i = k; i < entries.size(); i += kSimProcesses)
-                arguments << QStringLiteral("%1@%2%3").arg(
-                    entries[i].m_strId, online.value(entries[i].m_strId), options);
+                arguments << QStringLiteral("%1@%2%3").arg(entries[i].id,
+                                                           online.value(entries[i].id), options);
             auto sim = std::make_unique<QProcess>();
             sim->start(QStringLiteral(DELVORA_PLATE_SIM), arguments);
             while (!sim->canReadLine() && sim->waitForReadyRead(10000)) {
@@ -119,7 +119,7 @@ QList<NameRecord> Entries(int count) {
 
 struct Bench {
     PictureServer &server;
-    CUdpSocket &socket;
+    PlateSocket &socket;
     PlateLayout &layout;
     PlateCanvas &canvas;
 
@@ -137,7 +137,7 @@ struct Bench {
                          [&done](bool running) { done = !running; });
         QElapsedTimer t;
         t.start();
-        update.UpdateAll(entries, nullptr);
+        update.updateAll(entries, nullptr);
         const int count = int(entries.size());
         // Sleeps between events: processEvents with a time limit would never wait and would
         // spin a core that the picture threads need. The tick wakes it to check the limit.
@@ -163,7 +163,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const bool full = argc > 1 && QByteArray(argv[1]) == "full";
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     bench::PrintedPrompt prompt;
     Prompt::setInstance(&prompt);
     NoEditor editor;
@@ -174,14 +174,14 @@ int main(int argc, char **argv) {
     PlateCanvas canvas;
     PlateLayout layout;
     SetUpBenchPlate(canvas, layout);
-    CUdpSocket socket;
-    socket.Create();
+    PlateSocket socket;
+    socket.create();
     PictureServer server;
-    if (!server.StartPictureServer(kPictureServerPort, nullptr))
+    if (!server.startPictureServer(kPictureServerPort, nullptr))
         return 1;
     Bench bench{server, socket, layout, canvas};
-    std::printf("pictures %dx%d at quality 100, %d simulator processes, %d cores\n",
-                canvas.m_nWidth, canvas.m_nHeight, kSimProcesses, QThread::idealThreadCount());
+    std::printf("pictures %dx%d at quality 100, %d simulator processes, %d cores\n", canvas.m_width,
+                canvas.m_height, kSimProcesses, QThread::idealThreadCount());
 
     // 50 plates that connect at once.
     const QList<NameRecord> fifty = Entries(50);
@@ -190,7 +190,7 @@ int main(int argc, char **argv) {
         QElapsedTimer t;
         t.start();
         for (const NameRecord &entry : fifty)
-            RenderPlatePicture(layout, canvas, entry);
+            renderPlatePicture(layout, canvas, entry);
         const double render = double(t.nsecsElapsed()) / 1e6;
         const double network = bench.update(fifty, QString(), NetworkUpdate::kDefaultParallel);
         std::printf("50 plates, round %d: render+encode %.0f ms, update of all at 16 %.0f ms, "

@@ -62,26 +62,26 @@ int main(int argc, char **argv) {
         if (!room.start(count))
             return 1;
         QProcess &sim = room.sim;
-        CUdpSocket &socket = room.socket;
+        PlateSocket &socket = room.socket;
         QTreeView &list = room.list;
         OnlinePlates &plates = room.plates;
-        plates.DetectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."),
+        plates.detectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."),
                             nullptr);
-        if (waitFor([&] { return plates.RowCount() >= count; }, 5000) < 0) {
-            std::fprintf(stderr, "only %d of %d plates listed\n", plates.RowCount(), count);
+        if (waitFor([&] { return plates.rowCount() >= count; }, 5000) < 0) {
+            std::fprintf(stderr, "only %d of %d plates listed\n", plates.rowCount(), count);
             return 1;
         }
 
         // ID changes of the first plate, one after another.
         list.setCurrentIndex(list.model()->index(0, 0));
         int result = -1;
-        QObject::connect(&socket, &CUdpSocket::idChangeResult, [&result](int r) { result = r; });
+        QObject::connect(&socket, &PlateSocket::idChangeResult, [&result](int r) { result = r; });
         QList<double> idMs;
         for (int i = 0; i < 20; ++i) {
             result = -1;
             QElapsedTimer t;
             t.start();
-            PlateIdChange::Command(plates, QString::number(1000 + i), socket, nullptr);
+            PlateIdChange::command(plates, QString::number(1000 + i), socket, nullptr);
             if (waitFor([&] { return result >= 0; }, 3000) < 0 || result != IdChangeConfirmed) {
                 std::fprintf(stderr, "ID change %d not confirmed\n", i);
                 return 1;
@@ -98,7 +98,7 @@ int main(int argc, char **argv) {
         output.clear();
         QElapsedTimer t;
         t.start();
-        const int sent = FactoryReset::Command(plates, socket, nullptr);
+        const int sent = FactoryReset::command(plates, socket, nullptr);
         const double ms = waitFor([&] { return countLines(sim, output, "reset ") >= sent; }, 3000);
         const int arrived = countLines(sim, output, "reset ");
         const double toAll = ms < 0 ? -1 : double(t.nsecsElapsed()) / 1e6;

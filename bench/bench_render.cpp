@@ -16,7 +16,7 @@ using namespace delvora;
 namespace {
 
 QByteArray encode(const QImage &image, int quality) {
-    return EncodePlateJpeg(image, quality);
+    return encodePlateJpeg(image, quality);
 }
 
 } // namespace
@@ -24,28 +24,28 @@ QByteArray encode(const QImage &image, int quality) {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
 
     PlateCanvas canvas;
     PlateLayout layout;
     SetUpBenchPlate(canvas, layout);
-    layout.SetTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
+    layout.setTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
                     QStringLiteral("副主任"));
 
     const int runs = 40;
-    const double render = millisPerRun(runs, [&] { RenderPlate(layout, canvas.m_pBackground); });
-    const QImage rendered = RenderPlate(layout, canvas.m_pBackground);
+    const double render = millisPerRun(runs, [&] { renderPlate(layout, canvas.m_background); });
+    const QImage rendered = renderPlate(layout, canvas.m_background);
     std::printf("render only (1024x600, 3 rows): %.2f ms\n", render);
     for (int quality : {100, 97}) {
         const double writer =
-            millisPerRun(runs, [&] { EncodeJpegWithImageWriter(rendered, quality); });
-        const double turbo = millisPerRun(runs, [&] { EncodePlateJpeg(rendered, quality); });
+            millisPerRun(runs, [&] { encodeJpegWithImageWriter(rendered, quality); });
+        const double turbo = millisPerRun(runs, [&] { encodePlateJpeg(rendered, quality); });
         std::printf("quality %d: encode alone TurboJPEG%s %.2f ms, QImageWriter %.2f ms, "
                     "ratio %.2f (goal <= 0.7)\n",
-                    quality, HasFastJpegEncoder() ? "" : " (not in this build)", turbo, writer,
+                    quality, hasFastJpegEncoder() ? "" : " (not in this build)", turbo, writer,
                     turbo / writer);
         const double both =
-            millisPerRun(runs, [&] { encode(RenderPlate(layout, canvas.m_pBackground), quality); });
+            millisPerRun(runs, [&] { encode(renderPlate(layout, canvas.m_background), quality); });
         std::printf("quality %d: render+encode %.2f ms, rendering adds %.1f %% of encoding\n",
                     quality, both, (both - turbo) / turbo * 100.0);
     }
@@ -54,10 +54,10 @@ int main(int argc, char **argv) {
     // picture at half size as the preview widget does.
     QImage previewSurface(512, 300, QImage::Format_RGB32);
     const double refresh = millisPerRun(200, [&] {
-        layout.m_pRows[1].m_nIndentL += 2;
-        canvas.m_pPreview = RenderPlate(layout, canvas.m_pBackground);
+        layout.rows[1].indentLeft += 2;
+        canvas.m_preview = renderPlate(layout, canvas.m_background);
         QPainter painter(&previewSurface);
-        canvas.DrawPreview(painter, previewSurface.rect());
+        canvas.drawPreview(painter, previewSurface.rect());
     });
     std::printf("preview refresh during a drag: %.2f ms (goal < 8 ms)\n", refresh);
     return 0;

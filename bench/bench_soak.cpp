@@ -73,7 +73,7 @@ QSet<QString> errorIds() {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     bench::PrintedPrompt prompt;
     Prompt::setInstance(&prompt);
     CountingEditor editor;
@@ -138,10 +138,10 @@ int main(int argc, char **argv) {
         }
     });
 
-    CUdpSocket socket;
-    socket.Create();
+    PlateSocket socket;
+    socket.create();
     PictureServer server;
-    if (!server.StartPictureServer(kPictureServerPort, nullptr))
+    if (!server.startPictureServer(kPictureServerPort, nullptr))
         return 1;
     NetworkUpdate update(server, socket, layout, canvas,
                          [&online](const QString &id) { return online.value(id); });
@@ -170,7 +170,7 @@ int main(int argc, char **argv) {
         bool done = false;
         const auto finished = QObject::connect(&update, &NetworkUpdate::runningChanged,
                                                [&done](bool running) { done = !running; });
-        update.UpdateAll(entries, nullptr);
+        update.updateAll(entries, nullptr);
         QElapsedTimer t;
         t.start();
         // Sleeps between events (processEvents with a time limit would spin a core); the tick
@@ -186,8 +186,8 @@ int main(int argc, char **argv) {
         PlateLayout check = layout;
         QHash<QString, QByteArray> want;
         for (const NameRecord &entry : entries) {
-            if (!misbehaviour.contains(entry.m_strId))
-                want.insert(entry.m_strId, RenderPlatePicture(check, canvas, entry));
+            if (!misbehaviour.contains(entry.id))
+                want.insert(entry.id, renderPlatePicture(check, canvas, entry));
         }
         // Pictures are drawn on the picture threads and should be byte for byte this thread's
         // (counted apart below); should a glyph edge ever differ by a few levels, the pixels

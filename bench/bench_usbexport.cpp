@@ -39,7 +39,7 @@ private:
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    CPlaxonApp::PrepareApplication();
+    Application::prepareApplication();
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     QDir().mkpath(QStringLiteral("drive"));
@@ -48,22 +48,22 @@ int main(int argc, char **argv) {
     RecordingPrompt prompt;
     Prompt::setInstance(&prompt);
 
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     const int count = 1000;
     QList<NameRecord> entries;
     for (int i = 1; i <= count; ++i)
         entries.append({i, QString::number(i), QStringLiteral("国家发展和改革委员会第%1司").arg(i),
                         QStringLiteral("张%1伟").arg(i % 97), QStringLiteral("副司长")});
     dlg.names().append(entries);
-    dlg.layout().m_pRows[0].m_nIndentT = -170;
-    dlg.layout().m_pRows[2].m_nIndentT = 170;
+    dlg.layout().rows[0].indentTop = -170;
+    dlg.layout().rows[2].indentTop = 170;
 
     // The former work: render and encode every picture in memory on this thread.
     QElapsedTimer t;
     t.start();
     for (const NameRecord &e : entries) {
-        dlg.layout().SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
-        EncodeJpegWithImageWriter(RenderPlate(dlg.layout(), dlg.canvas().m_pBackground), 97);
+        dlg.layout().setTexts(e.organisation, e.name, e.title);
+        encodeJpegWithImageWriter(renderPlate(dlg.layout(), dlg.canvas().m_background), 97);
     }
     const double single = double(t.nsecsElapsed()) / 1e6;
 
@@ -80,8 +80,8 @@ int main(int argc, char **argv) {
     std::printf("%d plates on %d cores (%d pool threads, TurboJPEG %s): single-core render+encode "
                 "through QImageWriter %.2f ms/plate, USB export %.2f ms/plate, ratio %.2f "
                 "(goal <= 0.55 on 2 cores); said: %s\n",
-                count, QThread::idealThreadCount(), PicturePool().maxThreadCount(),
-                HasFastJpegEncoder() ? "yes" : "no", single / count, exported / count,
+                count, QThread::idealThreadCount(), picturePool().maxThreadCount(),
+                hasFastJpegEncoder() ? "yes" : "no", single / count, exported / count,
                 exported / single, qPrintable(prompt.said.join(u'|')));
     Prompt::setInstance(nullptr);
     DriveList::setInstance(nullptr);

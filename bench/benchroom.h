@@ -16,7 +16,7 @@ namespace delvora::bench {
 // DELVORA_PLATE_SIM.
 struct BenchRoom {
     QProcess sim;
-    CUdpSocket socket;
+    PlateSocket socket;
     QTreeView list;
     QLineEdit idEdit;
     OnlinePlates plates;
@@ -34,14 +34,14 @@ struct BenchRoom {
                          sim.readAllStandardError().constData());
             return false;
         }
-        socket.m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
-        if (!socket.Create()) {
+        socket.m_hostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
+        if (!socket.create()) {
             std::fprintf(stderr, "cannot bind UDP 8089\n");
             return false;
         }
         list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        plates.Attach(&list, &idEdit);
-        QObject::connect(&socket, &CUdpSocket::plateReply, &plates, &OnlinePlates::OnPlateReply,
+        plates.attach(&list, &idEdit);
+        QObject::connect(&socket, &PlateSocket::plateReply, &plates, &OnlinePlates::onPlateReply,
                          Qt::QueuedConnection);
         return true;
     }

@@ -47,7 +47,7 @@ std::optional<QByteArray> referenceDigits(QStringView s) {
 }
 
 void check(const QString &address) {
-    const std::optional<QByteArray> got = AddressDigits(address);
+    const std::optional<QByteArray> got = addressDigits(address);
     const std::optional<QByteArray> want = referenceDigits(address);
     const QString shown = address.left(200);
     FUZZ_CHECK(got.has_value() == want.has_value(), shown);

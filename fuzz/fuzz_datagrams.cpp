@@ -36,7 +36,7 @@ namespace {
 constexpr int kSenders = 4; // 127.0.0.1 (the host) and three plates
 
 struct Bench {
-    CUdpSocket receiver;
+    PlateSocket receiver;
     std::array<std::unique_ptr<QUdpSocket>, kSenders> senders;
     QTreeView list;
     QLineEdit idEdit;
@@ -61,20 +61,20 @@ void start() {
     // running program or test.
     if (!bench->receiver.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0))
         fail("binding the receiving socket", bench->receiver.errorString());
-    bench->receiver.m_dwHostIp = senderAddress(0).toIPv4Address();
+    bench->receiver.m_hostIp = senderAddress(0).toIPv4Address();
     bench->receiver.setClock([] { return now; });
     for (int i = 0; i < kSenders; ++i) {
         bench->senders[size_t(i)] = std::make_unique<QUdpSocket>();
         if (!bench->senders[size_t(i)]->bind(senderAddress(i), 0))
             fail("binding a sender", bench->senders[size_t(i)]->errorString());
     }
-    bench->plates.Attach(&bench->list, &bench->idEdit);
-    QObject::connect(&bench->receiver, &CUdpSocket::plateReply, [](const PlateReply &r) {
+    bench->plates.attach(&bench->list, &bench->idEdit);
+    QObject::connect(&bench->receiver, &PlateSocket::plateReply, [](const PlateReply &r) {
         ++bench->emitted;
         bench->reply = r;
-        bench->plates.OnPlateReply(r);
+        bench->plates.onPlateReply(r);
     });
-    QObject::connect(&bench->receiver, &CUdpSocket::idChangeResult, [](int result) {
+    QObject::connect(&bench->receiver, &PlateSocket::idChangeResult, [](int result) {
         ++bench->emitted;
         bench->idResult = result;
     });
@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input = fuzz::bytesOf(data, size);
-    CUdpSocket &rx = bench->receiver;
-    rx.m_bWaitIdReply = false;
+    PlateSocket &rx = bench->receiver;
+    rx.m_waitIdReply = false;
     now += 60000;
     std::array<int, kSenders> asked = {}; // answers each sender may still give
     bench->plates.board().clear();
@@ -125,15 +125,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (c & 0x80) {
             const int plate = next() & 3;
             const int id = next() | (next() << 8);
-            rx.m_bWaitIdReply = true;
-            rx.m_nNewId = id;
-            rx.m_addrIdPlate = senderAddress(plate);
-            rx.ExpectAnswer(senderAddress(plate), 10000);
+            rx.m_waitIdReply = true;
+            rx.m_newId = id;
+            rx.m_idPlate = senderAddress(plate);
+            rx.expectAnswer(senderAddress(plate), 10000);
             ++asked[size_t(plate)];
             continue;
         }
         if (c & 0x40) {
-            rx.ExpectAnswer(senderAddress(c & 3), 3000);
+            rx.expectAnswer(senderAddress(c & 3), 3000);
             ++asked[size_t(c & 3)];
             continue;
         }
@@ -142,20 +142,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const QByteArray datagram = input.mid(at, length);
         at += datagram.size();
 
-        const bool wasWaiting = rx.m_bWaitIdReply;
+        const bool wasWaiting = rx.m_waitIdReply;
         const bool fromHost = from == 0;
         const bool unread = fromHost || datagram.isEmpty() || datagram.size() > kMaxDatagram;
         const bool dropped = unread || asked[size_t(from)] == 0;
         if (!dropped)
             --asked[size_t(from)];
-        const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_addrIdPlate;
+        const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_idPlate;
         const qint64 id = answerId(datagram);
         const bool listed = !dropped && !idAnswer && id >= 0 && id <= kMaxPlateId;
 
         bench->emitted = 0;
         bench->reply.reset();
         bench->idResult.reset();
-        const int rowsBefore = bench->plates.RowCount();
+        const int rowsBefore = bench->plates.rowCount();
         deliver(from, datagram);
 
         const QString what = QStringLiteral("from 127.0.0.%1, %2 bytes: %3")
@@ -164,11 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                                  .arg(fuzz::escaped(datagram.left(16)));
         FUZZ_CHECK(bench->emitted == ((idAnswer || listed) ? 1 : 0), what);
         if (idAnswer) {
-            FUZZ_CHECK(!rx.m_bWaitIdReply, what);
-            FUZZ_CHECK(bench->idResult == (id == rx.m_nNewId ? IdChangeConfirmed : IdChangeOtherId),
+            FUZZ_CHECK(!rx.m_waitIdReply, what);
+            FUZZ_CHECK(bench->idResult == (id == rx.m_newId ? IdChangeConfirmed : IdChangeOtherId),
                        what);
         } else {
-            FUZZ_CHECK(rx.m_bWaitIdReply == wasWaiting, what);
+            FUZZ_CHECK(rx.m_waitIdReply == wasWaiting, what);
         }
         if (listed) {
             FUZZ_CHECK(bench->reply && bench->reply->plateId == id, what);
@@ -182,10 +182,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const bool newRow = listed && !listedFrom.contains(from);
         if (listed)
             listedFrom.insert(from);
-        FUZZ_CHECK(bench->plates.RowCount() == rowsBefore + (newRow ? 1 : 0), what);
+        FUZZ_CHECK(bench->plates.rowCount() == rowsBefore + (newRow ? 1 : 0), what);
     }
     for (auto it = latest.cbegin(); it != latest.cend(); ++it)
-        FUZZ_CHECK(bench->plates.FindPlateIp(QString::number(it.key())) == it.value(),
+        FUZZ_CHECK(bench->plates.findPlateIp(QString::number(it.key())) == it.value(),
                    QStringLiteral("ID %1").arg(it.key()));
     // The list posts its repaints and layout work; without an event loop they would pile up.
     QCoreApplication::sendPostedEvents();

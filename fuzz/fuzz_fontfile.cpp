@@ -20,7 +20,7 @@ namespace {
 
 const QString kPath = QString::fromUtf16(kFontSettingDat);
 
-QString describe(const LOGFONTW &lf) {
+QString describe(const LogFont &lf) {
     return QStringLiteral("height %1 width %2 weight %3 face \"%4\"")
         .arg(lf.lfHeight)
         .arg(lf.lfWidth)
@@ -33,8 +33,8 @@ bool finite(const QRectF &r) {
            std::isfinite(r.height());
 }
 
-void checkConversion(const LOGFONTW &lf) {
-    const QFont font = LogFontToQFont(lf);
+void checkConversion(const LogFont &lf) {
+    const QFont font = logFontToQFont(lf);
     const QString what = describe(lf);
     FUZZ_CHECK(font.pixelSize() >= 1 && font.pixelSize() <= kMaxFontPixels, what);
     // A negative height is the character height itself, as the font dialog wrote it.
@@ -54,7 +54,7 @@ void checkConversion(const LOGFONTW &lf) {
         FUZZ_CHECK(font.family() == face, what + QStringLiteral(" became ") + font.family());
 
     // And back, as after the font dialog: the height is the negative pixel size.
-    const LOGFONTW back = QFontToLogFont(font);
+    const LogFont back = qFontToLogFont(font);
     FUZZ_CHECK(back.lfHeight == -font.pixelSize(), what);
     FUZZ_CHECK(back.lfItalic == (lf.lfItalic != 0) && back.lfUnderline == (lf.lfUnderline != 0) &&
                    back.lfStrikeOut == (lf.lfStrikeOut != 0),
@@ -65,39 +65,39 @@ void checkConversion(const LOGFONTW &lf) {
 
     // Drawn as the renderer draws a row, on a small canvas.
     RowStyle row;
-    row.m_lf = lf;
-    row.m_strText = QStringLiteral("单位名称 Ag");
+    row.logFont = lf;
+    row.text = QStringLiteral("单位名称 Ag");
     QImage canvas(160, 96, QImage::Format_RGB32);
     canvas.fill(Qt::red);
     {
         QPainter painter(&canvas);
-        DrawRow(row, painter, canvas.width(), canvas.height());
+        drawRow(row, painter, canvas.width(), canvas.height());
     }
-    FUZZ_CHECK(finite(row.m_rcBox) && row.m_rcBox.width() >= 0 && row.m_rcBox.height() >= 0, what);
+    FUZZ_CHECK(finite(row.box) && row.box.width() >= 0 && row.box.height() >= 0, what);
 }
 
 void checkWrite(const QByteArray &file) {
     // Row 0's record (or the default one) written as the row the file's length picks.
-    LOGFONTW lf = DefaultLogFont();
-    ReadRowFont(0, lf);
+    LogFont lf = defaultLogFont();
+    readRowFont(0, lf);
     const int row = int(file.size() % 3);
     QByteArray expected = file;
-    const qsizetype offset = qsizetype(LOGFONTW::kSize) * row;
+    const qsizetype offset = qsizetype(LogFont::kSize) * row;
     if (expected.size() < offset)
         expected.append(QByteArray(offset - expected.size(), '\0'));
-    expected.replace(offset, LOGFONTW::kSize, lf.toBytes());
+    expected.replace(offset, LogFont::kSize, lf.toBytes());
 
-    FUZZ_CHECK(WriteRowFont(row, lf), describe(lf));
+    FUZZ_CHECK(writeRowFont(row, lf), describe(lf));
     FUZZ_CHECK(fuzz::readFile(kPath) == expected, QStringLiteral("row %1 written").arg(row));
-    LOGFONTW again;
-    FUZZ_CHECK(ReadRowFont(row, again) && again == lf, describe(again));
+    LogFont again;
+    FUZZ_CHECK(readRowFont(row, again) && again == lf, describe(again));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     fuzz::startApplication<QGuiApplication>();
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     return 0;
 }
 
@@ -106,17 +106,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray file = fuzz::bytesOf(data, size);
     fuzz::writeFile(kPath, file);
     for (int row = 0; row < 3; ++row) {
-        LOGFONTW marker;
+        LogFont marker;
         marker.lfHeight = 0x5A5A;
-        LOGFONTW lf = marker;
-        const bool whole = file.size() >= qsizetype(LOGFONTW::kSize) * (row + 1);
-        FUZZ_CHECK(ReadRowFont(row, lf) == whole, QStringLiteral("row %1").arg(row));
+        LogFont lf = marker;
+        const bool whole = file.size() >= qsizetype(LogFont::kSize) * (row + 1);
+        FUZZ_CHECK(readRowFont(row, lf) == whole, QStringLiteral("row %1").arg(row));
         if (!whole) {
             FUZZ_CHECK(lf == marker, QStringLiteral("a cut-short row %1 was used").arg(row));
             continue;
         }
-        const QByteArray record = file.mid(qsizetype(LOGFONTW::kSize) * row, LOGFONTW::kSize);
-        FUZZ_CHECK(lf == LOGFONTW::fromBytes(record.constData()), describe(lf));
+        const QByteArray record = file.mid(qsizetype(LogFont::kSize) * row, LogFont::kSize);
+        FUZZ_CHECK(lf == LogFont::fromBytes(record.constData()), describe(lf));
         FUZZ_CHECK(lf.toBytes() == record, describe(lf));
         checkConversion(lf);
     }

@@ -83,35 +83,34 @@ const QString kBeforeIp = QStringLiteral("10.0.0.7");
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input = fuzz::bytesOf(data, size);
     fuzz::InWorkFolder here;
-    fuzz::writeFile(SettingsFileName(), input);
+    fuzz::writeFile(settingsFileName(), input);
 
     RecordingPrompt prompt;
     Prompt::setInstance(&prompt);
-    CSettings settings;
-    settings.m_strMac = kBeforeMac;
-    settings.m_strIp = kBeforeIp;
-    const bool loaded = settings.Load();
+    NetworkChoice settings;
+    settings.mac = kBeforeMac;
+    settings.fixedIp = kBeforeIp;
+    const bool loaded = settings.load();
 
     Reader reader{input};
     const std::optional<QString> mac = reader.string();
     const std::optional<QString> ip = mac ? reader.string() : std::nullopt;
     const QString detail = fuzz::escaped(input.left(64)) + QStringLiteral("\nloaded ") +
-                           fuzz::escaped(settings.m_strMac.toUtf8()) + QStringLiteral(" / ") +
-                           fuzz::escaped(settings.m_strIp.toUtf8());
+                           fuzz::escaped(settings.mac.toUtf8()) + QStringLiteral(" / ") +
+                           fuzz::escaped(settings.fixedIp.toUtf8());
 
-    FUZZ_CHECK(fuzz::readFile(SettingsFileName()) == input, detail);
+    FUZZ_CHECK(fuzz::readFile(settingsFileName()) == input, detail);
     FUZZ_CHECK(loaded == bool(ip), detail);
     // A field read completely keeps its new value; one that failed keeps the old one.
-    FUZZ_CHECK(settings.m_strMac == (mac ? *mac : kBeforeMac), detail);
-    FUZZ_CHECK(settings.m_strIp == (ip ? *ip : kBeforeIp), detail);
+    FUZZ_CHECK(settings.mac == (mac ? *mac : kBeforeMac), detail);
+    FUZZ_CHECK(settings.fixedIp == (ip ? *ip : kBeforeIp), detail);
     if (loaded) {
         FUZZ_CHECK(prompt.said.isEmpty(), detail);
         // What loaded saves as wide strings and reads back the same.
-        FUZZ_CHECK(settings.Save(), detail);
-        CSettings again;
-        FUZZ_CHECK(again.Load(), detail);
-        FUZZ_CHECK(again.m_strMac == settings.m_strMac && again.m_strIp == settings.m_strIp,
-                   detail);
+        FUZZ_CHECK(settings.save(), detail);
+        NetworkChoice again;
+        FUZZ_CHECK(again.load(), detail);
+        FUZZ_CHECK(again.mac == settings.mac && again.fixedIp == settings.fixedIp, detail);
         FUZZ_CHECK(prompt.said.isEmpty(), detail + QStringLiteral("\n") + prompt.said.join(u'|'));
     } else {
         FUZZ_CHECK(prompt.said == QStringList{netcfgtexts::settingsUnreadable()},

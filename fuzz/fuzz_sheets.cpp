@@ -18,13 +18,13 @@ namespace {
 
 class TextSink : public CellSink {
 public:
-    explicit TextSink(bool dates1904) : m_bDates1904(dates1904) {}
+    explicit TextSink(bool dates1904) : m_dates1904(dates1904) {}
     void cell(int row, int column, CellValue &value) override {
         if (row < 0 || column < 0 || column >= 4)
             fuzz::fail("cell outside columns A to D");
         m_nLastRow = std::max(m_nLastRow, row);
         m_nLastColumn = std::max(m_nLastColumn, column);
-        m_nLength += PlateIdText(CellText(std::move(value), m_bDates1904)).size();
+        m_nLength += plateIdText(cellText(std::move(value), m_dates1904)).size();
     }
     void check(const SheetRange &range) const {
         if (m_nLastRow >= range.rows || m_nLastColumn >= range.columns)
@@ -32,7 +32,7 @@ public:
     }
 
 private:
-    bool m_bDates1904;
+    bool m_dates1904;
     int m_nLastRow = -1;
     int m_nLastColumn = -1;
     qsizetype m_nLength = 0;

@@ -18,14 +18,14 @@ namespace {
 
 class TextSink : public CellSink {
 public:
-    explicit TextSink(bool dates1904) : m_bDates1904(dates1904) {}
+    explicit TextSink(bool dates1904) : m_dates1904(dates1904) {}
     void expectRows(int rows) override { m_nRows = rows; }
     void cell(int, int, CellValue &value) override {
-        m_nLength += PlateIdText(CellText(std::move(value), m_bDates1904)).size();
+        m_nLength += plateIdText(cellText(std::move(value), m_dates1904)).size();
     }
 
 private:
-    bool m_bDates1904;
+    bool m_dates1904;
     int m_nRows = 0;
     qsizetype m_nLength = 0;
 };

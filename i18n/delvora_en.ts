@@ -253,7 +253,7 @@
     </message>
 </context>
 <context>
-    <name>delvora::CAboutDlg</name>
+    <name>delvora::AboutDialog</name>
     <message>
         <source>关于 Delvora</source>
         <translation>About Delvora</translation>
@@ -264,7 +264,7 @@
     </message>
 </context>
 <context>
-    <name>delvora::CChangeIpDlg</name>
+    <name>delvora::ChangeIpDialog</name>
     <message>
         <source>修改IP</source>
         <translation>Change plate address</translation>
@@ -284,79 +284,6 @@
     <message>
         <source>网关</source>
         <translation>Gateway</translation>
-    </message>
-</context>
-<context>
-    <name>delvora::CIdRangeDlg</name>
-    <message>
-        <source>请输入ID范围</source>
-        <translation>ID range</translation>
-    </message>
-    <message>
-        <source>起始ID</source>
-        <translation>First ID</translation>
-    </message>
-    <message>
-        <source>结束ID</source>
-        <translation>Last ID</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>请输入一个 %1 至 %2 之间的整数。</source>
-        <translation>Enter a whole number from %1 to %2.</translation>
-    </message>
-</context>
-<context>
-    <name>delvora::CNetSet</name>
-    <message>
-        <source>网络设置</source>
-        <translation>Network settings</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>网卡</source>
-        <translation>Adapter</translation>
-    </message>
-    <message>
-        <source>网卡选择</source>
-        <translation>Network adapter</translation>
-    </message>
-    <message>
-        <source>网卡：</source>
-        <translation>Adapter:</translation>
-    </message>
-    <message>
-        <source>MAC：</source>
-        <translation>MAC:</translation>
-    </message>
-    <message>
-        <source>IP地址</source>
-        <translation>IP address</translation>
-    </message>
-    <message>
-        <source>IP地址：</source>
-        <translation>IP:</translation>
-    </message>
-    <message>
-        <source>使用固定IP</source>
-        <translation>Use fixed IP</translation>
-    </message>
-</context>
-<context>
-    <name>delvora::CPlaxonDlg</name>
-    <message>
-        <source>关于 Delvora(&amp;A)...</source>
-        <translation>&amp;About Delvora...</translation>
     </message>
 </context>
 <context>
@@ -380,6 +307,29 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>delvora::IdRangeDialog</name>
+    <message>
+        <source>请输入ID范围</source>
+        <translation>ID range</translation>
+    </message>
+    <message>
+        <source>起始ID</source>
+        <translation>First ID</translation>
+    </message>
+    <message>
+        <source>结束ID</source>
+        <translation>Last ID</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>请输入一个 %1 至 %2 之间的整数。</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +376,56 @@
     <message>
         <source>图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||</source>
         <translation>Pictures (*.jpg;*.jpeg)|*.jpg;*.jpeg||</translation>
+    </message>
+</context>
+<context>
+    <name>delvora::MainWindow</name>
+    <message>
+        <source>关于 Delvora(&amp;A)...</source>
+        <translation>&amp;About Delvora...</translation>
+    </message>
+</context>
+<context>
+    <name>delvora::NetworkDialog</name>
+    <message>
+        <source>网络设置</source>
+        <translation>Network settings</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>网卡</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>网卡选择</source>
+        <translation>Network adapter</translation>
+    </message>
+    <message>
+        <source>网卡：</source>
+        <translation>Adapter:</translation>
+    </message>
+    <message>
+        <source>MAC：</source>
+        <translation>MAC:</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>使用固定IP</source>
+        <translation>Use fixed IP</translation>
     </message>
 </context>
 <context>
@@ -775,7 +775,7 @@ A factory reset clears the ID, the IP address and the shown texts.</translation>
     </message>
     <message>
         <source>文本文件的编码无法识别（只能读取UTF-8、UTF-16和GBK）。</source>
-        <translation>The text file's encoding is not recognised (only UTF-8, UTF-16 and GBK can be read).</translation>
+        <translation>The text file&apos;s encoding is not recognised (only UTF-8, UTF-16 and GBK can be read).</translation>
     </message>
 </context>
 <context>

@@ -4,5 +4,5 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    return delvora::CPlaxonApp().InitInstance();
+    return delvora::Application().run();
 }

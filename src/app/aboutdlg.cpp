@@ -7,8 +7,8 @@
 
 namespace delvora {
 
-CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("CAboutDlg"));
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(tr("关于 Delvora"));
     QFont dialogFont(QStringLiteral("MS Shell Dlg"), 9);
     setFont(dialogFont);

@@ -5,10 +5,10 @@
 namespace delvora {
 
 // The About box: the icon, the program's name and version, and an OK button.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 };
 
 } // namespace delvora

@@ -10,18 +10,18 @@
 
 namespace delvora {
 
-void CPlaxonApp::PrepareApplication() {
+void Application::prepareApplication() {
     // Message boxes are titled with the executable's base name.
     if (QCoreApplication::applicationName().isEmpty())
         QCoreApplication::setApplicationName(QStringLiteral("Delvora"));
-    InstallFontSubstitutes();
+    installFontSubstitutes();
 }
 
-int CPlaxonApp::InitInstance() {
-    PrepareApplication();
+int Application::run() {
+    prepareApplication();
     // Texts are set as the window is built: the translator comes first.
-    InstallLanguage(ReadLanguage());
-    CPlaxonDlg dlg;
+    installLanguage(readLanguage());
+    MainWindow dlg;
     dlg.exec();
     return 0;
 }

@@ -4,13 +4,13 @@ namespace delvora {
 
 // The application's start-up step: prepares fonts and names, runs the main window modally and
 // ends when it closes.
-class CPlaxonApp {
+class Application {
 public:
     // Call after the QApplication exists. Returns the process exit code.
-    int InitInstance();
+    int run();
 
     // Settings every process of the program (and its tests) needs before the first window.
-    static void PrepareApplication();
+    static void prepareApplication();
 };
 
 } // namespace delvora

@@ -33,23 +33,23 @@
 
 namespace delvora {
 
-CPlaxonDlg *g_pMainDlg = nullptr;
+MainWindow *g_pMainDlg = nullptr;
 
-CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
+MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     // The layout is read before any control exists.
-    m_layout.Load(m_canvas.m_nWidth, m_canvas.m_nHeight);
-    m_canvas.SetPlateSize(m_canvas.m_nWidth);
+    m_layout.load(m_canvas.m_width, m_canvas.m_height);
+    m_canvas.setPlateSize(m_canvas.m_width);
 
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Delvora"));
-    setObjectName(QStringLiteral("CPlaxonDlg"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     m_face.build(this);
     m_face.preview->paintPreview = [this](QPainter &painter, const QRect &r) {
-        m_canvas.DrawPreview(painter, r);
+        m_canvas.drawPreview(painter, r);
     };
 
     LayoutControls controls;
@@ -68,7 +68,7 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
     m_editor = new LayoutEditor(
         m_layout, m_canvas, controls,
         [this] {
-            RefreshPreview();
+            refreshPreview();
             m_marks.schedule();
         },
         this);
@@ -87,115 +87,115 @@ CPlaxonDlg::CPlaxonDlg(QWidget *parent) : QDialog(parent) {
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
-    connect(m_timerConnect, &QTimer::timeout, this, [this] { OnTimer(TIMER_CONNECT); });
+    connect(m_timerConnect, &QTimer::timeout, this, [this] { onTimer(TIMER_CONNECT); });
     m_timerIdChange = new QTimer(this);
     m_timerIdChange->setSingleShot(true);
-    connect(m_timerIdChange, &QTimer::timeout, this, [this] { OnTimer(TIMER_ID_CHANGE); });
+    connect(m_timerIdChange, &QTimer::timeout, this, [this] { onTimer(TIMER_ID_CHANGE); });
 
-    m_onlinePlates.Attach(m_face.onlineList, m_face.newId);
+    m_onlinePlates.attach(m_face.onlineList, m_face.newId);
     m_onlinePlates.setNameList(&m_names);
     connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
-            &OnlinePlates::SetPlateState);
+            &OnlinePlates::setPlateState);
     connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
         NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
         m_presence.setEnabled(on);
     });
 
-    Route();
-    OnInitDialog();
+    route();
+    onInitDialog();
 }
 
-CPlaxonDlg::~CPlaxonDlg() {
+MainWindow::~MainWindow() {
     // Indents changed by dragging are saved only here.
-    m_layout.SaveIndents();
+    m_layout.saveIndents();
     if (g_pMainDlg == this)
         g_pMainDlg = nullptr;
 }
 
-void CPlaxonDlg::OnInitDialog() {
-    AddAboutToSystemMenu();
+void MainWindow::onInitDialog() {
+    addAboutToSystemMenu();
     g_pMainDlg = this;
 
     // The two lists in report view; each names and sizes its own columns.
-    AttachNameList(m_face.nameList, m_names);
+    attachNameList(m_face.nameList, m_names);
     m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
-    connect(m_listEditor, &NameListEditor::showEntry, this, &CPlaxonDlg::ShowEntry);
+    connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
 
     // Row, horizontal and vertical alignment choices.
-    m_editor->FillChoices();
+    m_editor->fillChoices();
 
     // Network settings: the stored adapter or fixed address gives the local address.
-    SetLocalAddress(LoadLocalAddress(m_settings, this));
+    setLocalAddress(loadLocalAddress(m_settings, this));
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
-    m_editor->PlacePreview();
-    m_canvas.InitCanvas(QStringLiteral("./red.jpg"), m_layout.m_crBackColor);
-    m_editor->CheckResolutionItem();
+    m_editor->placePreview();
+    m_canvas.initCanvas(QStringLiteral("./red.jpg"), m_layout.backColor);
+    m_editor->checkResolutionItem();
 
     // Row 0's style in the editing controls.
-    m_editor->ShowRowStyle(0);
+    m_editor->showRowStyle(0);
 
     // Drive list: every ready volume, the last one selected.
-    m_usb->FillDrives();
+    m_usb->fillDrives();
 
-    // Host address, picture server on m_nTcpPort, datagram socket on UDP 8089.
-    m_udpSocket.FindHostAddress();
-    m_pictureServer.StartPictureServer(quint16(m_nTcpPort), this);
-    m_udpSocket.Create();
+    // Host address, picture server on m_tcpPort, datagram socket on UDP 8089.
+    m_udpSocket.findHostAddress();
+    m_pictureServer.startPictureServer(quint16(m_tcpPort), this);
+    m_udpSocket.create();
     m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
     const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
     m_face.actionPresence->setChecked(presence);
     m_presence.setEnabled(presence);
 
     // Members to controls; changes made here must not run the edit handlers.
-    m_editor->UpdateData(false);
+    m_editor->updateData(false);
 
-    RefreshPreview();
+    refreshPreview();
 
     // The stored interface language, which may differ from the running one until restarted.
-    (ReadLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
+    (readLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
 
     // Serial port list of the lifter.
-    m_lifter.FillPortList(m_face.comPort);
+    m_lifter.fillPortList(m_face.comPort);
 }
 
-void CPlaxonDlg::Route() {
-    connect(m_face.actionAbout, &QAction::triggered, this, &CPlaxonDlg::OnAbout);
-    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbProvisioning::OnUsbUpdate);
-    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIdFile);
-    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::OnMakeIpFiles);
-    connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::OnChooseFont);
-    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::OnAutoFit);
+void MainWindow::route() {
+    connect(m_face.actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
+    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbProvisioning::onUsbUpdate);
+    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIdFile);
+    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIpFiles);
+    connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::onChooseFont);
+    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::onAutoFit);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
-            &LayoutEditor::OnSolidBackground);
+            &LayoutEditor::onSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
-            &LayoutEditor::OnPictureBackground);
+            &LayoutEditor::onPictureBackground);
     // Lifter panel; choosing the same port again reopens it.
     connect(m_face.comPort, &QComboBox::activated, this, [this](int index) {
-        m_lifter.OnPortChosen(m_face.comPort->itemData(index).toString());
+        m_lifter.onPortChosen(m_face.comPort->itemData(index).toString());
     });
     for (auto [button, command] : {std::pair{m_face.lifterUp, LifterCommand::Up},
                                    std::pair{m_face.lifterStop, LifterCommand::Stop},
                                    std::pair{m_face.lifterDown, LifterCommand::Down}})
-        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.Send(command); });
-    connect(m_face.actionNetwork, &QAction::triggered, this, &CPlaxonDlg::OnNetworkSettings);
-    connect(m_face.detectPlates, &QPushButton::clicked, this, &CPlaxonDlg::DetectPlates);
+        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.send(command); });
+    connect(m_face.actionNetwork, &QAction::triggered, this, &MainWindow::onNetworkSettings);
+    connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
     // Plate answers are handled after the event that received them, like posted messages.
-    connect(&m_udpSocket, &CUdpSocket::plateReply, this, &CPlaxonDlg::OnPlateReply,
+    connect(&m_udpSocket, &PlateSocket::plateReply, this, &MainWindow::onPlateReply,
             Qt::QueuedConnection);
-    connect(m_face.openTable, &QPushButton::clicked, this, &CPlaxonDlg::OnOpenTable);
-    connect(m_face.changeId, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeId);
-    connect(&m_udpSocket, &CUdpSocket::idChangeResult, this, &CPlaxonDlg::OnIdChangeResult,
+    connect(m_face.openTable, &QPushButton::clicked, this, &MainWindow::onOpenTable);
+    connect(m_face.changeId, &QPushButton::clicked, this, &MainWindow::onChangeId);
+    connect(&m_udpSocket, &PlateSocket::idChangeResult, this, &MainWindow::onIdChangeResult,
             Qt::QueuedConnection);
-    connect(m_face.changeIp, &QPushButton::clicked, this, &CPlaxonDlg::OnChangeIp);
-    connect(m_face.actionFactoryReset, &QAction::triggered, this, &CPlaxonDlg::OnFactoryReset);
+    connect(m_face.changeIp, &QPushButton::clicked, this, &MainWindow::onChangeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, this, &MainWindow::onFactoryReset);
     connect(m_face.actionLanguageZh, &QAction::triggered, this,
-            [this] { ChooseLanguage(this, QStringLiteral("zh")); });
+            [this] { chooseLanguage(this, QStringLiteral("zh")); });
     connect(m_face.actionLanguageEn, &QAction::triggered, this,
-            [this] { ChooseLanguage(this, QStringLiteral("en")); });
+            [this] { chooseLanguage(this, QStringLiteral("en")); });
     // One network update at a time.
-    connect(m_face.networkUpdate, &QPushButton::clicked, this, &CPlaxonDlg::OnNetworkUpdate);
+    connect(m_face.networkUpdate, &QPushButton::clicked, this, &MainWindow::onNetworkUpdate);
     connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
     // Updates and exports draw every entry; the preview then shows the operator's entry again.
     connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
@@ -215,101 +215,101 @@ void CPlaxonDlg::Route() {
     m_face.client->installEventFilter(this);
 }
 
-void CPlaxonDlg::SetLocalAddress(const LocalAddress &local) {
-    m_bFixedIp = local.fixed;
-    m_strLocalIp = local.ip;
-    m_strNetPrefix = local.prefix;
+void MainWindow::setLocalAddress(const LocalAddress &local) {
+    m_fixedIp = local.fixed;
+    m_localIp = local.ip;
+    m_netPrefix = local.prefix;
 }
 
-void CPlaxonDlg::OnNetworkSettings() {
-    if (const auto chosen = RunNetworkSettings(m_settings, {m_bFixedIp, m_strLocalIp, {}}, this))
-        SetLocalAddress(*chosen);
+void MainWindow::onNetworkSettings() {
+    if (const auto chosen = runNetworkSettings(m_settings, {m_fixedIp, m_localIp, {}}, this))
+        setLocalAddress(*chosen);
 }
 
-void CPlaxonDlg::DetectPlates() {
-    m_onlinePlates.DetectPlates(m_udpSocket, m_strLocalIp, m_strNetPrefix, this);
+void MainWindow::detectPlates() {
+    m_onlinePlates.detectPlates(m_udpSocket, m_localIp, m_netPrefix, this);
 }
 
-void CPlaxonDlg::OnPlateReply(const PlateReply &reply) {
-    m_onlinePlates.OnPlateReply(reply);
-    m_presence.OnPlateReply(reply);
+void MainWindow::onPlateReply(const PlateReply &reply) {
+    m_onlinePlates.onPlateReply(reply);
+    m_presence.onPlateReply(reply);
 }
 
-void CPlaxonDlg::OnChangeId() {
-    if (PlateIdChange::Command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
-        SetTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
+void MainWindow::onChangeId() {
+    if (PlateIdChange::command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
+        setTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
 }
 
-void CPlaxonDlg::OnIdChangeResult(int result) {
-    KillTimer(TIMER_ID_CHANGE);
-    if (PlateIdChange::ShowResult(result, this))
-        DetectPlates();
+void MainWindow::onIdChangeResult(int result) {
+    killTimer(TIMER_ID_CHANGE);
+    if (PlateIdChange::showResult(result, this))
+        detectPlates();
 }
 
-void CPlaxonDlg::OnChangeIp() {
-    PlateAddressChange::Command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
+void MainWindow::onChangeIp() {
+    PlateAddressChange::command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
 }
 
-void CPlaxonDlg::OnFactoryReset() {
-    FactoryReset::Command(m_onlinePlates, m_udpSocket, this);
+void MainWindow::onFactoryReset() {
+    FactoryReset::command(m_onlinePlates, m_udpSocket, this);
 }
 
-QString CPlaxonDlg::FindPlateIp(const QString &plateId) const {
-    return m_onlinePlates.FindPlateIp(plateId);
+QString MainWindow::findPlateIp(const QString &plateId) const {
+    return m_onlinePlates.findPlateIp(plateId);
 }
 
-void CPlaxonDlg::RefreshPreview() {
-    m_canvas.m_pPreview = RenderPlate(m_layout, m_canvas.m_pBackground);
-    DrawPreview();
+void MainWindow::refreshPreview() {
+    m_canvas.m_preview = renderPlate(m_layout, m_canvas.m_background);
+    drawPreview();
 }
 
-void CPlaxonDlg::DrawPreview() {
+void MainWindow::drawPreview() {
     m_face.preview->update();
 }
 
-void CPlaxonDlg::SetTimer(TimerId id, int milliseconds) {
+void MainWindow::setTimer(TimerId id, int milliseconds) {
     (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->start(milliseconds);
 }
 
-void CPlaxonDlg::KillTimer(TimerId id) {
+void MainWindow::killTimer(TimerId id) {
     (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->stop();
 }
 
-void CPlaxonDlg::OnTimer(int id) {
+void MainWindow::onTimer(int id) {
     switch (id) {
     case TIMER_CONNECT:
-        KillTimer(TIMER_CONNECT);
+        killTimer(TIMER_CONNECT);
         break;
     case TIMER_ID_CHANGE:
-        KillTimer(TIMER_ID_CHANGE);
-        if (PlateIdChange::TimeOut(m_udpSocket))
+        killTimer(TIMER_ID_CHANGE);
+        if (PlateIdChange::timeOut(m_udpSocket))
             QMetaObject::invokeMethod(
-                this, [this] { OnIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
+                this, [this] { onIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
         break;
     default:
         break;
     }
 }
 
-void CPlaxonDlg::OnAbout() {
-    CAboutDlg about(this);
+void MainWindow::onAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CPlaxonDlg::OnOpenTable() {
-    ImportNames({});
+void MainWindow::onOpenTable() {
+    importNames({});
 }
 
-void CPlaxonDlg::ImportNames(const QString &droppedFile) {
+void MainWindow::importNames(const QString &droppedFile) {
     if (!m_listEditor->file().maybeSave())
         return;
     const QList<NameRecord> before = m_names.entries();
     bool complete = false;
     // A read error is not the command's to handle: its own text is shown with a stop icon.
     try {
-        if (droppedFile.isEmpty() ? m_nameImport.Run(this, m_layout)
-                                  : m_nameImport.Import(this, m_layout, droppedFile)) {
-            RefreshPreview();
+        if (droppedFile.isEmpty() ? m_nameImport.run(this, m_layout)
+                                  : m_nameImport.importFile(this, m_layout, droppedFile)) {
+            refreshPreview();
             complete = true;
         }
     } catch (const std::exception &e) {
@@ -318,51 +318,51 @@ void CPlaxonDlg::ImportNames(const QString &droppedFile) {
     m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
 }
 
-void CPlaxonDlg::ShowEntry(const NameRecord &entry) {
-    m_layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-    RefreshPreview();
+void MainWindow::showEntry(const NameRecord &entry) {
+    m_layout.setTexts(entry.organisation, entry.name, entry.title);
+    refreshPreview();
 }
 
-void CPlaxonDlg::reject() {
+void MainWindow::reject() {
     if (m_listEditor->file().maybeSave())
         QDialog::reject();
 }
 
-void CPlaxonDlg::dragEnterEvent(QDragEnterEvent *event) {
-    if (!NameListImport::DroppedFile(event->mimeData()).isEmpty())
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (!NameListImport::droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void CPlaxonDlg::dropEvent(QDropEvent *event) {
-    const QString path = NameListImport::DroppedFile(event->mimeData());
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QString path = NameListImport::droppedFile(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
     // After the drop has returned, so the program the file came from is not held up.
     QMetaObject::invokeMethod(
-        this, [this, path] { ImportNames(path); }, Qt::QueuedConnection);
+        this, [this, path] { importNames(path); }, Qt::QueuedConnection);
 }
 
-void CPlaxonDlg::OnNetworkUpdate() {
+void MainWindow::onNetworkUpdate() {
     // Sending every entry first asks about texts that do not fit; one chosen entry does not.
     if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
         return;
-    m_update.Run(m_names, this);
+    m_update.run(m_names, this);
 }
 
-bool CPlaxonDlg::eventFilter(QObject *watched, QEvent *event) {
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_face.client) {
         switch (event->type()) {
         case QEvent::MouseMove:
-            m_editor->OnMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+            m_editor->onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
             break;
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                m_editor->OnLButtonDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+                m_editor->onLButtonDown(static_cast<QMouseEvent *>(event)->position().toPoint());
             break;
         case QEvent::MouseButtonRelease:
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                m_editor->OnLButtonUp();
+                m_editor->onLButtonUp();
             break;
         default:
             break;
@@ -376,7 +376,7 @@ namespace {
 constexpr UINT kIdmAboutBox = 0x0010;
 }
 
-void CPlaxonDlg::AddAboutToSystemMenu() {
+void MainWindow::addAboutToSystemMenu() {
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
     if (!menu)
         return;
@@ -385,10 +385,10 @@ void CPlaxonDlg::AddAboutToSystemMenu() {
     AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<LPCWSTR>(text.utf16()));
 }
 
-bool CPlaxonDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result) {
+bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result) {
     const MSG *msg = static_cast<const MSG *>(message);
     if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kIdmAboutBox) {
-        OnAbout();
+        onAbout();
         *result = 0;
         return true;
     }
@@ -396,10 +396,10 @@ bool CPlaxonDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr
 }
 #else
 // Only Windows gives a program a system menu of its own; the 帮助 menu serves elsewhere.
-void CPlaxonDlg::AddAboutToSystemMenu() {}
+void MainWindow::addAboutToSystemMenu() {}
 #endif
 
-void CPlaxonDlg::keyPressEvent(QKeyEvent *event) {
+void MainWindow::keyPressEvent(QKeyEvent *event) {
     // Enter activates the default (or focused) button and never closes the window; Esc closes.
     QDialog::keyPressEvent(event);
 }

@@ -35,47 +35,47 @@ enum TimerId { TIMER_CONNECT = 1, TIMER_ID_CHANGE = 2 };
 
 // The main window. It owns every component for the life of the program and routes each
 // control and menu command to the component that does the work.
-class CPlaxonDlg : public QDialog {
+class MainWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit CPlaxonDlg(QWidget *parent = nullptr);
-    ~CPlaxonDlg() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Renders the current layout anew and shows it in the preview.
-    void RefreshPreview();
+    void refreshPreview();
     // Redraws the kept preview picture without rendering.
-    void DrawPreview();
+    void drawPreview();
 
     // Arms one of the two one-shot timers.
-    void SetTimer(TimerId id, int milliseconds);
-    void KillTimer(TimerId id);
+    void setTimer(TimerId id, int milliseconds);
+    void killTimer(TimerId id);
 
     // The address of the online plate with this ID text, empty when it is not listed.
-    QString FindPlateIp(const QString &plateId) const;
+    QString findPlateIp(const QString &plateId) const;
 
     MainWindowFace &face() { return m_face; }
     PlateLayout &layout() { return m_layout; }
     PlateCanvas &canvas() { return m_canvas; }
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
-    CUdpSocket &udpSocket() { return m_udpSocket; }
+    PlateSocket &udpSocket() { return m_udpSocket; }
     PresenceCheck &presence() { return m_presence; }
     NameListEditor &listEditor() { return *m_listEditor; }
     OverflowMarks &overflowMarks() { return m_marks; }
-    CExcelReader &excel() { return m_excel; }
+    WorkbookReader &excel() { return m_excel; }
 
 public slots:
-    void OnTimer(int id);
-    void OnAbout();
-    void DetectPlates();
-    void OnPlateReply(const delvora::PlateReply &reply);
-    void OnNetworkSettings();
-    void OnOpenTable();
-    void OnChangeId();
-    void OnIdChangeResult(int result);
-    void OnChangeIp();
-    void OnFactoryReset();
-    void OnNetworkUpdate();
+    void onTimer(int id);
+    void onAbout();
+    void detectPlates();
+    void onPlateReply(const delvora::PlateReply &reply);
+    void onNetworkSettings();
+    void onOpenTable();
+    void onChangeId();
+    void onIdChangeResult(int result);
+    void onChangeIp();
+    void onFactoryReset();
+    void onNetworkUpdate();
     // Esc and closing the window: unsaved changes of the name list are offered for saving.
     void reject() override;
 
@@ -91,22 +91,22 @@ protected:
 #endif
 
 private:
-    void OnInitDialog();
-    void ImportNames(const QString &droppedFile);
-    void Route();
-    void AddAboutToSystemMenu();
-    void SetLocalAddress(const LocalAddress &local);
-    void ShowEntry(const NameRecord &entry);
+    void onInitDialog();
+    void importNames(const QString &droppedFile);
+    void route();
+    void addAboutToSystemMenu();
+    void setLocalAddress(const LocalAddress &local);
+    void showEntry(const NameRecord &entry);
 
     PlateCanvas m_canvas;
     PlateLayout m_layout; // the rows, their count and the background colour
-    CUdpSocket m_udpSocket;
-    QString m_strLocalIp;
-    QString m_strNetPrefix;
-    int m_nTcpPort = 8087;
-    CSettings m_settings;
-    bool m_bFixedIp = false;
-    CExcelReader m_excel;
+    PlateSocket m_udpSocket;
+    QString m_localIp;
+    QString m_netPrefix;
+    int m_tcpPort = 8087;
+    NetworkChoice m_settings;
+    bool m_fixedIp = false;
+    WorkbookReader m_excel;
     NameList m_names;
     NameListImport m_nameImport{m_excel, m_names};
 
@@ -118,17 +118,17 @@ private:
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
-    CChangeIpDlg m_changeIpDlg{this}; // keeps the last confirmed addresses
-    PictureServer m_pictureServer;    // TCP 8087, where plates fetch their pictures
+    ChangeIpDialog m_changeIpDlg{this}; // keeps the last confirmed addresses
+    PictureServer m_pictureServer;      // TCP 8087, where plates fetch their pictures
     NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
-                           [this](const QString &id) { return FindPlateIp(id); }};
+                           [this](const QString &id) { return findPlateIp(id); }};
     // The idle probes of the plates on the board; quiet while the program awaits a plate.
     PresenceCheck m_presence{m_udpSocket, m_onlinePlates,
-                             [this] { return m_update.isRunning() || m_udpSocket.m_bWaitIdReply; }};
+                             [this] { return m_update.isRunning() || m_udpSocket.m_waitIdReply; }};
     OverflowMarks m_marks{m_names, m_layout, m_canvas}; // texts that do not fit, in the list
 };
 
 // The one main window, once it is initialised.
-extern CPlaxonDlg *g_pMainDlg;
+extern MainWindow *g_pMainDlg;
 
 } // namespace delvora

@@ -37,7 +37,7 @@ QString textIn(const QString &language, const char *source) {
 
 } // namespace
 
-bool InstallLanguage(const QString &language) {
+bool installLanguage(const QString &language) {
     QCoreApplication::removeTranslator(&installed());
     g_language = QStringLiteral("zh");
     if (language == u"zh")
@@ -49,14 +49,14 @@ bool InstallLanguage(const QString &language) {
     return true;
 }
 
-QString CurrentLanguage() {
+QString currentLanguage() {
     return g_language;
 }
 
-void ChooseLanguage(QWidget *owner, const QString &language) {
-    if (language == ReadLanguage())
+void chooseLanguage(QWidget *owner, const QString &language) {
+    if (language == readLanguage())
         return;
-    WriteLanguage(language);
+    writeLanguage(language);
     // Back to the running language: nothing will change at the next start.
     if (language == g_language)
         return;

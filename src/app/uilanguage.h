@@ -12,13 +12,13 @@ namespace delvora {
 // Installs the translator of `language` into the application, or removes it for "zh". Call
 // before the first window is built: texts are set when a window is built. False when the
 // translation could not be loaded (the interface then stays Chinese).
-bool InstallLanguage(const QString &language);
+bool installLanguage(const QString &language);
 
 // The language of the running interface.
-QString CurrentLanguage();
+QString currentLanguage();
 
 // 设置 → 语言: keeps the operator's choice in "Settings.ini"; the choice applies at the next
 // start, which a message says in both the running and the chosen language.
-void ChooseLanguage(QWidget *owner, const QString &language);
+void chooseLanguage(QWidget *owner, const QString &language);
 
 } // namespace delvora

@@ -19,7 +19,7 @@ QRect DialogUnits::toPixels(int ux, int uy, int uw, int uh) const {
     return QRect(x(ux), y(uy), x(ux + uw) - x(ux), y(uy + uh) - y(uy));
 }
 
-DialogUnits SetUpDialog(QWidget *dialog, const QString &objectName, const QString &caption,
+DialogUnits setUpDialog(QWidget *dialog, const QString &objectName, const QString &caption,
                         int width, int height) {
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(caption);

@@ -24,7 +24,7 @@ private:
 
 // Gives a dialog its object name, caption and the dialog font and makes it `width` by
 // `height` dialog units; returns the units to place its controls with.
-DialogUnits SetUpDialog(QWidget *dialog, const QString &objectName, const QString &caption,
+DialogUnits setUpDialog(QWidget *dialog, const QString &objectName, const QString &caption,
                         int width, int height);
 
 } // namespace delvora

@@ -4,7 +4,7 @@
 
 namespace delvora {
 
-std::optional<int> ParseDialogInt(const QString &text) {
+std::optional<int> parseDialogInt(const QString &text) {
     qsizetype i = 0;
     while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
         ++i;
@@ -28,8 +28,8 @@ std::optional<int> ParseDialogInt(const QString &text) {
                                      std::numeric_limits<int>::max()));
 }
 
-int ParseIntOrZero(const QString &text) {
-    return ParseDialogInt(text).value_or(0);
+int parseIntOrZero(const QString &text) {
+    return parseDialogInt(text).value_or(0);
 }
 
 } // namespace delvora

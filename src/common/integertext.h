@@ -9,13 +9,13 @@ namespace delvora {
 // Reads an integer the way dialog edits are read: leading blanks, an optional sign, at least
 // one digit; what follows the digits is ignored ("12a" is 12). No digits: no value. Values
 // beyond the 32-bit range are clamped to it.
-std::optional<int> ParseDialogInt(const QString &text);
+std::optional<int> parseDialogInt(const QString &text);
 
 // The lenient form: like ParseDialogInt, but text without digits reads 0.
-int ParseIntOrZero(const QString &text);
+int parseIntOrZero(const QString &text);
 
 // The message shown when an edit holds no integer.
-inline QString NotAnIntegerText() {
+inline QString notAnIntegerText() {
     return QCoreApplication::translate("integertext", "请输入一个整数。");
 }
 

@@ -5,7 +5,7 @@
 
 namespace delvora {
 
-int MarkedCellWidth(const QAbstractItemView *view) {
+int markedCellWidth(const QAbstractItemView *view) {
     const int icon = view->iconSize().isValid()
                          ? view->iconSize().width()
                          : view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view);

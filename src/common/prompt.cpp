@@ -66,7 +66,7 @@ Prompt::Answer DialogPrompt::askYesNoCancel(QWidget *parent, const QString &text
     }
 }
 
-QStringList QtNameFilters(const QString &windowsFilter) {
+QStringList qtNameFilters(const QString &windowsFilter) {
     const QStringList parts = windowsFilter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -86,7 +86,7 @@ QString DialogPrompt::openFileName(QWidget *parent, const QString &filter) {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(QtNameFilters(filter));
+    dialog.setNameFilters(qtNameFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -97,7 +97,7 @@ QString DialogPrompt::saveFileName(QWidget *parent, const QString &filter, const
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters = QtNameFilters(filter);
+    const QStringList filters = qtNameFilters(filter);
     dialog.setNameFilters(filters);
     if (filterIndex && *filterIndex >= 0 && *filterIndex < filters.size())
         dialog.selectNameFilter(filters[*filterIndex]);

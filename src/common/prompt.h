@@ -65,7 +65,7 @@ public:
 
 // Qt's form of a "text|patterns|...||" filter: one entry per pair, the visible text kept and the
 // patterns given to Qt space-separated.
-QStringList QtNameFilters(const QString &windowsFilter);
+QStringList qtNameFilters(const QString &windowsFilter);
 
 // For runs without an operator: keeps every message text in `said` and cancels every dialog.
 class RecordingPrompt : public Prompt {

@@ -2,15 +2,15 @@
 
 namespace delvora {
 
-QPointF CanvasPointAt(QPoint client, QPoint previewTopLeft) {
+QPointF canvasPointAt(QPoint client, QPoint previewTopLeft) {
     return QPointF(2.0 * (client.x() - previewTopLeft.x()) + 2.0,
                    2.0 * (client.y() - previewTopLeft.y()) + 2.0);
 }
 
-int HitRow(const PlateLayout &layout, QPointF p) {
+int hitRow(const PlateLayout &layout, QPointF p) {
     int row = 0;
-    for (; row < layout.m_nRowCount; ++row) {
-        const QRectF &box = layout.m_pRows[size_t(row)].m_rcBox;
+    for (; row < layout.rowCount; ++row) {
+        const QRectF &box = layout.rows[size_t(row)].box;
         if (box.x() < p.x() && p.x() < box.x() + box.width() && box.y() < p.y() &&
             p.y() < box.y() + box.height())
             break;
@@ -18,15 +18,15 @@ int HitRow(const PlateLayout &layout, QPointF p) {
     return row;
 }
 
-void DragRow(RowStyle &row, int dx, int dy) {
-    if (row.m_nAlignH == 2)
-        row.m_nIndentR -= 2 * dx;
+void dragRow(RowStyle &row, int dx, int dy) {
+    if (row.alignH == 2)
+        row.indentRight -= 2 * dx;
     else
-        row.m_nIndentL += 2 * dx;
-    if (row.m_nAlignV == 2)
-        row.m_nIndentB -= 2 * dy;
+        row.indentLeft += 2 * dx;
+    if (row.alignV == 2)
+        row.indentBottom -= 2 * dy;
     else
-        row.m_nIndentT += 2 * dy;
+        row.indentTop += 2 * dy;
 }
 
 } // namespace delvora

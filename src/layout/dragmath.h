@@ -10,14 +10,14 @@ namespace delvora {
 // The canvas point under a point of the main window's client area, for the half-size preview
 // whose top-left corner is at `previewTopLeft`. With the preview at (10, 10) this is
 // (2x - 18, 2y - 18).
-QPointF CanvasPointAt(QPoint client, QPoint previewTopLeft);
+QPointF canvasPointAt(QPoint client, QPoint previewTopLeft);
 
 // The first row (0, 1, 2) whose last measured box holds the canvas point strictly inside, or
 // the row count when none does.
-int HitRow(const PlateLayout &layout, QPointF canvasPoint);
+int hitRow(const PlateLayout &layout, QPointF canvasPoint);
 
 // Moves a row by a mouse movement over the preview: two canvas pixels per preview pixel, on
 // the indents that act for the row's alignment.
-void DragRow(RowStyle &row, int dx, int dy);
+void dragRow(RowStyle &row, int dx, int dy);
 
 } // namespace delvora

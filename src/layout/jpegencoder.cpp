@@ -11,7 +11,7 @@
 
 namespace delvora {
 
-QByteArray EncodeJpegWithImageWriter(const QImage &picture, int quality) {
+QByteArray encodeJpegWithImageWriter(const QImage &picture, int quality) {
     if (picture.isNull())
         return {};
     QByteArray jpeg;
@@ -60,21 +60,21 @@ void writeJfifDensity(QByteArray &jpeg, const QImage &picture) {
 
 } // namespace
 
-bool HasFastJpegEncoder() {
+bool hasFastJpegEncoder() {
     return true;
 }
 
-QByteArray EncodePlateJpeg(const QImage &picture, int quality) {
+QByteArray encodePlateJpeg(const QImage &picture, int quality) {
     const QImage::Format format = picture.format();
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
-        return EncodeJpegWithImageWriter(picture, quality);
+        return encodeJpegWithImageWriter(picture, quality);
     // Qt's writer takes these pixels' colour channels as they are, alpha ignored; so does the
     // X of the pixel format. Below 0 is Qt's default quality.
     quality = quality < 0 ? 75 : std::min(quality, 100);
     Compressor &c = threadCompressor();
     if (!c.handle)
-        return EncodeJpegWithImageWriter(picture, quality);
+        return encodeJpegWithImageWriter(picture, quality);
     const unsigned long needed = tjBufSize(picture.width(), picture.height(), TJSAMP_420);
     if (needed > c.capacity) {
         tjFree(c.buffer);
@@ -102,17 +102,17 @@ QByteArray EncodePlateJpeg(const QImage &picture, int quality) {
 
 #else
 
-bool HasFastJpegEncoder() {
+bool hasFastJpegEncoder() {
     return false;
 }
 
-QByteArray EncodePlateJpeg(const QImage &picture, int quality) {
-    return EncodeJpegWithImageWriter(picture, quality);
+QByteArray encodePlateJpeg(const QImage &picture, int quality) {
+    return encodeJpegWithImageWriter(picture, quality);
 }
 
 #endif
 
-bool WriteJpegFile(const QByteArray &jpeg, const QString &path) {
+bool writeJpegFile(const QByteArray &jpeg, const QString &path) {
     QFile file(path);
     return !jpeg.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(jpeg) == jpeg.size() && file.flush();

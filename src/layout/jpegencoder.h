@@ -11,16 +11,16 @@ namespace delvora {
 // the encoder; other formats, and builds without TurboJPEG, use Qt's image writer, whose
 // output decodes to the same pixels. Empty for a null picture or an encoder failure.
 // Safe to call from several threads at once.
-QByteArray EncodePlateJpeg(const QImage &picture, int quality);
+QByteArray encodePlateJpeg(const QImage &picture, int quality);
 
 // The same picture through Qt's image writer alone: the fallback, and the yardstick that the
 // fast path is compared with.
-QByteArray EncodeJpegWithImageWriter(const QImage &picture, int quality);
+QByteArray encodeJpegWithImageWriter(const QImage &picture, int quality);
 
 // True when EncodePlateJpeg uses TurboJPEG in this build.
-bool HasFastJpegEncoder();
+bool hasFastJpegEncoder();
 
 // Replaces the file with these bytes; false when it cannot be written completely.
-bool WriteJpegFile(const QByteArray &jpeg, const QString &path);
+bool writeJpegFile(const QByteArray &jpeg, const QString &path);
 
 } // namespace delvora

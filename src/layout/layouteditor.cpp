@@ -19,20 +19,20 @@ LayoutEditor::LayoutEditor(PlateLayout &layout, PlateCanvas &canvas, const Layou
                            std::function<void()> refresh, QWidget *owner)
     : QObject(owner), m_layout(layout), m_canvas(canvas), m_controls(controls),
       m_refresh(std::move(refresh)), m_owner(owner) {
-    connect(m_controls.row, &QComboBox::currentIndexChanged, this, &LayoutEditor::OnSelChangeRow);
+    connect(m_controls.row, &QComboBox::currentIndexChanged, this, &LayoutEditor::onSelChangeRow);
     connect(m_controls.alignH, &QComboBox::currentIndexChanged, this,
-            &LayoutEditor::OnSelChangeAlignH);
+            &LayoutEditor::onSelChangeAlignH);
     connect(m_controls.alignV, &QComboBox::currentIndexChanged, this,
-            &LayoutEditor::OnSelChangeAlignV);
-    connect(m_controls.left, &QLineEdit::textChanged, this, &LayoutEditor::OnChangeIndentLeft);
-    connect(m_controls.right, &QLineEdit::textChanged, this, &LayoutEditor::OnChangeIndentRight);
-    connect(m_controls.top, &QLineEdit::textChanged, this, &LayoutEditor::OnChangeIndentTop);
-    connect(m_controls.bottom, &QLineEdit::textChanged, this, &LayoutEditor::OnChangeIndentBottom);
-    connect(m_controls.res800, &QAction::triggered, this, &LayoutEditor::OnResolution800);
-    connect(m_controls.res1024, &QAction::triggered, this, &LayoutEditor::OnResolution1024);
+            &LayoutEditor::onSelChangeAlignV);
+    connect(m_controls.left, &QLineEdit::textChanged, this, &LayoutEditor::onChangeIndentLeft);
+    connect(m_controls.right, &QLineEdit::textChanged, this, &LayoutEditor::onChangeIndentRight);
+    connect(m_controls.top, &QLineEdit::textChanged, this, &LayoutEditor::onChangeIndentTop);
+    connect(m_controls.bottom, &QLineEdit::textChanged, this, &LayoutEditor::onChangeIndentBottom);
+    connect(m_controls.res800, &QAction::triggered, this, &LayoutEditor::onResolution800);
+    connect(m_controls.res1024, &QAction::triggered, this, &LayoutEditor::onResolution1024);
 }
 
-void LayoutEditor::FillChoices() {
+void LayoutEditor::fillChoices() {
     const QSignalBlocker blockRow(m_controls.row);
     const QSignalBlocker blockH(m_controls.alignH);
     const QSignalBlocker blockV(m_controls.alignV);
@@ -42,51 +42,49 @@ void LayoutEditor::FillChoices() {
     m_controls.alignV->addItems({tr("靠上"), tr("居中"), tr("靠下")});
 }
 
-void LayoutEditor::PlacePreview() {
-    m_controls.preview->setGeometry(PreviewGeometry(m_canvas.m_nWidth, m_canvas.m_nHeight));
+void LayoutEditor::placePreview() {
+    m_controls.preview->setGeometry(previewGeometry(m_canvas.m_width, m_canvas.m_height));
 }
 
-void LayoutEditor::CheckResolutionItem() {
-    const bool small = m_canvas.m_nWidth == 800;
+void LayoutEditor::checkResolutionItem() {
+    const bool small = m_canvas.m_width == 800;
     m_controls.res800->setChecked(small);
     m_controls.res1024->setChecked(!small);
 }
 
-void LayoutEditor::ShowRowStyle(int rowIndex) {
-    const RowStyle &row = m_layout.m_pRows[size_t(rowIndex)];
+void LayoutEditor::showRowStyle(int rowIndex) {
+    const RowStyle &row = m_layout.rows[size_t(rowIndex)];
     // Alignments outside the choices (a hand-edited file) show no selection.
     const QSignalBlocker blockH(m_controls.alignH);
     const QSignalBlocker blockV(m_controls.alignV);
-    m_controls.alignH->setCurrentIndex(row.m_nAlignH >= 0 && row.m_nAlignH <= 2 ? row.m_nAlignH
-                                                                                : -1);
-    m_controls.alignV->setCurrentIndex(row.m_nAlignV >= 0 && row.m_nAlignV <= 2 ? row.m_nAlignV
-                                                                                : -1);
+    m_controls.alignH->setCurrentIndex(row.alignH >= 0 && row.alignH <= 2 ? row.alignH : -1);
+    m_controls.alignV->setCurrentIndex(row.alignV >= 0 && row.alignV <= 2 ? row.alignV : -1);
     if (m_controls.autoFit) {
         const QSignalBlocker blockFit(m_controls.autoFit);
-        m_controls.autoFit->setChecked(row.m_bAutoFit);
+        m_controls.autoFit->setChecked(row.autoFit);
     }
-    m_nEditLeft = row.m_nIndentL;
-    m_nEditTop = row.m_nIndentT;
-    m_nEditRight = row.m_nIndentR;
-    m_nEditBottom = row.m_nIndentB;
+    m_editLeft = row.indentLeft;
+    m_editTop = row.indentTop;
+    m_editRight = row.indentRight;
+    m_editBottom = row.indentBottom;
 }
 
-bool LayoutEditor::UpdateData(bool saveAndValidate) {
+bool LayoutEditor::updateData(bool saveAndValidate) {
     // The edits are exchanged in this order; an edit's own notifications are held back while
     // the program changes it.
-    const std::pair<QLineEdit *, int *> edits[] = {{m_controls.bottom, &m_nEditBottom},
-                                                   {m_controls.left, &m_nEditLeft},
-                                                   {m_controls.right, &m_nEditRight},
-                                                   {m_controls.top, &m_nEditTop}};
+    const std::pair<QLineEdit *, int *> edits[] = {{m_controls.bottom, &m_editBottom},
+                                                   {m_controls.left, &m_editLeft},
+                                                   {m_controls.right, &m_editRight},
+                                                   {m_controls.top, &m_editTop}};
     for (const auto &[edit, member] : edits) {
         if (!saveAndValidate) {
             const QSignalBlocker block(edit);
             edit->setText(QString::number(*member));
             continue;
         }
-        const std::optional<int> value = ParseDialogInt(edit->text());
+        const std::optional<int> value = parseDialogInt(edit->text());
         if (!value) {
-            Prompt::plain(m_owner, NotAnIntegerText());
+            Prompt::plain(m_owner, notAnIntegerText());
             return false;
         }
         *member = *value;
@@ -94,120 +92,119 @@ bool LayoutEditor::UpdateData(bool saveAndValidate) {
     return true;
 }
 
-void LayoutEditor::OnSelChangeRow() {
+void LayoutEditor::onSelChangeRow() {
     const int index = m_controls.row->currentIndex();
-    if (index < 0 || index >= m_layout.m_nRowCount)
+    if (index < 0 || index >= m_layout.rowCount)
         return;
-    m_nSelRow = index;
-    ShowRowStyle(m_nSelRow);
-    UpdateData(false);
+    m_selectedRow = index;
+    showRowStyle(m_selectedRow);
+    updateData(false);
 }
 
-void LayoutEditor::OnSelChangeAlignH() {
+void LayoutEditor::onSelChangeAlignH() {
     RowStyle &row = selected();
-    row.m_nAlignH = m_controls.alignH->currentIndex();
-    row.m_nIndentL = row.m_nIndentT = row.m_nIndentR = row.m_nIndentB = 0;
-    m_nEditLeft = m_nEditTop = m_nEditRight = m_nEditBottom = 0;
-    UpdateData(false);
-    WriteRowAlign(row.m_nAlignH, row.m_nAlignV, m_nSelRow);
+    row.alignH = m_controls.alignH->currentIndex();
+    row.indentLeft = row.indentTop = row.indentRight = row.indentBottom = 0;
+    m_editLeft = m_editTop = m_editRight = m_editBottom = 0;
+    updateData(false);
+    writeRowAlign(row.alignH, row.alignV, m_selectedRow);
     m_refresh();
 }
 
-void LayoutEditor::OnSelChangeAlignV() {
+void LayoutEditor::onSelChangeAlignV() {
     RowStyle &row = selected();
-    row.m_nAlignV = m_controls.alignV->currentIndex();
-    WriteRowAlign(row.m_nAlignH, row.m_nAlignV, m_nSelRow);
+    row.alignV = m_controls.alignV->currentIndex();
+    writeRowAlign(row.alignH, row.alignV, m_selectedRow);
     m_refresh();
 }
 
 void LayoutEditor::indentChanged(int32_t RowStyle::*indent, const int &member) {
-    UpdateData(true);
+    updateData(true);
     selected().*indent = member;
-    WriteRowIndents(m_nEditLeft, m_nEditTop, m_nEditRight, m_nEditBottom, m_nSelRow);
+    writeRowIndents(m_editLeft, m_editTop, m_editRight, m_editBottom, m_selectedRow);
     m_refresh();
 }
 
-void LayoutEditor::OnChangeIndentLeft() {
-    indentChanged(&RowStyle::m_nIndentL, m_nEditLeft);
+void LayoutEditor::onChangeIndentLeft() {
+    indentChanged(&RowStyle::indentLeft, m_editLeft);
 }
-void LayoutEditor::OnChangeIndentTop() {
-    indentChanged(&RowStyle::m_nIndentT, m_nEditTop);
+void LayoutEditor::onChangeIndentTop() {
+    indentChanged(&RowStyle::indentTop, m_editTop);
 }
-void LayoutEditor::OnChangeIndentRight() {
-    indentChanged(&RowStyle::m_nIndentR, m_nEditRight);
+void LayoutEditor::onChangeIndentRight() {
+    indentChanged(&RowStyle::indentRight, m_editRight);
 }
-void LayoutEditor::OnChangeIndentBottom() {
-    indentChanged(&RowStyle::m_nIndentB, m_nEditBottom);
+void LayoutEditor::onChangeIndentBottom() {
+    indentChanged(&RowStyle::indentBottom, m_editBottom);
 }
 
-void LayoutEditor::OnChooseFont() {
+void LayoutEditor::onChooseFont() {
     RowStyle &row = selected();
-    const FontPick initial{
-        LogFontToQFont(row.m_lf),
-        QColor(RedOf(row.m_crColor), GreenOf(row.m_crColor), BlueOf(row.m_crColor))};
+    const FontPick initial{logFontToQFont(row.logFont),
+                           QColor(redOf(row.color), greenOf(row.color), blueOf(row.color))};
     const std::optional<FontPick> pick = Prompt::instance().chooseFont(m_owner, initial);
     if (!pick)
         return;
-    row.m_lf = QFontToLogFont(pick->font);
-    WriteRowFont(m_nSelRow, row.m_lf); // nothing is written without a font file
-    row.m_crColor = MakeRgb(pick->color.red(), pick->color.green(), pick->color.blue());
-    WriteRowColor(row.m_crColor, m_nSelRow);
+    row.logFont = qFontToLogFont(pick->font);
+    writeRowFont(m_selectedRow, row.logFont); // nothing is written without a font file
+    row.color = makeRgb(pick->color.red(), pick->color.green(), pick->color.blue());
+    writeRowColor(row.color, m_selectedRow);
     m_refresh();
 }
 
-void LayoutEditor::OnAutoFit(bool on) {
+void LayoutEditor::onAutoFit(bool on) {
     RowStyle &row = selected();
-    if (row.m_bAutoFit == on)
+    if (row.autoFit == on)
         return;
-    row.m_bAutoFit = on;
-    WriteRowAutoFit(on, m_nSelRow);
+    row.autoFit = on;
+    writeRowAutoFit(on, m_selectedRow);
     m_refresh();
 }
 
-void LayoutEditor::OnSolidBackground() {
-    const COLORREF c = m_layout.m_crBackColor;
+void LayoutEditor::onSolidBackground() {
+    const ColorRef c = m_layout.backColor;
     const std::optional<QColor> color =
-        Prompt::instance().chooseColor(m_owner, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+        Prompt::instance().chooseColor(m_owner, QColor(redOf(c), greenOf(c), blueOf(c)));
     if (!color)
         return;
-    m_layout.m_crBackColor = MakeRgb(color->red(), color->green(), color->blue());
-    WriteBackColor(m_layout.m_crBackColor);
-    m_canvas.FillBackground(color->red(), color->green(), color->blue());
+    m_layout.backColor = makeRgb(color->red(), color->green(), color->blue());
+    writeBackColor(m_layout.backColor);
+    m_canvas.fillBackground(color->red(), color->green(), color->blue());
     m_refresh();
 }
 
-void LayoutEditor::OnPictureBackground() {
+void LayoutEditor::onPictureBackground() {
     const QString path =
         Prompt::instance().openFileName(m_owner, tr("图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"));
     if (path.isEmpty())
         return;
-    m_strPicturePath = path;
+    m_picturePath = path;
     // An unreadable file leaves no background: the preview stays blank until a resolution
     // command builds a new one.
-    m_canvas.SetBackgroundPicture(QImageReader(path).read());
+    m_canvas.setBackgroundPicture(QImageReader(path).read());
     m_refresh();
 }
 
 void LayoutEditor::setResolution(int width, int height, bool fromTemplate) {
     m_controls.res800->setChecked(width == 800);
     m_controls.res1024->setChecked(width != 800);
-    m_canvas.m_nWidth = width;
-    m_canvas.m_nHeight = height;
-    WriteResolution(width, height);
-    PlacePreview();
+    m_canvas.m_width = width;
+    m_canvas.m_height = height;
+    writeResolution(width, height);
+    placePreview();
     if (fromTemplate)
-        m_canvas.m_pBackground = m_canvas.m_pTemplate;
+        m_canvas.m_background = m_canvas.m_template;
     else
-        m_canvas.SetBackgroundPicture(m_canvas.m_pBackground);
-    const COLORREF c = m_layout.m_crBackColor;
-    m_canvas.FillBackground(RedOf(c), GreenOf(c), BlueOf(c));
+        m_canvas.setBackgroundPicture(m_canvas.m_background);
+    const ColorRef c = m_layout.backColor;
+    m_canvas.fillBackground(redOf(c), greenOf(c), blueOf(c));
     m_refresh();
 }
 
-void LayoutEditor::OnResolution800() {
+void LayoutEditor::onResolution800() {
     setResolution(800, 480, false);
 }
-void LayoutEditor::OnResolution1024() {
+void LayoutEditor::onResolution1024() {
     setResolution(1024, 600, true);
 }
 
@@ -215,42 +212,42 @@ void LayoutEditor::setCursor(bool move) {
     m_controls.client->setCursor(move ? Qt::SizeAllCursor : Qt::ArrowCursor);
 }
 
-void LayoutEditor::OnMouseMove(QPoint point) {
-    if (!m_bDragging) {
-        const QPointF p = CanvasPointAt(point, m_controls.preview->pos());
-        m_nHoverRow = HitRow(m_layout, p);
-        m_bHover = m_nHoverRow < m_layout.m_nRowCount;
-        setCursor(m_bHover);
+void LayoutEditor::onMouseMove(QPoint point) {
+    if (!m_dragging) {
+        const QPointF p = canvasPointAt(point, m_controls.preview->pos());
+        m_hoverRow = hitRow(m_layout, p);
+        m_hover = m_hoverRow < m_layout.rowCount;
+        setCursor(m_hover);
         return;
     }
     setCursor(true);
-    const int dx = point.x() - m_nLastX;
-    const int dy = point.y() - m_nLastY;
-    m_nLastX = point.x();
-    m_nLastY = point.y();
-    DragRow(m_layout.m_pRows[size_t(m_nHoverRow)], dx, dy);
-    ShowRowStyle(m_nSelRow);
-    UpdateData(false);
+    const int dx = point.x() - m_lastX;
+    const int dy = point.y() - m_lastY;
+    m_lastX = point.x();
+    m_lastY = point.y();
+    dragRow(m_layout.rows[size_t(m_hoverRow)], dx, dy);
+    showRowStyle(m_selectedRow);
+    updateData(false);
     m_refresh();
 }
 
-void LayoutEditor::OnLButtonDown(QPoint point) {
-    if (!m_bHover)
+void LayoutEditor::onLButtonDown(QPoint point) {
+    if (!m_hover)
         return;
-    m_bDragging = true;
-    m_nLastX = point.x();
-    m_nLastY = point.y();
+    m_dragging = true;
+    m_lastX = point.x();
+    m_lastY = point.y();
     setCursor(true);
     // The dragged row becomes the selected row.
     {
         const QSignalBlocker block(m_controls.row);
-        m_controls.row->setCurrentIndex(m_nHoverRow);
+        m_controls.row->setCurrentIndex(m_hoverRow);
     }
-    OnSelChangeRow();
+    onSelChangeRow();
 }
 
-void LayoutEditor::OnLButtonUp() {
-    m_bDragging = false;
+void LayoutEditor::onLButtonUp() {
+    m_dragging = false;
 }
 
 } // namespace delvora

@@ -42,39 +42,39 @@ public:
                  std::function<void()> refresh, QWidget *owner);
 
     // Start-up steps, in the order the main window runs them.
-    void FillChoices();
-    void PlacePreview();
-    void CheckResolutionItem();
-    void ShowRowStyle(int row);
+    void fillChoices();
+    void placePreview();
+    void checkResolutionItem();
+    void showRowStyle(int row);
 
     // Moves the members to the edits (false) or reads the edits into the members (true; stops
     // with a message at the first edit without an integer and returns false).
-    bool UpdateData(bool saveAndValidate);
+    bool updateData(bool saveAndValidate);
 
-    int selectedRow() const { return m_nSelRow; }
-    bool isDragging() const { return m_bDragging; }
-    bool isHovering() const { return m_bHover; }
+    int selectedRow() const { return m_selectedRow; }
+    bool isDragging() const { return m_dragging; }
+    bool isHovering() const { return m_hover; }
 
 public slots:
-    void OnSelChangeRow();
-    void OnSelChangeAlignH();
-    void OnSelChangeAlignV();
-    void OnChangeIndentLeft();
-    void OnChangeIndentTop();
-    void OnChangeIndentRight();
-    void OnChangeIndentBottom();
-    void OnChooseFont();
-    void OnAutoFit(bool on);
-    void OnSolidBackground();
-    void OnPictureBackground();
-    void OnResolution800();
-    void OnResolution1024();
-    void OnMouseMove(QPoint point);
-    void OnLButtonDown(QPoint point);
-    void OnLButtonUp();
+    void onSelChangeRow();
+    void onSelChangeAlignH();
+    void onSelChangeAlignV();
+    void onChangeIndentLeft();
+    void onChangeIndentTop();
+    void onChangeIndentRight();
+    void onChangeIndentBottom();
+    void onChooseFont();
+    void onAutoFit(bool on);
+    void onSolidBackground();
+    void onPictureBackground();
+    void onResolution800();
+    void onResolution1024();
+    void onMouseMove(QPoint point);
+    void onLButtonDown(QPoint point);
+    void onLButtonUp();
 
 private:
-    RowStyle &selected() { return m_layout.m_pRows[size_t(m_nSelRow)]; }
+    RowStyle &selected() { return m_layout.rows[size_t(m_selectedRow)]; }
     void indentChanged(int32_t RowStyle::*indent, const int &member);
     void setResolution(int width, int height, bool fromTemplate);
     void setCursor(bool move);
@@ -85,17 +85,17 @@ private:
     std::function<void()> m_refresh;
     QWidget *m_owner;
 
-    QString m_strPicturePath;
-    int m_nSelRow = 0;
-    bool m_bHover = false;
-    bool m_bDragging = false;
-    int m_nLastX = 0;
-    int m_nLastY = 0;
-    int m_nHoverRow = 0;
-    int m_nEditBottom = 0;
-    int m_nEditLeft = 0;
-    int m_nEditRight = 0;
-    int m_nEditTop = 0;
+    QString m_picturePath;
+    int m_selectedRow = 0;
+    bool m_hover = false;
+    bool m_dragging = false;
+    int m_lastX = 0;
+    int m_lastY = 0;
+    int m_hoverRow = 0;
+    int m_editBottom = 0;
+    int m_editLeft = 0;
+    int m_editRight = 0;
+    int m_editTop = 0;
 };
 
 } // namespace delvora

@@ -23,45 +23,45 @@ QPair<QString, QString> kv(const char *key, int value) {
 
 } // namespace
 
-COLORREF ReadBackColor() {
+ColorRef readBackColor() {
     const QString s = QStringLiteral("BackColor");
-    return MakeRgb(readKey(s, "backColor_r", 255), readKey(s, "backColor_g", 0),
+    return makeRgb(readKey(s, "backColor_r", 255), readKey(s, "backColor_g", 0),
                    readKey(s, "backColor_b", 0));
 }
 
-bool WriteBackColor(COLORREF c) {
+bool writeBackColor(ColorRef c) {
     Profile::writeStrings(
         iniPath(), QStringLiteral("BackColor"),
-        {kv("backColor_r", RedOf(c)), kv("backColor_g", GreenOf(c)), kv("backColor_b", BlueOf(c))});
+        {kv("backColor_r", redOf(c)), kv("backColor_g", greenOf(c)), kv("backColor_b", blueOf(c))});
     return true;
 }
 
-COLORREF ReadRowColor(int row) {
+ColorRef readRowColor(int row) {
     const QString s = rowSection(row);
-    return MakeRgb(readKey(s, "color_r", 255), readKey(s, "color_g", 255),
+    return makeRgb(readKey(s, "color_r", 255), readKey(s, "color_g", 255),
                    readKey(s, "color_b", 0));
 }
 
-bool WriteRowColor(COLORREF c, int row) {
+bool writeRowColor(ColorRef c, int row) {
     Profile::writeStrings(
         iniPath(), rowSection(row),
-        {kv("color_r", RedOf(c)), kv("color_g", GreenOf(c)), kv("color_b", BlueOf(c))});
+        {kv("color_r", redOf(c)), kv("color_g", greenOf(c)), kv("color_b", blueOf(c))});
     return true;
 }
 
-bool ReadRowAlign(int row, int32_t &horizontal, int32_t &vertical) {
+bool readRowAlign(int row, int32_t &horizontal, int32_t &vertical) {
     horizontal = readKey(rowSection(row), "align_h", 1);
     vertical = readKey(rowSection(row), "align_v", 1);
     return true;
 }
 
-bool WriteRowAlign(int horizontal, int vertical, int row) {
+bool writeRowAlign(int horizontal, int vertical, int row) {
     Profile::writeStrings(iniPath(), rowSection(row),
                           {kv("align_h", horizontal), kv("align_v", vertical)});
     return true;
 }
 
-void ReadRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom) {
+void readRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom) {
     const QString s = rowSection(row);
     left = readKey(s, "indent_l", 0);
     top = readKey(s, "indent_t", 0);
@@ -69,33 +69,33 @@ void ReadRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_
     bottom = readKey(s, "indent_b", 0);
 }
 
-bool WriteRowIndents(int left, int top, int right, int bottom, int row) {
+bool writeRowIndents(int left, int top, int right, int bottom, int row) {
     Profile::writeStrings(
         iniPath(), rowSection(row),
         {kv("indent_l", left), kv("indent_t", top), kv("indent_r", right), kv("indent_b", bottom)});
     return true;
 }
 
-bool ReadRowAutoFit(int row) {
+bool readRowAutoFit(int row) {
     return readKey(rowSection(row), "autofit", 0) != 0;
 }
 
-bool WriteRowAutoFit(bool on, int row) {
+bool writeRowAutoFit(bool on, int row) {
     return Profile::writeStrings(iniPath(), rowSection(row), {kv("autofit", on ? 1 : 0)});
 }
 
-void ReadResolution(int32_t &width, int32_t &height) {
+void readResolution(int32_t &width, int32_t &height) {
     width = readKey(QStringLiteral("Resolution"), "H", 1024);
     height = readKey(QStringLiteral("Resolution"), "V", 600);
 }
 
-bool WriteResolution(int width, int height) {
+bool writeResolution(int width, int height) {
     Profile::writeStrings(iniPath(), QStringLiteral("Resolution"),
                           {kv("H", width), kv("V", height)});
     return true;
 }
 
-QString ReadLanguage() {
+QString readLanguage() {
     const QString value =
         Profile::readString(iniPath(), QStringLiteral("Window"), QStringLiteral("language"))
             .trimmed()
@@ -103,32 +103,32 @@ QString ReadLanguage() {
     return value == u"en" ? QStringLiteral("en") : QStringLiteral("zh");
 }
 
-bool WriteLanguage(const QString &language) {
+bool writeLanguage(const QString &language) {
     return Profile::writeStrings(iniPath(), QStringLiteral("Window"),
                                  {{QStringLiteral("language"), language}});
 }
 
-bool ReadRowFont(int row, LOGFONTW &lf) {
+bool readRowFont(int row, LogFont &lf) {
     QFile f(QString::fromUtf16(kFontSettingDat));
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    if (!f.seek(qint64(LOGFONTW::kSize) * row))
+    if (!f.seek(qint64(LogFont::kSize) * row))
         return false;
-    const QByteArray data = f.read(LOGFONTW::kSize);
-    if (data.size() != LOGFONTW::kSize)
+    const QByteArray data = f.read(LogFont::kSize);
+    if (data.size() != LogFont::kSize)
         return false; // a cut-short file: never use a half-filled record
-    lf = LOGFONTW::fromBytes(data.constData());
+    lf = LogFont::fromBytes(data.constData());
     return true;
 }
 
-bool WriteRowFont(int row, const LOGFONTW &lf) {
+bool writeRowFont(int row, const LogFont &lf) {
     QFile f(QString::fromUtf16(kFontSettingDat));
     if (!f.exists())
         return false;
     if (!f.open(QIODevice::ReadWrite))
         return false;
     // Seeking past the end and writing fills the gap with zero bytes.
-    const qint64 offset = qint64(LOGFONTW::kSize) * row;
+    const qint64 offset = qint64(LogFont::kSize) * row;
     if (f.size() < offset && !f.resize(offset))
         return false;
     if (!f.seek(offset))

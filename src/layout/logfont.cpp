@@ -11,21 +11,21 @@
 
 namespace delvora {
 
-QString LOGFONTW::faceName() const {
+QString LogFont::faceName() const {
     qsizetype n = 0;
     while (n < qsizetype(lfFaceName.size()) && lfFaceName[size_t(n)] != 0)
         ++n;
     return QString::fromUtf16(lfFaceName.data(), n);
 }
 
-void LOGFONTW::setFaceName(const QString &name) {
+void LogFont::setFaceName(const QString &name) {
     lfFaceName.fill(0);
     const qsizetype n = std::min<qsizetype>(name.size(), qsizetype(lfFaceName.size()) - 1);
     for (qsizetype i = 0; i < n; ++i)
         lfFaceName[size_t(i)] = name.at(i).unicode();
 }
 
-QByteArray LOGFONTW::toBytes() const {
+QByteArray LogFont::toBytes() const {
     QByteArray out(kSize, '\0');
     char *p = out.data();
     qToLittleEndian<int32_t>(lfHeight, p + 0);
@@ -41,8 +41,8 @@ QByteArray LOGFONTW::toBytes() const {
     return out;
 }
 
-LOGFONTW LOGFONTW::fromBytes(const char *p) {
-    LOGFONTW lf;
+LogFont LogFont::fromBytes(const char *p) {
+    LogFont lf;
     lf.lfHeight = qFromLittleEndian<int32_t>(p + 0);
     lf.lfWidth = qFromLittleEndian<int32_t>(p + 4);
     lf.lfEscapement = qFromLittleEndian<int32_t>(p + 8);
@@ -61,8 +61,8 @@ LOGFONTW LOGFONTW::fromBytes(const char *p) {
     return lf;
 }
 
-LOGFONTW DefaultLogFont() {
-    LOGFONTW lf;
+LogFont defaultLogFont() {
+    LogFont lf;
     lf.setFaceName(QStringLiteral("宋体"));
     return lf;
 }
@@ -76,7 +76,7 @@ int pixelsInRange(double pixels) {
 
 } // namespace
 
-QFont LogFontToQFont(const LOGFONTW &lf) {
+QFont logFontToQFont(const LogFont &lf) {
     QFont font(lf.faceName());
     font.setStyleStrategy(QFont::PreferAntialias);
     if (lf.lfHeight < 0) {
@@ -105,8 +105,8 @@ QFont LogFontToQFont(const LOGFONTW &lf) {
     return font;
 }
 
-LOGFONTW QFontToLogFont(const QFont &font) {
-    LOGFONTW lf;
+LogFont qFontToLogFont(const QFont &font) {
+    LogFont lf;
     int pixels = font.pixelSize();
     if (pixels <= 0)
         pixels = int(QFontInfo(font).pixelSize());
@@ -124,7 +124,7 @@ LOGFONTW QFontToLogFont(const QFont &font) {
     return lf;
 }
 
-void InstallFontSubstitutes() {
+void installFontSubstitutes() {
 #ifndef _WIN32
     const QStringList song = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif CJK"),
                               QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")};

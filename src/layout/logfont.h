@@ -7,8 +7,8 @@
 
 namespace delvora {
 
-// The Windows LOGFONTW record as the font files store it: 92 bytes, little-endian.
-struct LOGFONTW {
+// The Windows LogFont record as the font files store it: 92 bytes, little-endian.
+struct LogFont {
     int32_t lfHeight = 0; // negative: character height in pixels; positive: cell height; 0: default
     int32_t lfWidth = 0;
     int32_t lfEscapement = 0;
@@ -30,13 +30,13 @@ struct LOGFONTW {
     void setFaceName(const QString &name); // cut to 31 code units
 
     QByteArray toBytes() const;
-    static LOGFONTW fromBytes(const char *data); // reads exactly kSize bytes
+    static LogFont fromBytes(const char *data); // reads exactly kSize bytes
 
-    bool operator==(const LOGFONTW &) const = default;
+    bool operator==(const LogFont &) const = default;
 };
 
 // The record used when a row's font cannot be read: all zero, face "宋体".
-LOGFONTW DefaultLogFont();
+LogFont defaultLogFont();
 
 // Pixel size a height-0 record stands for: large enough to read on a plate.
 constexpr int kDefaultFontPixels = 48;
@@ -44,13 +44,13 @@ constexpr int kDefaultFontPixels = 48;
 constexpr int kMaxFontPixels = 16384;
 
 // The one place where a record becomes a QFont. The height means pixels on the canvas.
-QFont LogFontToQFont(const LOGFONTW &lf);
+QFont logFontToQFont(const LogFont &lf);
 // And back: height becomes the negative character height in pixels, as the Windows font
 // dialog reports it.
-LOGFONTW QFontToLogFont(const QFont &font);
+LogFont qFontToLogFont(const QFont &font);
 
 // Maps 宋体 and its relatives to an installed Song-style CJK face where Windows fonts are
 // missing. Call once after the application object exists.
-void InstallFontSubstitutes();
+void installFontSubstitutes();
 
 } // namespace delvora

@@ -16,10 +16,10 @@ void checkSlice(PlateLayout &layout, int w, int h, const QList<PlateTexts> &text
         if (cancelled && cancelled->load(std::memory_order_relaxed))
             return;
         const PlateTexts &t = texts.at(i);
-        layout.SetTexts(t.m_strOrganisation, t.m_strName, t.m_strTitle);
+        layout.setTexts(t.organisation, t.name, t.title);
         quint8 rows = 0;
         for (int r = 0; r < PlateLayout::kRows; ++r)
-            if (RowOverflows(layout.m_pRows[size_t(r)], w, h))
+            if (rowOverflows(layout.rows[size_t(r)], w, h))
                 rows |= quint8(1u << r);
         out[i] = rows;
     }
@@ -27,7 +27,7 @@ void checkSlice(PlateLayout &layout, int w, int h, const QList<PlateTexts> &text
 
 } // namespace
 
-QList<quint8> CheckOverflow(const PlateLayout &layout, int w, int h,
+QList<quint8> checkOverflow(const PlateLayout &layout, int w, int h,
                             const QList<PlateTexts> &texts) {
     QList<quint8> marks(texts.size(), 0);
     PlateLayout copy = layout;
@@ -51,7 +51,7 @@ OverflowCheck::~OverflowCheck() {
     QMutexLocker lock(&m_mutex);
     if (m_current)
         m_current->cancelled = true;
-    while (m_nSlices > 0)
+    while (m_slices > 0)
         m_idle.wait(&m_mutex);
 }
 
@@ -63,7 +63,7 @@ void OverflowCheck::start(const PlateLayout &layout, int w, int h, QList<PlateTe
     run->texts = std::move(texts);
     const int count = int(run->texts.size());
     run->marks = QList<quint8>(count, 0);
-    QThreadPool &pool = PicturePool();
+    QThreadPool &pool = picturePool();
     const int slices = std::clamp(count / 64, 1, std::max(1, pool.maxThreadCount()));
     run->slicesLeft = slices;
     {
@@ -71,7 +71,7 @@ void OverflowCheck::start(const PlateLayout &layout, int w, int h, QList<PlateTe
         if (m_current)
             m_current->cancelled = true;
         m_current = run;
-        m_nSlices += slices;
+        m_slices += slices;
     }
     quint8 *out = run->marks.data(); // detached here, once, before any worker writes
     for (int s = 0; s < slices; ++s) {
@@ -103,7 +103,7 @@ void OverflowCheck::finishSlice(const std::shared_ptr<Run> &run) {
             },
             Qt::QueuedConnection);
     }
-    --m_nSlices;
+    --m_slices;
     m_idle.wakeAll();
 }
 

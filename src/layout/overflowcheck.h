@@ -13,7 +13,7 @@ namespace delvora {
 
 // For each entry, the rows whose text overflows on a w×h canvas with this layout (bit i for
 // row i; see RowOverflows).
-QList<quint8> CheckOverflow(const PlateLayout &layout, int w, int h,
+QList<quint8> checkOverflow(const PlateLayout &layout, int w, int h,
                             const QList<PlateTexts> &texts);
 
 // The same check on the picture pool, in slices, so that a long list does not hold the window.
@@ -38,7 +38,7 @@ private:
 
     QMutex m_mutex;
     QWaitCondition m_idle;
-    int m_nSlices = 0; // queued or running, of every run
+    int m_slices = 0; // queued or running, of every run
     std::shared_ptr<Run> m_current;
 };
 

@@ -58,7 +58,7 @@ void PictureBatch::start(int threads) {
         QMetaObject::invokeMethod(this, &PictureBatch::finished, Qt::QueuedConnection);
         return;
     }
-    QThreadPool &pool = PicturePool();
+    QThreadPool &pool = picturePool();
     if (threads <= 0)
         threads = std::max(1, pool.maxThreadCount());
     threads = std::min(threads, count);
@@ -89,9 +89,9 @@ void PictureBatch::work() {
         lock.unlock();
 
         const PlateTexts &t = s.texts.at(index);
-        layout.SetTexts(t.m_strOrganisation, t.m_strName, t.m_strTitle);
-        RenderPlateOnto(layout, s.background, canvas);
-        QByteArray jpeg = EncodePlateJpeg(canvas, s.quality);
+        layout.setTexts(t.organisation, t.name, t.title);
+        renderPlateOnto(layout, s.background, canvas);
+        QByteArray jpeg = encodePlateJpeg(canvas, s.quality);
 
         lock.relock();
         s.ready.emplace(index, std::move(jpeg));

@@ -12,9 +12,9 @@ namespace delvora {
 
 // The three texts of one plate picture.
 struct PlateTexts {
-    QString m_strOrganisation;
-    QString m_strName;
-    QString m_strTitle;
+    QString organisation;
+    QString name;
+    QString title;
 };
 
 // Renders and encodes a list of plate pictures on the picture pool, every worker on its own

@@ -4,7 +4,7 @@
 
 namespace delvora {
 
-QThreadPool &PicturePool() {
+QThreadPool &picturePool() {
     // Qt's shared pool already has one thread per core and lives as long as the application.
     return *QThreadPool::globalInstance();
 }
@@ -14,7 +14,7 @@ void PoolTasks::start(std::function<void()> task) {
         QMutexLocker lock(&m_mutex);
         ++m_running;
     }
-    PicturePool().start([this, task = std::move(task)] {
+    picturePool().start([this, task = std::move(task)] {
         task();
         QMutexLocker lock(&m_mutex);
         if (--m_running == 0)

@@ -10,7 +10,7 @@ namespace delvora {
 
 // The worker threads that make plate pictures (rendering, encoding, measuring texts): one per
 // core. Workers take read-only copies of their inputs; nothing they touch belongs to a widget.
-QThreadPool &PicturePool();
+QThreadPool &picturePool();
 
 // One owner's work on the picture pool. The owner waits for its own tasks only (other owners'
 // work may be queued beside them), so it can let go of what its tasks touch.

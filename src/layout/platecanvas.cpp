@@ -7,7 +7,7 @@
 
 namespace delvora {
 
-QImage PlateCanvas::BuiltInTemplate() {
+QImage PlateCanvas::builtInTemplate() {
     QImage image(1024, 600, QImage::Format_RGB32);
     image.fill(QColor(255, 0, 0));
     return image;
@@ -22,57 +22,57 @@ QImage scaledTo(const QImage &source, int width, int height) {
 }
 } // namespace
 
-void PlateCanvas::SetPlateSize(int width) {
+void PlateCanvas::setPlateSize(int width) {
     // Only the width decides. A hand-edited size of another kind is taken as the plate it
     // stands for, so that rows are laid out on the picture that is really made.
     const bool small = width == 800;
-    m_nWidth = small ? 800 : 1024;
-    m_nHeight = small ? 480 : 600;
+    m_width = small ? 800 : 1024;
+    m_height = small ? 480 : 600;
 }
 
-bool PlateCanvas::InitCanvas(const QString &templatePath, COLORREF backColor) {
+bool PlateCanvas::initCanvas(const QString &templatePath, ColorRef backColor) {
     QImageReader reader(templatePath);
     QImage loaded = reader.read();
     const bool ok = !loaded.isNull();
     if (!ok)
-        loaded = BuiltInTemplate();
-    m_pTemplate = loaded.convertToFormat(QImage::Format_RGB32);
-    SetPlateSize(m_nWidth);
-    m_pBackground = scaledTo(m_pTemplate, m_nWidth, m_nHeight);
-    m_pPreview = m_pBackground;
-    FillBackground(RedOf(backColor), GreenOf(backColor), BlueOf(backColor));
+        loaded = builtInTemplate();
+    m_template = loaded.convertToFormat(QImage::Format_RGB32);
+    setPlateSize(m_width);
+    m_background = scaledTo(m_template, m_width, m_height);
+    m_preview = m_background;
+    fillBackground(redOf(backColor), greenOf(backColor), blueOf(backColor));
     return ok;
 }
 
-void PlateCanvas::FillBackground(int red, int green, int blue) {
-    if (m_pBackground.isNull())
+void PlateCanvas::fillBackground(int red, int green, int blue) {
+    if (m_background.isNull())
         return;
-    m_pBackground.fill(QColor(red & 0xFF, green & 0xFF, blue & 0xFF));
+    m_background.fill(QColor(red & 0xFF, green & 0xFF, blue & 0xFF));
 }
 
-void PlateCanvas::SetBackgroundPicture(const QImage &picture) {
-    m_pBackground = picture.isNull() ? QImage() : scaledTo(picture, m_nWidth, m_nHeight);
+void PlateCanvas::setBackgroundPicture(const QImage &picture) {
+    m_background = picture.isNull() ? QImage() : scaledTo(picture, m_width, m_height);
 }
 
-void PlateCanvas::SetResolution(int width, int height, COLORREF backColor) {
-    m_nWidth = width;
-    m_nHeight = height;
-    m_pBackground = scaledTo(m_pTemplate.isNull() ? BuiltInTemplate() : m_pTemplate, width, height);
-    FillBackground(RedOf(backColor), GreenOf(backColor), BlueOf(backColor));
+void PlateCanvas::setResolution(int width, int height, ColorRef backColor) {
+    m_width = width;
+    m_height = height;
+    m_background = scaledTo(m_template.isNull() ? builtInTemplate() : m_template, width, height);
+    fillBackground(redOf(backColor), greenOf(backColor), blueOf(backColor));
 }
 
-void PlateCanvas::DrawPreview(QPainter &painter, const QRect &target) const {
-    if (m_pPreview.isNull())
+void PlateCanvas::drawPreview(QPainter &painter, const QRect &target) const {
+    if (m_preview.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(target, m_pPreview);
+    painter.drawImage(target, m_preview);
 }
 
-bool PlateCanvas::SavePlateJpeg(const QImage &picture, const QString &path, int quality) {
-    return WriteJpegFile(EncodePlateJpeg(picture, quality), path);
+bool PlateCanvas::savePlateJpeg(const QImage &picture, const QString &path, int quality) {
+    return writeJpegFile(encodePlateJpeg(picture, quality), path);
 }
 
-QRect PreviewGeometry(int canvasWidth, int canvasHeight) {
+QRect previewGeometry(int canvasWidth, int canvasHeight) {
     const int x = int((1024 - canvasWidth) * 0.25 + 10);
     const int y = int((600 - canvasHeight) * 0.25 + 10);
     return QRect(x, y, canvasWidth / 2, canvasHeight / 2);

@@ -10,20 +10,20 @@ namespace delvora {
 // colour. The canvas size lives with the pictures (PlateCanvas).
 struct PlateLayout {
     static constexpr int kRows = 3;
-    int32_t m_nRowCount = kRows;
-    std::array<RowStyle, kRows> m_pRows;
-    COLORREF m_crBackColor = MakeRgb(255, 0, 0);
+    int32_t rowCount = kRows;
+    std::array<RowStyle, kRows> rows;
+    ColorRef backColor = makeRgb(255, 0, 0);
 
     // Reads the layout from the two files in the working folder, in the order the program has
     // always used: background colour, canvas size, fonts, then each row's alignment, indents
     // and colour. Missing files or keys give the defaults.
-    void Load(int32_t &canvasWidth, int32_t &canvasHeight);
+    void load(int32_t &canvasWidth, int32_t &canvasHeight);
 
     // Writes every row's indents; used when the main window closes.
-    void SaveIndents() const;
+    void saveIndents() const;
 
     // Gives the rows the three texts of one name entry.
-    void SetTexts(const QString &organisation, const QString &name, const QString &title);
+    void setTexts(const QString &organisation, const QString &name, const QString &title);
 };
 
 } // namespace delvora

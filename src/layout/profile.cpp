@@ -81,7 +81,7 @@ QByteArray readAll(const QString &path) {
 } // namespace
 
 int parseInt(const QString &text) {
-    return ParseIntOrZero(text);
+    return parseIntOrZero(text);
 }
 
 QString readString(const QString &path, const QString &section, const QString &key) {

@@ -7,16 +7,16 @@
 
 namespace delvora {
 
-QRectF RowLayoutRect(const RowStyle &row, int w, int h) {
+QRectF rowLayoutRect(const RowStyle &row, int w, int h) {
     QRectF r(0, 0, w, h);
-    if (row.m_nAlignH == 0 || row.m_nAlignH == 1)
-        r.moveLeft(row.m_nIndentL);
-    else if (row.m_nAlignH == 2)
-        r.setWidth(qreal(w) - row.m_nIndentR);
-    if (row.m_nAlignV == 0 || row.m_nAlignV == 1)
-        r.moveTop(row.m_nIndentT);
-    else if (row.m_nAlignV == 2)
-        r.setHeight(qreal(h) - row.m_nIndentB);
+    if (row.alignH == 0 || row.alignH == 1)
+        r.moveLeft(row.indentLeft);
+    else if (row.alignH == 2)
+        r.setWidth(qreal(w) - row.indentRight);
+    if (row.alignV == 0 || row.alignV == 1)
+        r.moveTop(row.indentTop);
+    else if (row.alignV == 2)
+        r.setHeight(qreal(h) - row.indentBottom);
     return r;
 }
 
@@ -25,7 +25,7 @@ namespace {
 Qt::Alignment alignmentOf(const RowStyle &row) {
     Qt::Alignment a;
     // Values outside 0..2 come only from a hand-edited file; they draw as near (left/top).
-    switch (row.m_nAlignH) {
+    switch (row.alignH) {
     case 1:
         a |= Qt::AlignHCenter;
         break;
@@ -36,7 +36,7 @@ Qt::Alignment alignmentOf(const RowStyle &row) {
         a |= Qt::AlignLeft;
         break;
     }
-    switch (row.m_nAlignV) {
+    switch (row.alignV) {
     case 1:
         a |= Qt::AlignVCenter;
         break;
@@ -59,28 +59,28 @@ QRectF singleLineBox(const RowStyle &row, const QString &text, const QFont &font
     const QFontMetricsF metrics(font);
     QRectF box(QPointF(0, 0),
                text.isEmpty() ? QSizeF(0, 0) : metrics.size(Qt::TextExpandTabs, text));
-    switch (row.m_nAlignH) {
+    switch (row.alignH) {
     case 0:
-        box.moveLeft(row.m_nIndentL + box.x());
+        box.moveLeft(row.indentLeft + box.x());
         break;
     case 1:
-        box.moveLeft((w - box.width()) * 0.5 + row.m_nIndentL);
+        box.moveLeft((w - box.width()) * 0.5 + row.indentLeft);
         break;
     case 2:
-        box.moveLeft(w - box.width() - row.m_nIndentR);
+        box.moveLeft(w - box.width() - row.indentRight);
         break;
     default:
         break;
     }
-    switch (row.m_nAlignV) {
+    switch (row.alignV) {
     case 0:
-        box.moveTop(row.m_nIndentT + box.y());
+        box.moveTop(row.indentTop + box.y());
         break;
     case 1:
-        box.moveTop((h - box.height()) * 0.5 + row.m_nIndentT);
+        box.moveTop((h - box.height()) * 0.5 + row.indentTop);
         break;
     case 2:
-        box.moveTop(h - box.height() - row.m_nIndentB);
+        box.moveTop(h - box.height() - row.indentBottom);
         break;
     default:
         break;
@@ -91,7 +91,7 @@ QRectF singleLineBox(const RowStyle &row, const QString &text, const QFont &font
 // On one line, inside the part of the row's box that lies on the canvas. A hair of slack
 // absorbs rounding of fractional glyph advances.
 bool fitsOnOneLine(const RowStyle &row, const QString &text, const QFont &font, int w, int h) {
-    const QRectF layoutRect = RowLayoutRect(row, w, h);
+    const QRectF layoutRect = rowLayoutRect(row, w, h);
     const QRectF visible =
         layoutRect.intersected(QRectF(0, 0, w, h)).adjusted(-0.01, -0.01, 0.01, 0.01);
     const QRectF box = singleLineBox(row, text, font, w, h);
@@ -99,13 +99,13 @@ bool fitsOnOneLine(const RowStyle &row, const QString &text, const QFont &font, 
 }
 
 QString rowText(const RowStyle &row) {
-    return row.m_strText.left(kMaxRowText);
+    return row.text.left(kMaxRowText);
 }
 
 } // namespace
 
-QFont RowFont(const RowStyle &row, int w, int h) {
-    QFont font = LogFontToQFont(row.m_lf);
+QFont rowFont(const RowStyle &row, int w, int h) {
+    QFont font = logFontToQFont(row.logFont);
     // Glyphs on whole pixels, as the plates' original software drew them. With fractional
     // glyph positions a thread's font engines place a text a fraction of a pixel differently
     // depending on what that thread drew or measured before, so the same entry could come out
@@ -113,7 +113,7 @@ QFont RowFont(const RowStyle &row, int w, int h) {
     // pixels every thread draws every picture the same.
     font.setHintingPreference(QFont::PreferFullHinting);
     const QString text = rowText(row);
-    if (!row.m_bAutoFit || text.isEmpty() || fitsOnOneLine(row, text, font, w, h))
+    if (!row.autoFit || text.isEmpty() || fitsOnOneLine(row, text, font, w, h))
         return font;
     const int size = font.pixelSize();
     const int floor = std::max(1, (size * kAutoFitFloorPercent + 99) / 100);
@@ -125,7 +125,7 @@ QFont RowFont(const RowStyle &row, int w, int h) {
     // The width grows about in proportion to the size: start from that guess, then step to the
     // largest size that fits, usually one or two measurements.
     const QRectF box = singleLineBox(row, text, font, w, h);
-    const QRectF visible = RowLayoutRect(row, w, h).intersected(QRectF(0, 0, w, h));
+    const QRectF visible = rowLayoutRect(row, w, h).intersected(QRectF(0, 0, w, h));
     const qreal scale = std::min(box.width() > 0 ? visible.width() / box.width() : 1.0,
                                  box.height() > 0 ? visible.height() / box.height() : 1.0);
     int pixels = std::clamp(int(size * scale), floor, size - 1);
@@ -137,33 +137,33 @@ QFont RowFont(const RowStyle &row, int w, int h) {
     return font;
 }
 
-bool RowOverflows(const RowStyle &row, int w, int h) {
+bool rowOverflows(const RowStyle &row, int w, int h) {
     const QString text = rowText(row);
-    return !text.isEmpty() && !fitsOnOneLine(row, text, RowFont(row, w, h), w, h);
+    return !text.isEmpty() && !fitsOnOneLine(row, text, rowFont(row, w, h), w, h);
 }
 
-void DrawRow(RowStyle &row, QPainter &painter, int w, int h) {
+void drawRow(RowStyle &row, QPainter &painter, int w, int h) {
     const QString text = rowText(row);
-    const QFont font = RowFont(row, w, h);
-    const QRectF layoutRect = RowLayoutRect(row, w, h);
+    const QFont font = rowFont(row, w, h);
+    const QRectF layoutRect = rowLayoutRect(row, w, h);
 
     // The box is the unwrapped text, placed by the row's alignment and indents.
-    row.m_rcBox = singleLineBox(row, text, font, w, h);
+    row.box = singleLineBox(row, text, font, w, h);
 
     if (text.isEmpty())
         return;
     painter.save();
     painter.setClipRect(layoutRect, Qt::IntersectClip);
     painter.setFont(font);
-    painter.setPen(QColor(RedOf(row.m_crColor), GreenOf(row.m_crColor), BlueOf(row.m_crColor)));
+    painter.setPen(QColor(redOf(row.color), greenOf(row.color), blueOf(row.color)));
     painter.drawText(layoutRect, int(alignmentOf(row)) | Qt::TextWordWrap, text);
     painter.restore();
 }
 
-void RenderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture) {
+void renderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture) {
     if (background.isNull()) {
-        for (RowStyle &row : layout.m_pRows)
-            row.m_rcBox = QRectF();
+        for (RowStyle &row : layout.rows)
+            row.box = QRectF();
         picture = QImage();
         return;
     }
@@ -175,13 +175,13 @@ void RenderPlateOnto(PlateLayout &layout, const QImage &background, QImage &pict
     QPainter painter(&picture);
     // Text is anti-aliased; nothing else is drawn.
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (RowStyle &row : layout.m_pRows)
-        DrawRow(row, painter, picture.width(), picture.height());
+    for (RowStyle &row : layout.rows)
+        drawRow(row, painter, picture.width(), picture.height());
 }
 
-QImage RenderPlate(PlateLayout &layout, const QImage &background) {
+QImage renderPlate(PlateLayout &layout, const QImage &background) {
     QImage picture;
-    RenderPlateOnto(layout, background, picture);
+    renderPlateOnto(layout, background, picture);
     return picture;
 }
 

@@ -9,34 +9,34 @@
 namespace delvora {
 
 // Windows colour value: red in the low byte, then green, then blue.
-using COLORREF = uint32_t;
+using ColorRef = uint32_t;
 
-constexpr COLORREF MakeRgb(int r, int g, int b) {
-    return COLORREF(r & 0xFF) | COLORREF(g & 0xFF) << 8 | COLORREF(b & 0xFF) << 16;
+constexpr ColorRef makeRgb(int r, int g, int b) {
+    return ColorRef(r & 0xFF) | ColorRef(g & 0xFF) << 8 | ColorRef(b & 0xFF) << 16;
 }
-constexpr int RedOf(COLORREF c) {
+constexpr int redOf(ColorRef c) {
     return int(c & 0xFF);
 }
-constexpr int GreenOf(COLORREF c) {
+constexpr int greenOf(ColorRef c) {
     return int(c >> 8 & 0xFF);
 }
-constexpr int BlueOf(COLORREF c) {
+constexpr int blueOf(ColorRef c) {
     return int(c >> 16 & 0xFF);
 }
 
 // One text row of the plate picture.
 struct RowStyle {
-    QString m_strText; // what to draw; comes from the name list
-    LOGFONTW m_lf = DefaultLogFont();
-    COLORREF m_crColor = MakeRgb(255, 255, 0);
-    QRectF m_rcBox;        // single-line text box of the last rendering, canvas pixels
-    int32_t m_nAlignH = 1; // 0 left, 1 centre, 2 right
-    int32_t m_nAlignV = 1; // 0 top, 1 centre, 2 bottom
-    int32_t m_nIndentL = 0;
-    int32_t m_nIndentT = 0;
-    int32_t m_nIndentR = 0;
-    int32_t m_nIndentB = 0;
-    bool m_bAutoFit = false; // 自动缩小: a text too long for the box is drawn smaller
+    QString text; // what to draw; comes from the name list
+    LogFont logFont = defaultLogFont();
+    ColorRef color = makeRgb(255, 255, 0);
+    QRectF box;         // single-line text box of the last rendering, canvas pixels
+    int32_t alignH = 1; // 0 left, 1 centre, 2 right
+    int32_t alignV = 1; // 0 top, 1 centre, 2 bottom
+    int32_t indentLeft = 0;
+    int32_t indentTop = 0;
+    int32_t indentRight = 0;
+    int32_t indentBottom = 0;
+    bool autoFit = false; // 自动缩小: a text too long for the box is drawn smaller
 };
 
 } // namespace delvora

@@ -7,39 +7,39 @@ namespace {
 constexpr qint64 kReadQueueSize = 4096;
 } // namespace
 
-CPSerialPort::~CPSerialPort() {
-    Close();
+SerialPort::~SerialPort() {
+    close();
 }
 
-bool CPSerialPort::Open(const QString &device, qint32 baudRate, QSerialPort::DataBits dataBits,
-                        QSerialPort::StopBits stopBits, QSerialPort::Parity parity) {
+bool SerialPort::open(const QString &device, qint32 baudRate, QSerialPort::DataBits dataBits,
+                      QSerialPort::StopBits stopBits, QSerialPort::Parity parity) {
     // A second open would otherwise leave the first device held.
-    Close();
-    m_hComm.setPortName(device);
+    close();
+    m_port.setPortName(device);
     // Applied when the port opens; a setting the device refuses fails the open.
-    m_hComm.setBaudRate(baudRate);
-    m_hComm.setDataBits(dataBits);
-    m_hComm.setStopBits(stopBits);
-    m_hComm.setParity(parity);
-    m_hComm.setReadBufferSize(kReadQueueSize);
-    if (!m_hComm.open(QIODevice::ReadWrite))
+    m_port.setBaudRate(baudRate);
+    m_port.setDataBits(dataBits);
+    m_port.setStopBits(stopBits);
+    m_port.setParity(parity);
+    m_port.setReadBufferSize(kReadQueueSize);
+    if (!m_port.open(QIODevice::ReadWrite))
         return false;
-    m_hComm.clear();
+    m_port.clear();
     return true;
 }
 
-bool CPSerialPort::Close() {
+bool SerialPort::close() {
     // Output still queued is let through: dropping it could lose a stop just sent.
-    if (m_hComm.isOpen())
-        m_hComm.close();
+    if (m_port.isOpen())
+        m_port.close();
     return true;
 }
 
-void CPSerialPort::Write(const QByteArray &bytes) {
-    if (!m_hComm.isOpen())
+void SerialPort::write(const QByteArray &bytes) {
+    if (!m_port.isOpen())
         return;
-    m_hComm.write(bytes);
-    m_hComm.flush();
+    m_port.write(bytes);
+    m_port.flush();
 }
 
 } // namespace delvora

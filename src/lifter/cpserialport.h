@@ -7,26 +7,26 @@
 namespace delvora {
 
 // The lifter's serial port. It is only written to; what the device sends is never read.
-class CPSerialPort {
+class SerialPort {
 public:
-    CPSerialPort() = default;
+    SerialPort() = default;
     // Closes the port.
-    virtual ~CPSerialPort();
-    CPSerialPort(const CPSerialPort &) = delete;
-    CPSerialPort &operator=(const CPSerialPort &) = delete;
+    virtual ~SerialPort();
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
 
     // Opens and configures the device; on false the port is closed.
-    bool Open(const QString &device, qint32 baudRate, QSerialPort::DataBits dataBits,
+    bool open(const QString &device, qint32 baudRate, QSerialPort::DataBits dataBits,
               QSerialPort::StopBits stopBits, QSerialPort::Parity parity);
     // Always true; closing a closed port does nothing.
-    bool Close();
+    bool close();
 
-    bool IsOpen() const { return m_hComm.isOpen(); }
+    bool isOpen() const { return m_port.isOpen(); }
     // Hands the bytes to the driver at once, without waiting for them to leave.
-    void Write(const QByteArray &bytes);
+    void write(const QByteArray &bytes);
 
 private:
-    QSerialPort m_hComm;
+    QSerialPort m_port;
 };
 
 } // namespace delvora

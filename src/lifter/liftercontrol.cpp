@@ -11,39 +11,39 @@ namespace delvora {
 namespace {
 constexpr qint32 kLifterBaudRate = 2400;
 
-QString OpenFailedText() {
+QString openFailedText() {
     return QCoreApplication::translate("LifterControl", "打开串口失败!");
 }
 } // namespace
 
-void LifterControl::FillPortList(QComboBox *box) const {
+void LifterControl::fillPortList(QComboBox *box) const {
     QList<SerialPortName> ports;
-    EnumSerialPorts(ports);
+    enumSerialPorts(ports);
     for (const SerialPortName &port : ports) {
         // The box keeps its items sorted by text, as the operator expects COM10 before COM3.
         int at = 0;
         while (at < box->count() &&
                QString::compare(box->itemText(at), port.name, Qt::CaseInsensitive) <= 0)
             ++at;
-        box->insertItem(at, port.name, PortDevice(port));
+        box->insertItem(at, port.name, portDevice(port));
     }
     box->setCurrentIndex(-1);
 }
 
-void LifterControl::OnPortChosen(const QString &device) {
-    m_bPortOpen = false;
-    m_serial.Close();
-    if (m_serial.Open(device, kLifterBaudRate, QSerialPort::Data8, QSerialPort::OneStop,
+void LifterControl::onPortChosen(const QString &device) {
+    m_portOpen = false;
+    m_serial.close();
+    if (m_serial.open(device, kLifterBaudRate, QSerialPort::Data8, QSerialPort::OneStop,
                       QSerialPort::NoParity))
-        m_bPortOpen = true;
+        m_portOpen = true;
     else
-        Prompt::plain(m_pOwner, OpenFailedText());
+        Prompt::plain(m_owner, openFailedText());
 }
 
-void LifterControl::Send(LifterCommand command) {
-    if (!m_bPortOpen || !m_serial.IsOpen())
+void LifterControl::send(LifterCommand command) {
+    if (!m_portOpen || !m_serial.isOpen())
         return;
-    m_serial.Write(LifterFrame(command));
+    m_serial.write(lifterFrame(command));
 }
 
 } // namespace delvora

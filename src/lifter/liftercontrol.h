@@ -14,20 +14,20 @@ namespace delvora {
 class LifterControl {
 public:
     // `owner` owns the message boxes.
-    explicit LifterControl(QWidget *owner) : m_pOwner(owner) {}
+    explicit LifterControl(QWidget *owner) : m_owner(owner) {}
 
     // Lists the PC's serial ports in the port box, sorted by name, each item carrying the
     // device it opens. Nothing is selected and nothing opened.
-    void FillPortList(QComboBox *box) const;
+    void fillPortList(QComboBox *box) const;
     // The operator chose a port: the open one is closed, then the chosen device opened.
-    void OnPortChosen(const QString &device);
+    void onPortChosen(const QString &device);
     // One frame per press; nothing without an open port.
-    void Send(LifterCommand command);
+    void send(LifterCommand command);
 
 private:
-    QWidget *m_pOwner;
-    CPSerialPort m_serial;
-    bool m_bPortOpen = false; // the port chosen last opened
+    QWidget *m_owner;
+    SerialPort m_serial;
+    bool m_portOpen = false; // the port chosen last opened
 };
 
 } // namespace delvora

@@ -2,7 +2,7 @@
 
 namespace delvora {
 
-QByteArray LifterFrame(LifterCommand command) {
+QByteArray lifterFrame(LifterCommand command) {
     // Four fixed bytes, then the command.
     QByteArray frame("\xFF\xEE\xEE\xEE", 4);
     switch (command) {

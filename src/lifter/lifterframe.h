@@ -7,6 +7,6 @@ namespace delvora {
 enum class LifterCommand { Up, Stop, Down };
 
 // The five bytes the lifter takes for a command.
-QByteArray LifterFrame(LifterCommand command);
+QByteArray lifterFrame(LifterCommand command);
 
 } // namespace delvora

@@ -2,7 +2,7 @@
 
 namespace delvora {
 
-int ComPortNumber(const QString &name) {
+int comPortNumber(const QString &name) {
     static const QString prefix = QStringLiteral("COM");
     if (!name.startsWith(prefix))
         return 0;
@@ -20,13 +20,13 @@ int ComPortNumber(const QString &name) {
     return ok ? number : 0;
 }
 
-QString ComDeviceName(int number) {
+QString comDeviceName(int number) {
     return QStringLiteral("\\\\.\\COM%1").arg(number);
 }
 
-QString PortDevice(const SerialPortName &port) {
+QString portDevice(const SerialPortName &port) {
 #ifdef Q_OS_WIN
-    return ComDeviceName(ComPortNumber(port.name));
+    return comDeviceName(comPortNumber(port.name));
 #else
     return port.location;
 #endif

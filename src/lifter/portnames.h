@@ -12,14 +12,14 @@ struct SerialPortName {
 };
 
 // The number after "COM" in a Windows port name; 0 when the name does not start that way.
-int ComPortNumber(const QString &name);
+int comPortNumber(const QString &name);
 
 // The device name that opens COM port `number`. The "\\.\" prefix is needed from COM10 on and
 // harmless below.
-QString ComDeviceName(int number);
+QString comDeviceName(int number);
 
 // The device a port list item opens: on Windows derived from the COM number, elsewhere the
 // port's own location.
-QString PortDevice(const SerialPortName &port);
+QString portDevice(const SerialPortName &port);
 
 } // namespace delvora

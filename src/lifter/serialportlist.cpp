@@ -25,7 +25,7 @@ QList<SerialPortName> SystemSerialPortList::ports() {
     return result;
 }
 
-void EnumSerialPorts(QList<SerialPortName> &ports) {
+void enumSerialPorts(QList<SerialPortName> &ports) {
     ports.append(SerialPortList::instance().ports());
 }
 

@@ -26,6 +26,6 @@ public:
 };
 
 // Appends the names of the PC's serial ports to `ports`.
-void EnumSerialPorts(QList<SerialPortName> &ports);
+void enumSerialPorts(QList<SerialPortName> &ports);
 
 } // namespace delvora

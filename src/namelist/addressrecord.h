@@ -7,10 +7,10 @@ namespace delvora {
 // One row of an address workbook: a plate and the three addresses it is to get, as the
 // workbook holds them (dotted text).
 struct AddressRecord {
-    QString m_strId; // plate ID text ("%d" form)
-    QString m_strIp;
-    QString m_strMask;
-    QString m_strGateway;
+    QString id; // plate ID text ("%d" form)
+    QString address;
+    QString mask;
+    QString gateway;
 };
 
 } // namespace delvora

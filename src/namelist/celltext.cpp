@@ -51,7 +51,7 @@ QString integerText(qint64 value) {
 
 } // namespace
 
-QString NumberText(double value) {
+QString numberText(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("#NUM!");
     if (value > -1e18 && value < 1e18 && value == double(qint64(value)))
@@ -85,7 +85,7 @@ QString NumberText(double value) {
     return out;
 }
 
-QString DateText(double serial, bool dates1904) {
+QString dateText(double serial, bool dates1904) {
     // Up to 9999-12-31.
     if (!std::isfinite(serial) || serial < 0 || serial >= (dates1904 ? 2957004 : 2958466))
         return {};
@@ -112,7 +112,7 @@ QString DateText(double serial, bool dates1904) {
     return seconds == 0 ? date : date + u' ' + time;
 }
 
-std::optional<double> IsoDateSerial(const QString &text, bool dates1904) {
+std::optional<double> isoDateSerial(const QString &text, bool dates1904) {
     QDateTime when = QDateTime::fromString(text, Qt::ISODateWithMs);
     if (!when.isValid())
         when = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
@@ -122,15 +122,15 @@ std::optional<double> IsoDateSerial(const QString &text, bool dates1904) {
     return double(epoch.daysTo(when.date())) + when.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
-QString CellText(CellValue value, bool dates1904) {
+QString cellText(CellValue value, bool dates1904) {
     switch (value.type) {
     case CellValue::Type::Empty:
         return {};
     case CellValue::Type::Number:
-        return NumberText(value.number);
+        return numberText(value.number);
     case CellValue::Type::Date: {
-        const QString date = DateText(value.number, dates1904);
-        return date.isEmpty() ? NumberText(value.number) : date;
+        const QString date = dateText(value.number, dates1904);
+        return date.isEmpty() ? numberText(value.number) : date;
     }
     case CellValue::Type::Text:
         return value.shared ? *value.shared : std::move(value.text);

@@ -48,34 +48,34 @@ CompoundDocument::CompoundDocument(QByteArray file) : m_file(std::move(file)) {
     const char *h = m_file.constData();
     const uint16_t major = u16(h + 0x1A);
     const uint16_t byteOrder = u16(h + 0x1C);
-    m_nSectorShift = u16(h + 0x1E);
+    m_sectorShift = u16(h + 0x1E);
     if (byteOrder != 0xFFFE || (major != 3 && major != 4) ||
-        (m_nSectorShift != 9 && m_nSectorShift != 12) || u16(h + 0x20) != kMiniShift)
+        (m_sectorShift != 9 && m_sectorShift != 12) || u16(h + 0x20) != kMiniShift)
         damaged();
 
     // The header fills the first sector; sector 0 follows it.
-    const qint64 sectorSize = qint64(1) << m_nSectorShift;
+    const qint64 sectorSize = qint64(1) << m_sectorShift;
     const qint64 body = m_file.size() - sectorSize;
     if (body <= 0)
         damaged();
-    m_nSectors = uint32_t((body + sectorSize - 1) >> m_nSectorShift);
+    m_sectors = uint32_t((body + sectorSize - 1) >> m_sectorShift);
 
-    m_nMiniCutoff = u32(h + 0x38);
-    m_nFirstMiniFat = u32(h + 0x3C);
+    m_miniCutoff = u32(h + 0x38);
+    m_firstMiniFat = u32(h + 0x3C);
     readFat(u32(h + 0x2C), u32(h + 0x44), u32(h + 0x48));
     readDirectory(u32(h + 0x30));
 }
 
 QByteArrayView CompoundDocument::sector(uint32_t id) const {
-    if (id >= m_nSectors)
+    if (id >= m_sectors)
         damaged();
-    const qint64 size = qint64(1) << m_nSectorShift;
-    const qint64 offset = (qint64(id) + 1) << m_nSectorShift;
+    const qint64 size = qint64(1) << m_sectorShift;
+    const qint64 offset = (qint64(id) + 1) << m_sectorShift;
     return QByteArrayView(m_file).sliced(offset, std::min(size, m_file.size() - offset));
 }
 
 void CompoundDocument::readFat(uint32_t fatSectors, uint32_t firstDifat, uint32_t difatSectors) {
-    if (fatSectors == 0 || fatSectors > m_nSectors || difatSectors > m_nSectors)
+    if (fatSectors == 0 || fatSectors > m_sectors || difatSectors > m_sectors)
         damaged();
     std::vector<uint32_t> fatIds;
     const auto take = [&](const char *p, int count) {
@@ -88,11 +88,11 @@ void CompoundDocument::readFat(uint32_t fatSectors, uint32_t firstDifat, uint32_
     take(m_file.constData() + 0x4C, kHeaderDifat);
 
     // Further table sectors are listed in the DIFAT chain; its last slot links the next.
-    const int perDifat = (1 << m_nSectorShift) / 4 - 1;
+    const int perDifat = (1 << m_sectorShift) / 4 - 1;
     uint32_t next = firstDifat;
     for (uint32_t i = 0; i < difatSectors && fatIds.size() < fatSectors; ++i) {
         const QByteArrayView s = sector(next);
-        if (s.size() < (qint64(1) << m_nSectorShift))
+        if (s.size() < (qint64(1) << m_sectorShift))
             damaged();
         take(s.data(), perDifat);
         next = u32(s.data() + perDifat * 4);
@@ -100,10 +100,10 @@ void CompoundDocument::readFat(uint32_t fatSectors, uint32_t firstDifat, uint32_
     if (fatIds.size() < fatSectors)
         damaged();
 
-    m_fat.reserve(size_t(fatSectors) << (m_nSectorShift - 2));
+    m_fat.reserve(size_t(fatSectors) << (m_sectorShift - 2));
     for (uint32_t id : fatIds) {
         const QByteArrayView s = sector(id);
-        if (s.size() < (qint64(1) << m_nSectorShift))
+        if (s.size() < (qint64(1) << m_sectorShift))
             damaged();
         const std::vector<uint32_t> part = tableEntries(s);
         m_fat.insert(m_fat.end(), part.begin(), part.end());
@@ -127,10 +127,10 @@ std::vector<uint32_t> CompoundDocument::chain(const std::vector<uint32_t> &table
 }
 
 QByteArray CompoundDocument::readBig(uint32_t start, uint64_t size) const {
-    const qint64 sectorSize = qint64(1) << m_nSectorShift;
+    const qint64 sectorSize = qint64(1) << m_sectorShift;
     if (size > uint64_t(m_file.size()))
         damaged();
-    const size_t needed = size_t((size + uint64_t(sectorSize) - 1) >> m_nSectorShift);
+    const size_t needed = size_t((size + uint64_t(sectorSize) - 1) >> m_sectorShift);
     QByteArray out;
     out.reserve(qsizetype(size));
     for (uint32_t id : chain(m_fat, start, needed)) {
@@ -152,8 +152,8 @@ QByteArray CompoundDocument::readMini(uint32_t start, uint64_t size) const {
         damaged();
     // The mini table is a plain chain of big sectors.
     QByteArray tableBytes;
-    if (m_nFirstMiniFat != kEndOfChain) {
-        for (uint32_t id : chain(m_fat, m_nFirstMiniFat, m_fat.size()))
+    if (m_firstMiniFat != kEndOfChain) {
+        for (uint32_t id : chain(m_fat, m_firstMiniFat, m_fat.size()))
             tableBytes.append(sector(id));
     }
     const std::vector<uint32_t> miniFat = tableEntries(tableBytes);
@@ -177,7 +177,7 @@ void CompoundDocument::readDirectory(uint32_t firstSector) {
     QByteArray dir;
     for (uint32_t id : chain(m_fat, firstSector, m_fat.size()))
         dir.append(sector(id));
-    const bool version4 = m_nSectorShift == 12;
+    const bool version4 = m_sectorShift == 12;
     for (qsizetype offset = 0; offset + kEntrySize <= dir.size(); offset += kEntrySize) {
         const char *p = dir.constData() + offset;
         Entry e;
@@ -211,7 +211,7 @@ std::optional<QByteArray> CompoundDocument::stream(QStringView name) const {
         seen[id] = true;
         const Entry &e = m_entries[id];
         if (e.type == 2 && name.compare(e.name, Qt::CaseInsensitive) == 0)
-            return e.size < m_nMiniCutoff ? readMini(e.start, e.size) : readBig(e.start, e.size);
+            return e.size < m_miniCutoff ? readMini(e.start, e.size) : readBig(e.start, e.size);
         pending.push_back(e.left);
         pending.push_back(e.right);
     }

@@ -44,10 +44,10 @@ private:
     QByteArray readMini(uint32_t start, uint64_t size) const;
 
     QByteArray m_file;
-    int m_nSectorShift = 9;
-    uint32_t m_nSectors = 0; // sectors present in the file, the last one possibly short
-    uint32_t m_nMiniCutoff = 4096;
-    uint32_t m_nFirstMiniFat = 0;
+    int m_sectorShift = 9;
+    uint32_t m_sectors = 0; // sectors present in the file, the last one possibly short
+    uint32_t m_miniCutoff = 4096;
+    uint32_t m_firstMiniFat = 0;
     std::vector<uint32_t> m_fat;
     std::vector<Entry> m_entries;
 };

@@ -14,7 +14,7 @@ bool isBuiltInDate(int code) {
 
 } // namespace
 
-bool IsDateFormat(int code, QStringView format) {
+bool isDateFormat(int code, QStringView format) {
     if (format.isEmpty())
         return isBuiltInDate(code);
 

@@ -16,12 +16,12 @@ bool inRange(const QString &id) {
 
 } // namespace
 
-QStringList IdWarnings(const QList<NameRecord> &entries) {
+QStringList idWarnings(const QList<NameRecord> &entries) {
     QStringList out(entries.size());
     // The first two positions of each ID: every holder is pointed at another one.
     QHash<QString, std::pair<int, int>> holders;
     for (int i = 0; i < entries.size(); ++i) {
-        const QString &id = entries[i].m_strId;
+        const QString &id = entries[i].id;
         if (id.isEmpty())
             continue;
         auto it = holders.find(id);
@@ -31,7 +31,7 @@ QStringList IdWarnings(const QList<NameRecord> &entries) {
             it->second = i;
     }
     for (int i = 0; i < entries.size(); ++i) {
-        const QString &id = entries[i].m_strId;
+        const QString &id = entries[i].id;
         if (id.isEmpty()) {
             out[i] = texts::idEmpty();
         } else if (!inRange(id)) {

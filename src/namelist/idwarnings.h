@@ -9,6 +9,6 @@ namespace delvora {
 
 // Why each entry's plate ID cannot reach exactly one plate: empty, outside 0..9999, or shared
 // with another entry (named by its 序号). An empty text means the ID is fine.
-QStringList IdWarnings(const QList<NameRecord> &entries);
+QStringList idWarnings(const QList<NameRecord> &entries);
 
 } // namespace delvora

@@ -24,13 +24,13 @@ namespace {
 QString *field(NameRecord &entry, int column) {
     switch (column) {
     case NameList::ColId:
-        return &entry.m_strId;
+        return &entry.id;
     case NameList::ColOrganisation:
-        return &entry.m_strOrganisation;
+        return &entry.organisation;
     case NameList::ColName:
-        return &entry.m_strName;
+        return &entry.name;
     case NameList::ColTitle:
-        return &entry.m_strTitle;
+        return &entry.title;
     default:
         return nullptr;
     }
@@ -107,7 +107,7 @@ bool NameList::editCell(int position, int column, const QString &text) {
     // An ID follows the import's rule; a cleared ID stays empty, so that it is marked.
     const QString value = column != ColId            ? text
                           : text.trimmed().isEmpty() ? QString()
-                                                     : PlateIdText(text);
+                                                     : plateIdText(text);
     const QString old = cellText(m_entries[position], column);
     if (value == old)
         return false;
@@ -131,7 +131,7 @@ bool NameList::removeEntries(const QList<int> &given) {
 
 bool NameList::swapSeats(int first, int second) {
     if (first == second || first < 0 || second < 0 || first >= count() || second >= count() ||
-        m_entries[first].m_strId == m_entries[second].m_strId)
+        m_entries[first].id == m_entries[second].id)
         return false;
     m_undo.push(new SwapSeats(*this, first, second));
     return true;
@@ -220,7 +220,7 @@ void NameList::shiftEntries(const QList<int> &positions, int delta) {
 void NameList::replaceEntries(QList<NameRecord> records) {
     beginResetModel();
     m_entries = std::move(records);
-    m_warnings = IdWarnings(m_entries);
+    m_warnings = idWarnings(m_entries);
     m_overflow.clear();
     endResetModel();
 }
@@ -228,8 +228,8 @@ void NameList::replaceEntries(QList<NameRecord> records) {
 void NameList::renumberFrom(int position) {
     int last = -1;
     for (int i = position; i < count(); ++i) {
-        if (m_entries[i].m_nSeq != i + 1) {
-            m_entries[i].m_nSeq = i + 1;
+        if (m_entries[i].seq != i + 1) {
+            m_entries[i].seq = i + 1;
             last = i;
         }
     }
@@ -238,7 +238,7 @@ void NameList::renumberFrom(int position) {
 }
 
 void NameList::refreshWarnings() {
-    const QStringList now = IdWarnings(m_entries);
+    const QStringList now = idWarnings(m_entries);
     for (int i = 0; i < count(); ++i) {
         if (now[i] != m_warnings.value(i)) {
             m_warnings[i] = now[i];
@@ -253,15 +253,15 @@ void NameList::refreshWarnings() {
 QString NameList::cellText(const NameRecord &entry, int column) {
     switch (column) {
     case ColSeq:
-        return QString::number(entry.m_nSeq);
+        return QString::number(entry.seq);
     case ColId:
-        return entry.m_strId;
+        return entry.id;
     case ColOrganisation:
-        return entry.m_strOrganisation;
+        return entry.organisation;
     case ColName:
-        return entry.m_strName;
+        return entry.name;
     case ColTitle:
-        return entry.m_strTitle;
+        return entry.title;
     default:
         return {};
     }
@@ -313,7 +313,7 @@ QVariant NameList::data(const QModelIndex &index, int role) const {
         case Qt::AccessibleDescriptionRole:
             return texts::overflowMark(rows);
         case Qt::AccessibleTextRole:
-            return QString::number(e.m_nSeq) + u' ' + texts::overflowMark(rows);
+            return QString::number(e.seq) + u' ' + texts::overflowMark(rows);
         default:
             return {};
         }
@@ -330,7 +330,7 @@ QVariant NameList::data(const QModelIndex &index, int role) const {
         return warning;
     case Qt::AccessibleTextRole:
         // The value stays readable in front of the reason.
-        return e.m_strId.isEmpty() ? warning : e.m_strId + u' ' + warning;
+        return e.id.isEmpty() ? warning : e.id + u' ' + warning;
     default:
         return {};
     }

@@ -12,36 +12,36 @@
 
 namespace delvora {
 
-bool NameListImport::Run(QWidget *parent, PlateLayout &layout) {
+bool NameListImport::run(QWidget *parent, PlateLayout &layout) {
     const QString path = Prompt::instance().openFileName(parent, texts::workbookFilter());
     m_path = path;
     if (path.isEmpty())
         return false;
-    return Import(parent, layout, path);
+    return importFile(parent, layout, path);
 }
 
-QString NameListImport::DroppedFile(const QMimeData *data) {
+QString NameListImport::droppedFile(const QMimeData *data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile())
         return {};
     const QString path = data->urls()[0].toLocalFile();
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-bool NameListImport::Import(QWidget *parent, PlateLayout &layout, const QString &path) {
+bool NameListImport::importFile(QWidget *parent, PlateLayout &layout, const QString &path) {
     m_path = path;
     // A failed import never leaves old entries mixed with new ones.
     m_list.clear();
-    if (!m_reader.OpenWorkbook(path)) {
-        Prompt::plain(parent, m_reader.GetErrorText());
+    if (!m_reader.openWorkbook(path)) {
+        Prompt::plain(parent, m_reader.getErrorText());
         return false;
     }
-    m_reader.ReadNameList(m_list);
+    m_reader.readNameList(m_list);
 
     if (m_list.count() == 0) {
-        layout.SetTexts({}, {}, {});
+        layout.setTexts({}, {}, {});
     } else {
         const NameRecord &first = m_list.at(0);
-        layout.SetTexts(first.m_strOrganisation, first.m_strName, first.m_strTitle);
+        layout.setTexts(first.organisation, first.name, first.title);
     }
     return true;
 }

@@ -9,7 +9,7 @@
 
 namespace delvora {
 
-void AttachNameList(QTreeView *view, NameList &list) {
+void attachNameList(QTreeView *view, NameList &list) {
     view->setModel(&list);
     QItemSelectionModel *own = view->selectionModel();
     view->setSelectionModel(list.selectionModel());
@@ -18,7 +18,7 @@ void AttachNameList(QTreeView *view, NameList &list) {
         view->header()->resizeSection(c, NameList::columnWidth(c));
     // The ID cell may carry a warning mark beside the ID: both stay readable.
     view->header()->resizeSection(
-        NameList::ColId, std::max(NameList::columnWidth(NameList::ColId), MarkedCellWidth(view)));
+        NameList::ColId, std::max(NameList::columnWidth(NameList::ColId), markedCellWidth(view)));
 }
 
 } // namespace delvora

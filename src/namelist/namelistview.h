@@ -8,6 +8,6 @@ class NameList;
 
 // Puts the name list into its list view: the five columns at their widths, with the list's
 // own selection so that the commands see what the operator selected.
-void AttachNameList(QTreeView *view, NameList &list);
+void attachNameList(QTreeView *view, NameList &list);
 
 } // namespace delvora

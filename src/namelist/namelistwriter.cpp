@@ -15,7 +15,7 @@ namespace {
 constexpr int kColumns = 4;
 
 QStringList rowCells(const NameRecord &entry) {
-    return {entry.m_strId, entry.m_strOrganisation, entry.m_strName, entry.m_strTitle};
+    return {entry.id, entry.organisation, entry.name, entry.title};
 }
 
 QStringList headingCells() {
@@ -45,7 +45,7 @@ void appendCsvRow(QByteArray &out, const QStringList &cells) {
 // An ID in the form the plate ID rule writes is stored as a number, as a sheet typed by
 // hand would hold it; anything else stays text.
 bool isPlainNumber(const QString &id) {
-    return !id.isEmpty() && PlateIdText(id) == id;
+    return !id.isEmpty() && plateIdText(id) == id;
 }
 
 } // namespace

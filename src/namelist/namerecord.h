@@ -6,11 +6,11 @@ namespace delvora {
 
 // One entry of the name list: a row of the name workbook.
 struct NameRecord {
-    int m_nSeq = 0;            // 1 for the first data row
-    QString m_strId;           // plate ID text ("%d" form)
-    QString m_strOrganisation; // layout row 0
-    QString m_strName;         // layout row 1
-    QString m_strTitle;        // layout row 2
+    int seq = 0;          // 1 for the first data row
+    QString id;           // plate ID text ("%d" form)
+    QString organisation; // layout row 0
+    QString name;         // layout row 1
+    QString title;        // layout row 2
 
     bool operator==(const NameRecord &) const = default;
 };

@@ -122,7 +122,7 @@ CellValue TableScan::cell(bool &content) {
             m_reader.fail();
         value = CellValue::ofNumber(*number, false);
     } else if (type == u"date" || type == u"time") {
-        number = type == u"date" ? IsoDateSerial(m_reader.attribute(u"date-value"), false)
+        number = type == u"date" ? isoDateSerial(m_reader.attribute(u"date-value"), false)
                                  : timeSerial(m_reader.attribute(u"time-value"));
         if (!number)
             m_reader.fail();

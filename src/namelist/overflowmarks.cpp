@@ -28,7 +28,7 @@ OverflowMarks::OverflowMarks(NameList &names, const PlateLayout &layout, const P
 }
 
 void OverflowMarks::schedule() {
-    m_bStale = true;
+    m_stale = true;
     m_timer.start();
 }
 
@@ -37,16 +37,16 @@ QList<PlateTexts> OverflowMarks::entryTexts() const {
     out.reserve(m_names.count());
     for (int i = 0; i < m_names.count(); ++i) {
         const NameRecord &e = m_names.at(i);
-        out.append({e.m_strOrganisation, e.m_strName, e.m_strTitle});
+        out.append({e.organisation, e.name, e.title});
     }
     return out;
 }
 
 QSize OverflowMarks::canvasSize() const {
     // Pictures are drawn on the background; its size is the plate's.
-    if (!m_canvas.m_pBackground.isNull())
-        return m_canvas.m_pBackground.size();
-    return {m_canvas.m_nWidth, m_canvas.m_nHeight};
+    if (!m_canvas.m_background.isNull())
+        return m_canvas.m_background.size();
+    return {m_canvas.m_width, m_canvas.m_height};
 }
 
 void OverflowMarks::startCheck() {
@@ -57,19 +57,19 @@ void OverflowMarks::startCheck() {
 void OverflowMarks::apply(const QList<quint8> &marks) {
     if (m_timer.isActive())
         return; // a newer change is waiting for its own check
-    m_bStale = false;
+    m_stale = false;
     m_names.setOverflowRows(marks);
     emit updated();
 }
 
 int OverflowMarks::markedCount() {
-    if (m_bStale) {
+    if (m_stale) {
         m_timer.stop();
         const QSize size = canvasSize();
         // The result of a check still running saw an older state.
         m_check.cancel();
-        m_bStale = false;
-        m_names.setOverflowRows(CheckOverflow(m_layout, size.width(), size.height(), entryTexts()));
+        m_stale = false;
+        m_names.setOverflowRows(checkOverflow(m_layout, size.width(), size.height(), entryTexts()));
         emit updated();
     }
     int marked = 0;

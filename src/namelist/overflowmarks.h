@@ -46,7 +46,7 @@ private:
     const PlateCanvas &m_canvas;
     OverflowCheck m_check;
     QTimer m_timer;
-    bool m_bStale = false; // a change not yet reflected in the marks
+    bool m_stale = false; // a change not yet reflected in the marks
 };
 
 } // namespace delvora

@@ -19,7 +19,7 @@ bool isCanonical(const QString &cell) {
 
 } // namespace
 
-QString PlateIdText(const QString &cell) {
+QString plateIdText(const QString &cell) {
     // Most cells already hold the text the rule gives.
     if (isCanonical(cell))
         return cell;

@@ -14,7 +14,7 @@
 
 namespace delvora {
 
-std::unique_ptr<SheetSource> OpenSpreadsheet(QByteArray bytes, const QString &fileName) {
+std::unique_ptr<SheetSource> openSpreadsheet(QByteArray bytes, const QString &fileName) {
     if (ZipArchive::hasSignature(bytes)) {
         // An OpenDocument file names its type in its first part.
         if (OdsSheetSource::isOds(bytes))

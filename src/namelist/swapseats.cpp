@@ -11,8 +11,8 @@ SwapSeats::SwapSeats(NameList &list, int first, int second)
 }
 
 void SwapSeats::swap() {
-    const QString first = m_list.at(m_first).m_strId;
-    m_list.setCell(m_first, NameList::ColId, m_list.at(m_second).m_strId);
+    const QString first = m_list.at(m_first).id;
+    m_list.setCell(m_first, NameList::ColId, m_list.at(m_second).id);
     m_list.setCell(m_second, NameList::ColId, first);
 }
 

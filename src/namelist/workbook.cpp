@@ -47,9 +47,9 @@ void Workbook::readGlobals() {
             throw WorkbookError(texts::unsupportedVersion());
         if (kind != kGlobals)
             throw WorkbookError(texts::notWorkbook());
-        m_nBiff = version == 0x0600 ? 8 : 5;
+        m_biff = version == 0x0600 ? 8 : 5;
     }
-    m_nCodePage = m_nBiff == 8 ? 1200 : 1252;
+    m_codePage = m_biff == 8 ? 1200 : 1252;
 
     std::vector<uint16_t> xfFormats;
     QHash<int, QString> formats;
@@ -60,15 +60,15 @@ void Workbook::readGlobals() {
         switch (record.id) {
         case kEof:
             for (uint16_t format : xfFormats)
-                m_xfIsDate.push_back(IsDateFormat(format, formats.value(format)));
+                m_xfIsDate.push_back(isDateFormat(format, formats.value(format)));
             return;
         case kFilePass:
             throw WorkbookError(texts::encrypted());
         case kCodePage:
-            m_nCodePage = c.u16();
+            m_codePage = c.u16();
             break;
         case kDateMode:
-            m_bDates1904 = c.u16() != 0;
+            m_dates1904 = c.u16() != 0;
             break;
         case kBoundSheet: {
             SheetEntry sheet;
@@ -80,12 +80,12 @@ void Workbook::readGlobals() {
             break;
         }
         case kSst:
-            if (m_nBiff == 8)
+            if (m_biff == 8)
                 readSharedStrings(c, record.end - record.offset);
             break;
         case kFormat: {
             const uint16_t index = c.u16();
-            formats.insert(index, readString(c, m_nBiff == 8 ? 2 : 1));
+            formats.insert(index, readString(c, m_biff == 8 ? 2 : 1));
             break;
         }
         case kXf:
@@ -110,10 +110,10 @@ void Workbook::readSharedStrings(BiffCursor &cursor, qsizetype recordBytes) {
 }
 
 QString Workbook::readString(BiffCursor &cursor, int countBytes) const {
-    if (m_nBiff == 8)
+    if (m_biff == 8)
         return cursor.unicodeString(countBytes);
     const uint32_t count = countBytes == 1 ? cursor.u8() : cursor.u16();
-    return decodeCodePage(m_nCodePage, cursor.bytes(count));
+    return decodeCodePage(m_codePage, cursor.bytes(count));
 }
 
 const SheetEntry *Workbook::findWorksheet(QStringView name) const {

@@ -26,8 +26,8 @@ public:
     // supported version, is protected by a password or is damaged.
     explicit Workbook(QByteArray stream);
 
-    int biffVersion() const { return m_nBiff; }
-    bool dates1904() const { return m_bDates1904; }
+    int biffVersion() const { return m_biff; }
+    bool dates1904() const { return m_dates1904; }
     QByteArrayView stream() const { return m_stream; }
     const std::vector<SheetEntry> &sheets() const { return m_sheets; }
 
@@ -49,9 +49,9 @@ private:
     void readSharedStrings(BiffCursor &cursor, qsizetype recordBytes);
 
     QByteArray m_stream;
-    int m_nBiff = 8;
-    int m_nCodePage = 1252;
-    bool m_bDates1904 = false;
+    int m_biff = 8;
+    int m_codePage = 1252;
+    bool m_dates1904 = false;
     std::vector<SheetEntry> m_sheets;
     std::vector<QString> m_sharedStrings;
     std::vector<bool> m_xfIsDate;

@@ -106,7 +106,7 @@ void XlsxPackage::readWorkbook(const QString &part) {
         if (!reader.isStart())
             continue;
         if (reader.name() == u"workbookPr") {
-            m_bDates1904 = isTrue(reader.attribute(u"date1904"));
+            m_dates1904 = isTrue(reader.attribute(u"date1904"));
         } else if (reader.name() == u"sheet") {
             // The relationship id is "r:id"; only its namespace tells it from other ids.
             m_sheets.push_back({reader.attribute(u"name"), reader.attribute(u"id")});
@@ -129,7 +129,7 @@ void XlsxPackage::readStyles(const QString &part) {
             inCellFormats = true;
         } else if (inCellFormats && reader.name() == u"xf") {
             const int id = reader.attribute(u"numFmtId").toInt();
-            m_styleIsDate.push_back(IsDateFormat(id, formats.value(id)));
+            m_styleIsDate.push_back(isDateFormat(id, formats.value(id)));
         }
     }
 }

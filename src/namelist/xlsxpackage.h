@@ -16,7 +16,7 @@ public:
     explicit XlsxPackage(QByteArray file);
 
     const ZipArchive &archive() const { return m_archive; }
-    bool dates1904() const { return m_bDates1904; }
+    bool dates1904() const { return m_dates1904; }
     // The part of the worksheet of that name (compared without regard to case); empty when
     // there is none.
     QString worksheetPart(QStringView name) const;
@@ -52,7 +52,7 @@ private:
     void readSharedStrings(const QString &part);
 
     ZipArchive m_archive;
-    bool m_bDates1904 = false;
+    bool m_dates1904 = false;
     std::vector<Sheet> m_sheets;
     std::vector<Relationship> m_workbookRelationships;
     std::vector<QString> m_sharedStrings;

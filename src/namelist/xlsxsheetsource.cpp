@@ -152,7 +152,7 @@ CellValue SheetScan::value(const RawCell &raw) const {
         return {CellValue::Type::Boolean, double(raw.value.trimmed() == u"1"), {}, nullptr};
     if (t == u"d") {
         const std::optional<double> serial =
-            IsoDateSerial(raw.value.trimmed(), m_package.dates1904());
+            isoDateSerial(raw.value.trimmed(), m_package.dates1904());
         if (!serial)
             throw WorkbookError(texts::badCellValue(raw.reference));
         return CellValue::ofNumber(*serial, true);

@@ -6,8 +6,8 @@
 namespace delvora {
 
 XmlPartReader::XmlPartReader(const ZipArchive &archive, const QString &part)
-    : m_strPart(part), m_pDevice(archive.open(part)) {
-    m_xml.setDevice(m_pDevice.get());
+    : m_part(part), m_device(archive.open(part)) {
+    m_xml.setDevice(m_device.get());
     m_xml.setNamespaceProcessing(true);
 }
 
@@ -15,11 +15,11 @@ bool XmlPartReader::next() {
     for (;;) {
         switch (m_xml.readNext()) {
         case QXmlStreamReader::StartElement:
-            if (++m_nDepth > kMaxDepth)
-                throw WorkbookError(texts::xmlTooDeep(m_strPart));
+            if (++m_depth > kMaxDepth)
+                throw WorkbookError(texts::xmlTooDeep(m_part));
             return true;
         case QXmlStreamReader::EndElement:
-            --m_nDepth;
+            --m_depth;
             return true;
         case QXmlStreamReader::Characters:
             return true;
@@ -27,11 +27,11 @@ bool XmlPartReader::next() {
             return false;
         case QXmlStreamReader::DTD:
         case QXmlStreamReader::EntityReference:
-            throw WorkbookError(texts::xmlDeclarations(m_strPart));
+            throw WorkbookError(texts::xmlDeclarations(m_part));
         case QXmlStreamReader::Invalid:
-            if (!m_pDevice->reasonText().isEmpty())
-                throw WorkbookError(m_pDevice->reasonText());
-            throw WorkbookError(texts::xmlMalformed(m_strPart, m_xml.errorString()));
+            if (!m_device->reasonText().isEmpty())
+                throw WorkbookError(m_device->reasonText());
+            throw WorkbookError(texts::xmlMalformed(m_part, m_xml.errorString()));
         default:
             break; // declarations, comments, processing instructions
         }
@@ -47,7 +47,7 @@ QString XmlPartReader::attribute(QStringView localName) const {
 }
 
 void XmlPartReader::fail() const {
-    throw WorkbookError(texts::damagedPart(m_strPart));
+    throw WorkbookError(texts::damagedPart(m_part));
 }
 
 } // namespace delvora

@@ -20,8 +20,8 @@ public:
     bool next();
     QXmlStreamReader &xml() { return m_xml; }
     // Nesting depth of the current element (1 for the root).
-    int depth() const { return m_nDepth; }
-    const QString &part() const { return m_strPart; }
+    int depth() const { return m_depth; }
+    const QString &part() const { return m_part; }
 
     bool isStart() const { return m_xml.tokenType() == QXmlStreamReader::StartElement; }
     bool isEnd() const { return m_xml.tokenType() == QXmlStreamReader::EndElement; }
@@ -34,10 +34,10 @@ public:
     [[noreturn]] void fail() const;
 
 private:
-    QString m_strPart;
-    std::unique_ptr<ZipPartDevice> m_pDevice;
+    QString m_part;
+    std::unique_ptr<ZipPartDevice> m_device;
     QXmlStreamReader m_xml;
-    int m_nDepth = 0;
+    int m_depth = 0;
 };
 
 } // namespace delvora

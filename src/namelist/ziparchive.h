@@ -19,7 +19,7 @@ public:
     ~ZipPartDevice() override;
     bool isSequential() const override { return true; }
     // The reason the last read failed, or empty.
-    QString reasonText() const { return m_strReason; }
+    QString reasonText() const { return m_reason; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
@@ -29,11 +29,11 @@ private:
     friend class ZipArchive;
     ZipPartDevice(zip_file *file, QString name, quint64 compressedSize);
 
-    zip_file *m_pFile;
-    QString m_strName;
-    quint64 m_nCompressed;
-    quint64 m_nRead = 0;
-    QString m_strReason;
+    zip_file *m_file;
+    QString m_name;
+    quint64 m_compressed;
+    quint64 m_read = 0;
+    QString m_reason;
 };
 
 // A zip archive held in memory (an .xlsx or .ods file), read through libzip with its
@@ -61,7 +61,7 @@ public:
 
 private:
     QByteArray m_bytes; // libzip reads from this buffer without copying it
-    zip *m_pArchive = nullptr;
+    zip *m_archive = nullptr;
 };
 
 } // namespace delvora

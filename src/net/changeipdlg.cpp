@@ -10,12 +10,12 @@ namespace delvora {
 
 namespace {
 
-quint32 ToAddress(const Octets &octets) {
+quint32 toAddress(const Octets &octets) {
     return quint32(octets[0]) << 24 | quint32(octets[1]) << 16 | quint32(octets[2]) << 8 |
            quint32(octets[3]);
 }
 
-Octets ToOctets(const IpAddressEdit &edit) {
+Octets toOctets(const IpAddressEdit &edit) {
     Octets octets{};
     for (int i = 0; i < 4; ++i)
         octets[i] = quint8(qBound(0, edit.octet(i), 255)); // a blank field reads 0
@@ -24,19 +24,20 @@ Octets ToOctets(const IpAddressEdit &edit) {
 
 } // namespace
 
-CChangeIpDlg::CChangeIpDlg(QWidget *parent) : QDialog(parent) {
-    const DialogUnits du = SetUpDialog(this, QStringLiteral("CChangeIpDlg"), tr("修改IP"), 182, 90);
+ChangeIpDialog::ChangeIpDialog(QWidget *parent) : QDialog(parent) {
+    const DialogUnits du =
+        setUpDialog(this, QStringLiteral("ChangeIpDialog"), tr("修改IP"), 182, 90);
 
     // Template order is tab order.
     auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("changeIpOk"));
     ok->setGeometry(du.toPixels(68, 69, 50, 14));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CChangeIpDlg::accept);
+    connect(ok, &QPushButton::clicked, this, &ChangeIpDialog::accept);
     auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("changeIpCancel"));
     cancel->setGeometry(du.toPixels(125, 69, 50, 14));
-    connect(cancel, &QPushButton::clicked, this, &CChangeIpDlg::reject);
+    connect(cancel, &QPushButton::clicked, this, &ChangeIpDialog::reject);
 
     struct Field {
         IpAddressEdit *&edit;
@@ -62,22 +63,22 @@ CChangeIpDlg::CChangeIpDlg(QWidget *parent) : QDialog(parent) {
     }
 }
 
-int CChangeIpDlg::exec() {
-    OnInitDialog();
+int ChangeIpDialog::exec() {
+    onInitDialog();
     return QDialog::exec();
 }
 
-void CChangeIpDlg::OnInitDialog() {
-    m_ipAddr->setAddress(ToAddress(m_nIp));
-    m_ipMask->setAddress(ToAddress(m_nMask));
-    m_ipGateway->setAddress(ToAddress(m_nGateway));
+void ChangeIpDialog::onInitDialog() {
+    m_ipAddr->setAddress(toAddress(m_ip));
+    m_ipMask->setAddress(toAddress(m_mask));
+    m_ipGateway->setAddress(toAddress(m_gateway));
 }
 
-void CChangeIpDlg::accept() {
-    m_nIp = ToOctets(*m_ipAddr);
-    m_nMask = ToOctets(*m_ipMask);
-    m_nGateway = ToOctets(*m_ipGateway);
-    m_szCommand = AddressChangeDatagram(m_nIp, m_nMask, m_nGateway);
+void ChangeIpDialog::accept() {
+    m_ip = toOctets(*m_ipAddr);
+    m_mask = toOctets(*m_ipMask);
+    m_gateway = toOctets(*m_ipGateway);
+    m_command = addressChangeDatagram(m_ip, m_mask, m_gateway);
     QDialog::accept();
 }
 

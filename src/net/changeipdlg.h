@@ -11,10 +11,10 @@ class IpAddressEdit;
 
 // 修改IP: the new address, subnet mask and gateway of a plate. The main window keeps one
 // dialog for its whole life, so each opening shows the values last confirmed with OK.
-class CChangeIpDlg : public QDialog {
+class ChangeIpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CChangeIpDlg(QWidget *parent = nullptr);
+    explicit ChangeIpDialog(QWidget *parent = nullptr);
 
     // Shows the kept values, then runs the dialog.
     int exec() override;
@@ -24,13 +24,13 @@ public:
     IpAddressEdit *m_ipAddr = nullptr;
     IpAddressEdit *m_ipMask = nullptr;
     IpAddressEdit *m_ipGateway = nullptr;
-    QByteArray m_szCommand; // built by OK; unchanged by Cancel
-    Octets m_nIp{192, 168, 1, 88};
-    Octets m_nMask{255, 255, 255, 0};
-    Octets m_nGateway{192, 168, 1, 1};
+    QByteArray m_command; // built by OK; unchanged by Cancel
+    Octets m_ip{192, 168, 1, 88};
+    Octets m_mask{255, 255, 255, 0};
+    Octets m_gateway{192, 168, 1, 1};
 
 private:
-    void OnInitDialog();
+    void onInitDialog();
 };
 
 } // namespace delvora

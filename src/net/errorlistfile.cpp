@@ -8,23 +8,23 @@
 
 namespace delvora {
 
-bool ErrorListFile::Create(const QString &path) {
-    Close();
+bool ErrorListFile::create(const QString &path) {
+    close();
     m_file.setFileName(path);
     m_path = QFileInfo(path).absoluteFilePath();
     return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-bool ErrorListFile::Append(const QString &plateIdText, Reason reason) {
-    const QByteArray line = Line(plateIdText, reason);
-    return m_file.write(line) == line.size() && m_file.flush();
+bool ErrorListFile::append(const QString &plateIdText, Reason reason) {
+    const QByteArray bytes = line(plateIdText, reason);
+    return m_file.write(bytes) == bytes.size() && m_file.flush();
 }
 
-void ErrorListFile::Close() {
+void ErrorListFile::close() {
     m_file.close();
 }
 
-QByteArray ErrorListFile::Line(const QString &plateIdText, Reason reason) {
+QByteArray ErrorListFile::line(const QString &plateIdText, Reason reason) {
     QString text;
     switch (reason) {
     case Reason::NotOnline:
@@ -37,11 +37,11 @@ QByteArray ErrorListFile::Line(const QString &plateIdText, Reason reason) {
         text = updatetexts::lineTransferFailed();
         break;
     }
-    return QByteArrayLiteral("ID:") + QByteArray::number(PlateIdNumber(plateIdText)) + '\t' +
+    return QByteArrayLiteral("ID:") + QByteArray::number(plateIdNumber(plateIdText)) + '\t' +
            toGbk(text) + QByteArrayLiteral("\r\n");
 }
 
-int PlateIdNumber(const QString &text) {
+int plateIdNumber(const QString &text) {
     qsizetype i = 0;
     const auto isBlank = [](QChar c) {
         return c == u' ' || (c.unicode() >= u'\t' && c.unicode() <= u'\r');

@@ -14,14 +14,14 @@ public:
     enum class Reason { NotOnline, ConnectTimeout, TransferFailed };
 
     // Creates the file, emptying an existing one.
-    bool Create(const QString &path);
-    bool Append(const QString &plateIdText, Reason reason);
-    void Close();
+    bool create(const QString &path);
+    bool append(const QString &plateIdText, Reason reason);
+    void close();
     // The absolute path of the file last created.
     QString path() const { return m_path; }
 
     // "ID:<number>\t<reason>\r\n" in GBK.
-    static QByteArray Line(const QString &plateIdText, Reason reason);
+    static QByteArray line(const QString &plateIdText, Reason reason);
 
 private:
     QFile m_file;
@@ -31,6 +31,6 @@ private:
 // The number in a plate ID text as the error list shows it: leading white space skipped, an
 // optional sign, then decimal digits up to the first other character; 0 without digits. Values
 // beyond 32 bits are held at the nearest limit.
-int PlateIdNumber(const QString &text);
+int plateIdNumber(const QString &text);
 
 } // namespace delvora

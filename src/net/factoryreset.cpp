@@ -8,8 +8,8 @@
 
 namespace delvora {
 
-int FactoryReset::Command(const OnlinePlates &plates, CUdpSocket &socket, QWidget *owner) {
-    const QList<int> rows = plates.SelectedRows();
+int FactoryReset::command(const OnlinePlates &plates, PlateSocket &socket, QWidget *owner) {
+    const QList<int> rows = plates.selectedRows();
     if (rows.isEmpty()) {
         Prompt::plain(owner, nettexts::selectPlatesToReset());
         return 0;
@@ -19,19 +19,19 @@ int FactoryReset::Command(const OnlinePlates &plates, CUdpSocket &socket, QWidge
     QStringList ids;
     QStringList addresses;
     for (int row : rows) {
-        ids << plates.RowId(row);
-        addresses << plates.RowIp(row);
+        ids << plates.rowId(row);
+        addresses << plates.rowIp(row);
     }
-    if (!Prompt::ask(owner, Question(ids)))
+    if (!Prompt::ask(owner, question(ids)))
         return 0;
-    const QByteArray reset = FactoryResetDatagram();
+    const QByteArray reset = factoryResetDatagram();
     for (const QString &address : addresses)
-        socket.SendTo(reset, address);
+        socket.sendTo(reset, address);
     Prompt::plain(owner, nettexts::resetSent());
     return int(addresses.size());
 }
 
-QString FactoryReset::Question(const QStringList &ids) {
+QString FactoryReset::question(const QStringList &ids) {
     QString list;
     for (int i = 0; i < ids.size(); ++i) {
         list += ids[i];

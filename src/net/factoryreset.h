@@ -7,7 +7,7 @@ class QWidget;
 
 namespace delvora {
 
-class CUdpSocket;
+class PlateSocket;
 class OnlinePlates;
 
 // 恢复出厂设置: after a confirmation that lists them, every selected plate of the online list
@@ -15,10 +15,10 @@ class OnlinePlates;
 class FactoryReset {
 public:
     // Sends the reset to the selected rows in row order; returns how many were sent to.
-    static int Command(const OnlinePlates &plates, CUdpSocket &socket, QWidget *owner);
+    static int command(const OnlinePlates &plates, PlateSocket &socket, QWidget *owner);
     // The confirmation for these plate IDs: five to a line, tab-separated, every ID followed
     // by its separator.
-    static QString Question(const QStringList &ids);
+    static QString question(const QStringList &ids);
 };
 
 } // namespace delvora

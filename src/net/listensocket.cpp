@@ -78,7 +78,7 @@ const AcceptGroup kAcceptGroups[] = {
 
 } // namespace
 
-int LastSocketError() {
+int lastSocketError() {
 #ifdef _WIN32
     return WSAGetLastError();
 #else
@@ -86,11 +86,11 @@ int LastSocketError() {
 #endif
 }
 
-ListenSocket OpenListenSocket(quint16 port, int backlog) {
+ListenSocket openListenSocket(quint16 port, int backlog) {
     ListenSocket out;
     const Native s = createNative();
     if (s == kInvalid) {
-        out.error = LastSocketError();
+        out.error = lastSocketError();
         return out;
     }
     sockaddr_in address = {};
@@ -98,13 +98,13 @@ ListenSocket OpenListenSocket(quint16 port, int backlog) {
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_ANY);
     if (::bind(s, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        out.error = LastSocketError();
+        out.error = lastSocketError();
         closeNative(s);
         return out;
     }
     if (::listen(s, backlog) != 0) {
         out.step = ListenSocket::ListenFailed;
-        out.error = LastSocketError();
+        out.error = lastSocketError();
         closeNative(s);
         return out;
     }
@@ -113,11 +113,11 @@ ListenSocket OpenListenSocket(quint16 port, int backlog) {
     return out;
 }
 
-void CloseListenSocket(qintptr descriptor) {
+void closeListenSocket(qintptr descriptor) {
     closeNative(Native(descriptor));
 }
 
-int AcceptErrorCode(QAbstractSocket::SocketError error, int lastError) {
+int acceptErrorCode(QAbstractSocket::SocketError error, int lastError) {
     if (error == QAbstractSocket::UnknownSocketError)
         return lastError;
     for (const AcceptGroup &group : kAcceptGroups) {

@@ -17,17 +17,17 @@ struct ListenSocket {
 
 // A TCP socket over IPv4 bound to every local address on `port`, listening with `backlog`.
 // A socket that cannot even be created counts as a failed bind.
-ListenSocket OpenListenSocket(quint16 port, int backlog);
+ListenSocket openListenSocket(quint16 port, int backlog);
 
 // Closes a socket that OpenListenSocket gave out.
-void CloseListenSocket(qintptr descriptor);
+void closeListenSocket(qintptr descriptor);
 
 // The platform's last socket error code of this thread.
-int LastSocketError();
+int lastSocketError();
 
 // The platform code for a failed accept that Qt reports as `error`: `lastError` when it is a
 // code Qt sorts into that group (it is then the accept's own code), else the usual code of the
 // group (0 when the group has none).
-int AcceptErrorCode(QAbstractSocket::SocketError error, int lastError);
+int acceptErrorCode(QAbstractSocket::SocketError error, int lastError);
 
 } // namespace delvora

@@ -15,7 +15,7 @@
 namespace delvora {
 
 namespace {
-QString ErrorListPath() {
+QString errorListPath() {
     return QStringLiteral("dispError.txt");
 }
 // Entries without a listed plate handled in one go before the event loop gets its turn, so a
@@ -23,20 +23,20 @@ QString ErrorListPath() {
 constexpr int kOfflineBatch = 64;
 } // namespace
 
-NetworkUpdate::NetworkUpdate(PictureServer &server, CUdpSocket &socket, PlateLayout &layout,
+NetworkUpdate::NetworkUpdate(PictureServer &server, PlateSocket &socket, PlateLayout &layout,
                              PlateCanvas &canvas, PlateLookup findPlateIp, QObject *parent)
     : QObject(parent), m_layout(layout), m_canvas(canvas), m_findPlateIp(std::move(findPlateIp)),
       m_delivery(server, socket) {
-    connect(&m_delivery, &PictureDelivery::finished, this, &NetworkUpdate::OnDelivered);
+    connect(&m_delivery, &PictureDelivery::finished, this, &NetworkUpdate::onDelivered);
     connect(&m_delivery, &PictureDelivery::progressed, this, [this](qint64 sent, qint64 size) {
         emit plateStateChanged(m_delivery.address(), PlateState::Updating,
                                size > 0 ? int(sent * 100 / size) : 0);
     });
-    connect(&m_renderer, &PictureRenderer::rendered, this, &NetworkUpdate::Pump);
+    connect(&m_renderer, &PictureRenderer::rendered, this, &NetworkUpdate::pump);
     for (int slot = 0; slot < kMaxParallel; ++slot) {
         auto *delivery = new PictureDelivery(server, socket, this);
         connect(delivery, &PictureDelivery::finished, this,
-                [this, slot](PictureDelivery::Outcome outcome) { OnSlotDelivered(slot, outcome); });
+                [this, slot](PictureDelivery::Outcome outcome) { onSlotDelivered(slot, outcome); });
         connect(delivery, &PictureDelivery::progressed, this,
                 [this, delivery](qint64 sent, qint64 size) {
                     emit plateStateChanged(delivery->address(), PlateState::Updating,
@@ -56,7 +56,7 @@ void NetworkUpdate::setParallel(int parallel) {
     m_parallel = qBound(1, parallel, kMaxParallel);
 }
 
-void NetworkUpdate::Run(const NameList &names, QWidget *owner) {
+void NetworkUpdate::run(const NameList &names, QWidget *owner) {
     if (isRunning())
         return;
     if (names.count() == 0) {
@@ -65,34 +65,34 @@ void NetworkUpdate::Run(const NameList &names, QWidget *owner) {
     }
     const int selected = names.firstSelected();
     if (selected < 0)
-        UpdateAll(names.entries(), owner);
+        updateAll(names.entries(), owner);
     else
-        UpdateOne(names.at(selected), owner);
+        updateOne(names.at(selected), owner);
 }
 
-void NetworkUpdate::UpdateOne(const NameRecord &entry, QWidget *owner) {
+void NetworkUpdate::updateOne(const NameRecord &entry, QWidget *owner) {
     if (isRunning())
         return;
-    const QString address = m_findPlateIp(entry.m_strId);
+    const QString address = m_findPlateIp(entry.id);
     if (address.isEmpty()) {
         Prompt::plain(owner, updatetexts::selectedNotOnline());
         return;
     }
-    const qint64 size = WriteEntryPicture(RenderPlatePicture(m_layout, m_canvas, entry));
+    const qint64 size = writeEntryPicture(renderPlatePicture(m_layout, m_canvas, entry));
     if (size < 0) {
         Prompt::warning(owner, updatetexts::cannotOpenFile());
         return;
     }
     m_owner = owner;
-    SetMode(Mode::One);
+    setMode(Mode::One);
     emit plateStateChanged(address, PlateState::Updating, 0);
-    m_delivery.Start(address, PlatePicturePath(), size);
+    m_delivery.start(address, platePicturePath(), size);
 }
 
-void NetworkUpdate::UpdateAll(QList<NameRecord> entries, QWidget *owner) {
+void NetworkUpdate::updateAll(QList<NameRecord> entries, QWidget *owner) {
     if (isRunning())
         return;
-    if (!m_errorList.Create(ErrorListPath())) {
+    if (!m_errorList.create(errorListPath())) {
         Prompt::warning(owner, updatetexts::cannotOpenFile());
         return;
     }
@@ -102,16 +102,16 @@ void NetworkUpdate::UpdateAll(QList<NameRecord> entries, QWidget *owner) {
     m_next = 0;
     m_written = 0;
     m_finished = 0;
-    m_renderer.Begin(m_layout, m_canvas.m_pBackground, m_entries);
+    m_renderer.begin(m_layout, m_canvas.m_background, m_entries);
     if (m_progress) {
         m_progress->setRange(0, int(qMin<qsizetype>(m_entries.size(), INT_MAX)));
         m_progress->setValue(0);
     }
-    SetMode(Mode::All);
-    Pump();
+    setMode(Mode::All);
+    pump();
 }
 
-void NetworkUpdate::Pump() {
+void NetworkUpdate::pump() {
     m_pumpQueued = false;
     if (m_mode != Mode::All)
         return;
@@ -120,13 +120,13 @@ void NetworkUpdate::Pump() {
                                    [](qsizetype e) { return e >= 0; }));
     while (m_next < m_entries.size() && active < m_parallel) {
         const qsizetype index = m_next;
-        const QString address = m_findPlateIp(m_entries.at(index).m_strId);
+        const QString address = m_findPlateIp(m_entries.at(index).id);
         if (address.isEmpty()) {
             ++m_next;
-            Record(index, int(ErrorListFile::Reason::NotOnline));
+            record(index, int(ErrorListFile::Reason::NotOnline));
             if (++offline >= kOfflineBatch) {
                 m_pumpQueued = true;
-                QTimer::singleShot(0, this, &NetworkUpdate::Pump);
+                QTimer::singleShot(0, this, &NetworkUpdate::pump);
                 break;
             }
             continue;
@@ -137,35 +137,35 @@ void NetworkUpdate::Pump() {
         });
         if (plateBusy)
             break;
-        m_renderer.Request(index);
+        m_renderer.request(index);
         if (!m_renderer.isReady(index))
             break; // Pump runs again once it is rendered
         ++m_next;
-        if (StartEntry(index, address, m_renderer.Take(index)))
+        if (startEntry(index, address, m_renderer.take(index)))
             ++active;
     }
-    RenderAhead();
+    renderAhead();
     if (m_mode == Mode::All && !m_pumpQueued && m_next >= m_entries.size() && active == 0)
-        FinishAll();
+        finishAll();
 }
 
-void NetworkUpdate::RenderAhead() {
+void NetworkUpdate::renderAhead() {
     // Enough pictures in hand to refill every delivery, but no more: each is held in memory.
     const qsizetype ahead = 2 * m_parallel + 2;
     for (qsizetype i = m_next; i < m_entries.size() && i < m_next + ahead; ++i) {
-        if (!m_renderer.isRequested(i) && !m_findPlateIp(m_entries.at(i).m_strId).isEmpty())
-            m_renderer.Request(i);
+        if (!m_renderer.isRequested(i) && !m_findPlateIp(m_entries.at(i).id).isEmpty())
+            m_renderer.request(i);
     }
 }
 
-bool NetworkUpdate::StartEntry(qsizetype index, const QString &address, const QByteArray &jpeg) {
+bool NetworkUpdate::startEntry(qsizetype index, const QString &address, const QByteArray &jpeg) {
     const NameRecord &entry = m_entries.at(index);
     // The layout keeps the texts of the last picture made, as a picture made here would.
-    m_layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
+    m_layout.setTexts(entry.organisation, entry.name, entry.title);
     // The picture file stays the record of the last picture sent; a picture that cannot be
     // written there is not sent either.
-    if (WriteEntryPicture(jpeg) < 0) {
-        Record(index, int(ErrorListFile::Reason::TransferFailed));
+    if (writeEntryPicture(jpeg) < 0) {
+        record(index, int(ErrorListFile::Reason::TransferFailed));
         emit plateStateChanged(address, PlateState::TransferFailed, 0);
         return false;
     }
@@ -173,29 +173,29 @@ bool NetworkUpdate::StartEntry(qsizetype index, const QString &address, const QB
     const int slot = int(free - m_slotEntry.begin());
     m_slotEntry[slot] = index;
     emit plateStateChanged(address, PlateState::Updating, 0);
-    m_slots[size_t(slot)]->Start(address, jpeg);
+    m_slots[size_t(slot)]->start(address, jpeg);
     return true;
 }
 
-void NetworkUpdate::OnSlotDelivered(int slot, PictureDelivery::Outcome outcome) {
+void NetworkUpdate::onSlotDelivered(int slot, PictureDelivery::Outcome outcome) {
     const qsizetype index = m_slotEntry.at(slot);
     m_slotEntry[slot] = -1;
     if (m_mode != Mode::All || index < 0)
         return;
-    ReportOutcome(m_slots[size_t(slot)]->address(), outcome);
+    reportOutcome(m_slots[size_t(slot)]->address(), outcome);
     if (outcome == PictureDelivery::TimedOut)
-        Record(index, int(ErrorListFile::Reason::ConnectTimeout));
+        record(index, int(ErrorListFile::Reason::ConnectTimeout));
     else if (outcome == PictureDelivery::Failed)
-        Record(index, int(ErrorListFile::Reason::TransferFailed));
+        record(index, int(ErrorListFile::Reason::TransferFailed));
     else
-        Record(index, kDelivered);
+        record(index, kDelivered);
     if (!m_pumpQueued) {
         m_pumpQueued = true;
-        QTimer::singleShot(0, this, &NetworkUpdate::Pump);
+        QTimer::singleShot(0, this, &NetworkUpdate::pump);
     }
 }
 
-void NetworkUpdate::Record(qsizetype index, int result) {
+void NetworkUpdate::record(qsizetype index, int result) {
     m_results[index] = result;
     ++m_finished;
     if (m_progress)
@@ -204,45 +204,45 @@ void NetworkUpdate::Record(qsizetype index, int result) {
     while (m_written < m_results.size() && m_results.at(m_written) != kPending) {
         const int r = m_results.at(m_written);
         if (r != kDelivered)
-            m_errorList.Append(m_entries.at(m_written).m_strId, ErrorListFile::Reason(r));
+            m_errorList.append(m_entries.at(m_written).id, ErrorListFile::Reason(r));
         ++m_written;
     }
 }
 
-void NetworkUpdate::OnDelivered(PictureDelivery::Outcome outcome) {
+void NetworkUpdate::onDelivered(PictureDelivery::Outcome outcome) {
     if (m_mode != Mode::One)
         return;
-    SetMode(Mode::Idle);
-    ReportOutcome(m_delivery.address(), outcome);
+    setMode(Mode::Idle);
+    reportOutcome(m_delivery.address(), outcome);
     if (outcome == PictureDelivery::TimedOut)
         Prompt::warning(m_owner, updatetexts::connectTimeout());
     else if (outcome == PictureDelivery::Failed)
         Prompt::warning(m_owner, updatetexts::transferFailed());
 }
 
-void NetworkUpdate::ReportOutcome(const QString &address, PictureDelivery::Outcome outcome) {
+void NetworkUpdate::reportOutcome(const QString &address, PictureDelivery::Outcome outcome) {
     const PlateState state = outcome == PictureDelivery::Delivered  ? PlateState::Updated
                              : outcome == PictureDelivery::TimedOut ? PlateState::NotConnected
                                                                     : PlateState::TransferFailed;
     emit plateStateChanged(address, state, 100);
 }
 
-void NetworkUpdate::FinishAll() {
-    m_errorList.Close();
+void NetworkUpdate::finishAll() {
+    m_errorList.close();
     m_entries.clear();
     m_results.clear();
-    m_renderer.End();
-    SetMode(Mode::Idle);
+    m_renderer.end();
+    setMode(Mode::Idle);
     EditorLauncher::instance().openTextFile(m_errorList.path());
 }
 
-qint64 NetworkUpdate::WriteEntryPicture(const QByteArray &jpeg) {
-    if (!WritePlatePicture(jpeg))
+qint64 NetworkUpdate::writeEntryPicture(const QByteArray &jpeg) {
+    if (!writePlatePicture(jpeg))
         return -1;
     return jpeg.size();
 }
 
-void NetworkUpdate::SetMode(Mode mode) {
+void NetworkUpdate::setMode(Mode mode) {
     const bool wasRunning = isRunning();
     m_mode = mode;
     if (wasRunning != isRunning())

@@ -17,7 +17,7 @@ class QProgressBar;
 
 namespace delvora {
 
-class CUdpSocket;
+class PlateSocket;
 class NameList;
 class PictureServer;
 class PlateCanvas;
@@ -35,7 +35,7 @@ public:
     // The address of the online plate with this ID text, empty when it is not listed.
     using PlateLookup = std::function<QString(const QString &plateId)>;
 
-    NetworkUpdate(PictureServer &server, CUdpSocket &socket, PlateLayout &layout,
+    NetworkUpdate(PictureServer &server, PlateSocket &socket, PlateLayout &layout,
                   PlateCanvas &canvas, PlateLookup findPlateIp, QObject *parent = nullptr);
 
     static constexpr int kDefaultParallel = 16;
@@ -47,12 +47,12 @@ public:
     int parallel() const { return m_parallel; }
 
     // The command: nothing without entries, the first selected entry alone, or all entries.
-    void Run(const NameList &names, QWidget *owner);
+    void run(const NameList &names, QWidget *owner);
     // One entry; problems are shown in message boxes.
-    void UpdateOne(const NameRecord &entry, QWidget *owner);
+    void updateOne(const NameRecord &entry, QWidget *owner);
     // These entries in order; problems are written to "dispError.txt", which then opens in the
     // text editor. Later changes of the name list do not reach this copy.
-    void UpdateAll(QList<NameRecord> entries, QWidget *owner);
+    void updateAll(QList<NameRecord> entries, QWidget *owner);
 
     bool isRunning() const { return m_mode != Mode::Idle; }
 
@@ -66,19 +66,19 @@ private:
     static constexpr int kPending = -1;
     static constexpr int kDelivered = -2;
 
-    void SetMode(Mode mode);
-    void Pump();
-    void RenderAhead();
+    void setMode(Mode mode);
+    void pump();
+    void renderAhead();
     // Starts entry `index` on a free delivery to `address`; false when it ended at once.
-    bool StartEntry(qsizetype index, const QString &address, const QByteArray &jpeg);
-    void OnDelivered(PictureDelivery::Outcome outcome);
-    void OnSlotDelivered(int slot, PictureDelivery::Outcome outcome);
+    bool startEntry(qsizetype index, const QString &address, const QByteArray &jpeg);
+    void onDelivered(PictureDelivery::Outcome outcome);
+    void onSlotDelivered(int slot, PictureDelivery::Outcome outcome);
     // Notes how entry `index` ended and writes the error list as far as it is complete.
-    void Record(qsizetype index, int result);
-    void FinishAll();
-    void ReportOutcome(const QString &address, PictureDelivery::Outcome outcome);
+    void record(qsizetype index, int result);
+    void finishAll();
+    void reportOutcome(const QString &address, PictureDelivery::Outcome outcome);
     // Writes the picture file of the entry; its size, or -1 when there is nothing to send.
-    qint64 WriteEntryPicture(const QByteArray &jpeg);
+    qint64 writeEntryPicture(const QByteArray &jpeg);
 
     PlateLayout &m_layout;
     PlateCanvas &m_canvas;

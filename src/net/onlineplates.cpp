@@ -16,43 +16,43 @@ namespace delvora {
 
 OnlinePlates::OnlinePlates(QObject *parent) : QObject(parent) {}
 
-void OnlinePlates::Attach(QTreeView *list, QLineEdit *idEdit) {
+void OnlinePlates::attach(QTreeView *list, QLineEdit *idEdit) {
     m_list = list;
     m_idEdit = idEdit;
     m_list->setModel(&m_board);
     // At the smallest window the 状态 column starts in view; a larger window shows it whole.
     // The ID cell holds the state mark and an ID of up to four digits.
     QHeaderView *header = m_list->header();
-    header->resizeSection(PlateBoard::ColumnId, MarkedCellWidth(m_list));
+    header->resizeSection(PlateBoard::ColumnId, markedCellWidth(m_list));
     header->resizeSection(PlateBoard::ColumnIp, 95);
     header->resizeSection(PlateBoard::ColumnName, 50);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
                 if (!selected.isEmpty())
-                    m_bMarkSet = true;
-                OnItemChanged();
+                    m_markSet = true;
+                onItemChanged();
             });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &OnlinePlates::OnItemChanged);
+            &OnlinePlates::onItemChanged);
 }
 
-QStringList OnlinePlates::DetectPlates(CUdpSocket &socket, const QString &localIp,
+QStringList OnlinePlates::detectPlates(PlateSocket &socket, const QString &localIp,
                                        const QString &netPrefix, QWidget *owner) {
     {
         // Clearing is no item change the operator made: the ID edit keeps its text.
-        const QScopedValueRollback<bool> clearing(m_bClearing, true);
+        const QScopedValueRollback<bool> clearing(m_clearing, true);
         m_board.clear();
-        m_bMarkSet = false;
+        m_markSet = false;
     }
     if (!localIp.contains(QLatin1Char('.'))) {
         // Without a prefix the sweep would go to 0.0.0.1-254 and silently find nothing.
         Prompt::warning(owner, nettexts::noLocalAddress());
         return {};
     }
-    const QByteArray hello = HelloDatagram();
-    const QStringList addresses = SweepAddresses(netPrefix, localIp);
+    const QByteArray hello = helloDatagram();
+    const QStringList addresses = sweepAddresses(netPrefix, localIp);
     for (const QString &address : addresses)
-        socket.SendTo(hello, address);
+        socket.sendTo(hello, address);
     return addresses;
 }
 
@@ -60,41 +60,41 @@ void OnlinePlates::setNameList(const NameList *names) {
     m_board.setNameList(names);
 }
 
-void OnlinePlates::OnPlateReply(const PlateReply &reply) {
+void OnlinePlates::onPlateReply(const PlateReply &reply) {
     m_board.answer(reply.sender.toString(), QString::number(reply.plateId));
 }
 
-void OnlinePlates::SetPlateState(const QString &address, PlateState state, int percent) {
+void OnlinePlates::setPlateState(const QString &address, PlateState state, int percent) {
     m_board.setState(address, state, percent);
 }
 
-QString OnlinePlates::FindPlateIp(const QString &plateId) const {
+QString OnlinePlates::findPlateIp(const QString &plateId) const {
     return m_board.findAddress(plateId);
 }
 
-QStringList OnlinePlates::Addresses() const {
+QStringList OnlinePlates::addresses() const {
     return m_board.addresses();
 }
 
-int OnlinePlates::RowCount() const {
+int OnlinePlates::rowCount() const {
     return m_board.rowCount();
 }
 
-int OnlinePlates::SelectionMark() const {
+int OnlinePlates::selectionMark() const {
     const QModelIndex current = m_list->selectionModel()->currentIndex();
-    if (!m_bMarkSet || !current.isValid())
+    if (!m_markSet || !current.isValid())
         return -1;
     return current.row();
 }
 
-int OnlinePlates::MarkedRow(QWidget *owner) const {
-    const int mark = SelectionMark();
+int OnlinePlates::markedRow(QWidget *owner) const {
+    const int mark = selectionMark();
     if (mark < 0)
         Prompt::plain(owner, nettexts::selectPlateToChange());
     return mark;
 }
 
-QList<int> OnlinePlates::SelectedRows() const {
+QList<int> OnlinePlates::selectedRows() const {
     QList<int> rows;
     const QItemSelectionModel *selection = m_list->selectionModel();
     const int count = m_board.rowCount();
@@ -105,18 +105,18 @@ QList<int> OnlinePlates::SelectedRows() const {
     return rows;
 }
 
-QString OnlinePlates::RowId(int row) const {
+QString OnlinePlates::rowId(int row) const {
     return m_board.plateId(row);
 }
 
-QString OnlinePlates::RowIp(int row) const {
+QString OnlinePlates::rowIp(int row) const {
     return m_board.address(row);
 }
 
-void OnlinePlates::OnItemChanged() {
-    if (m_bClearing)
+void OnlinePlates::onItemChanged() {
+    if (m_clearing)
         return;
-    const int mark = SelectionMark();
+    const int mark = selectionMark();
     m_idEdit->setText(mark < 0 ? QString() : m_board.plateId(mark));
 }
 

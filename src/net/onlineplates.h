@@ -13,7 +13,7 @@ class QWidget;
 
 namespace delvora {
 
-class CUdpSocket;
+class PlateSocket;
 class NameList;
 struct PlateReply;
 
@@ -26,48 +26,48 @@ public:
     explicit OnlinePlates(QObject *parent = nullptr);
 
     // Takes over the list and the ID edit of the main window; the list shows the board.
-    void Attach(QTreeView *list, QLineEdit *idEdit);
+    void attach(QTreeView *list, QLineEdit *idEdit);
     // The name list that the 名字 column follows, through every later change of it.
     void setNameList(const NameList *names);
 
     // Clears the list and probes every other host of the local /24 prefix; returns the
     // addresses probed. Without a local address nothing is sent and the operator is told to
     // choose an adapter.
-    QStringList DetectPlates(CUdpSocket &socket, const QString &localIp, const QString &netPrefix,
+    QStringList detectPlates(PlateSocket &socket, const QString &localIp, const QString &netPrefix,
                              QWidget *owner);
     // Lists the answering plate: its row is updated (its ID too), or a new last row added.
-    void OnPlateReply(const PlateReply &reply);
+    void onPlateReply(const PlateReply &reply);
     // Shows the progress or result of a picture delivery in the plate's row.
-    void SetPlateState(const QString &address, delvora::PlateState state, int percent);
+    void setPlateState(const QString &address, delvora::PlateState state, int percent);
     // The address of the plate with this ID text; of several matching rows the one that
     // answered last wins. Empty when the plate is not listed.
-    QString FindPlateIp(const QString &plateId) const;
+    QString findPlateIp(const QString &plateId) const;
     // The addresses on the board, first row first.
-    QStringList Addresses() const;
-    int RowCount() const;
+    QStringList addresses() const;
+    int rowCount() const;
 
     // The row the operator selected last (kept even when it was deselected since), or -1.
-    int SelectionMark() const;
+    int selectionMark() const;
     // The row at the selection mark for a command on one plate; without a mark the operator
     // is asked to select a plate first and -1 returned.
-    int MarkedRow(QWidget *owner) const;
+    int markedRow(QWidget *owner) const;
     // The selected rows, first to last.
-    QList<int> SelectedRows() const;
+    QList<int> selectedRows() const;
     // The plate ID text and the address text of a row.
-    QString RowId(int row) const;
-    QString RowIp(int row) const;
+    QString rowId(int row) const;
+    QString rowIp(int row) const;
 
     PlateBoard &board() { return m_board; }
     const PlateBoard &board() const { return m_board; }
 
 private:
-    void OnItemChanged();
+    void onItemChanged();
 
     PlateBoard m_board;
     QTreeView *m_list = nullptr;
     QLineEdit *m_idEdit = nullptr;
-    bool m_bMarkSet = false; // an operator selection happened since the list was cleared
-    bool m_bClearing = false;
+    bool m_markSet = false; // an operator selection happened since the list was cleared
+    bool m_clearing = false;
 };
 
 } // namespace delvora

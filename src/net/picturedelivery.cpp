@@ -9,60 +9,60 @@
 
 namespace delvora {
 
-PictureDelivery::PictureDelivery(PictureServer &server, CUdpSocket &socket, QObject *parent)
+PictureDelivery::PictureDelivery(PictureServer &server, PlateSocket &socket, QObject *parent)
     : QObject(parent), m_server(server), m_udp(socket) {
     m_connectTimer.setSingleShot(true);
     // A coarse timer may fire early; the plate is given its full two seconds.
     m_connectTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_connectTimer, &QTimer::timeout, this, &PictureDelivery::OnConnectTimeout);
-    connect(&m_server, &PictureServer::plateConnected, this, &PictureDelivery::OnPlateConnected);
-    connect(&m_transfer, &PictureTransfer::finished, this, &PictureDelivery::OnTransferFinished);
+    connect(&m_connectTimer, &QTimer::timeout, this, &PictureDelivery::onConnectTimeout);
+    connect(&m_server, &PictureServer::plateConnected, this, &PictureDelivery::onPlateConnected);
+    connect(&m_transfer, &PictureTransfer::finished, this, &PictureDelivery::onTransferFinished);
     connect(&m_transfer, &PictureTransfer::progressed, this, &PictureDelivery::progressed);
 }
 
 PictureDelivery::~PictureDelivery() {
-    Cancel();
+    cancel();
 }
 
-void PictureDelivery::Start(const QString &address, const QString &path, qint64 size) {
-    Cancel();
+void PictureDelivery::start(const QString &address, const QString &path, qint64 size) {
+    cancel();
     m_path = path;
-    Ask(address, size);
+    ask(address, size);
 }
 
-void PictureDelivery::Start(const QString &address, const QByteArray &jpeg) {
-    Cancel();
+void PictureDelivery::start(const QString &address, const QByteArray &jpeg) {
+    cancel();
     m_jpeg = jpeg;
-    Ask(address, jpeg.size());
+    ask(address, jpeg.size());
 }
 
-void PictureDelivery::Ask(const QString &address, qint64 size) {
+void PictureDelivery::ask(const QString &address, qint64 size) {
     m_address = address;
-    m_server.PrepareRequest(QHostAddress(address));
+    m_server.prepareRequest(QHostAddress(address));
     m_stage = Stage::Waiting;
-    m_udp.SendTo(PictureRequestDatagram(size), address);
+    m_udp.sendTo(pictureRequestDatagram(size), address);
     m_connectTimer.start(kConnectTimeoutMs);
 }
 
-void PictureDelivery::Cancel() {
+void PictureDelivery::cancel() {
     if (m_stage == Stage::Idle)
         return;
     m_stage = Stage::Idle;
     m_connectTimer.stop();
-    m_transfer.Cancel();
-    m_server.StopWaiting(QHostAddress(m_address));
-    Done();
+    m_transfer.cancel();
+    m_server.stopWaiting(QHostAddress(m_address));
+    done();
 }
 
-void PictureDelivery::Done() {
+void PictureDelivery::done() {
     if (m_socket)
-        m_server.Release(m_socket);
+        m_server.release(m_socket);
     m_socket = nullptr;
     m_path.clear();
     m_jpeg.clear();
 }
 
-void PictureDelivery::OnPlateConnected(QTcpSocket *socket) {
+void PictureDelivery::onPlateConnected(QTcpSocket *socket) {
     if (m_stage != Stage::Waiting ||
         !socket->peerAddress().isEqual(QHostAddress(m_address),
                                        QHostAddress::ConvertV4MappedToIPv4))
@@ -70,29 +70,29 @@ void PictureDelivery::OnPlateConnected(QTcpSocket *socket) {
     m_connectTimer.stop();
     m_stage = Stage::Sending;
     m_socket = socket;
-    m_server.Claim(socket);
+    m_server.claim(socket);
     if (m_path.isEmpty())
-        m_transfer.SendPicture(socket, m_jpeg);
+        m_transfer.sendPicture(socket, m_jpeg);
     else
-        m_transfer.SendPicture(socket, m_path);
+        m_transfer.sendPicture(socket, m_path);
 }
 
-void PictureDelivery::OnConnectTimeout() {
+void PictureDelivery::onConnectTimeout() {
     // A connection that came in time but was not handled yet still wins.
-    m_server.AcceptWaiting();
+    m_server.acceptWaiting();
     if (m_stage != Stage::Waiting)
         return;
     m_stage = Stage::Idle;
-    m_server.StopWaiting(QHostAddress(m_address));
-    Done();
+    m_server.stopWaiting(QHostAddress(m_address));
+    done();
     emit finished(TimedOut);
 }
 
-void PictureDelivery::OnTransferFinished(int result) {
+void PictureDelivery::onTransferFinished(int result) {
     if (m_stage != Stage::Sending)
         return;
     m_stage = Stage::Idle;
-    Done();
+    done();
     emit finished(result == PictureTransfer::Sent ? Delivered : Failed);
 }
 

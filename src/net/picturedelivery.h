@@ -12,7 +12,7 @@ class QTcpSocket;
 
 namespace delvora {
 
-class CUdpSocket;
+class PlateSocket;
 class PictureServer;
 
 // One picture to one plate: earlier plates' finished connections are closed, the plate is asked
@@ -25,18 +25,18 @@ public:
     enum Outcome { Delivered, TimedOut, Failed };
     static constexpr int kConnectTimeoutMs = 2000;
 
-    PictureDelivery(PictureServer &server, CUdpSocket &socket, QObject *parent = nullptr);
+    PictureDelivery(PictureServer &server, PlateSocket &socket, QObject *parent = nullptr);
     ~PictureDelivery() override;
 
     void setProgressBar(QProgressBar *bar) { m_transfer.setProgressBar(bar); }
 
     // Asks the plate at `address` for a connection and sends it `path`, announced as `size`
     // bytes; `finished` follows.
-    void Start(const QString &address, const QString &path, qint64 size);
+    void start(const QString &address, const QString &path, qint64 size);
     // The same for a picture held in memory, announced with its own size.
-    void Start(const QString &address, const QByteArray &jpeg);
+    void start(const QString &address, const QByteArray &jpeg);
     // Gives up a delivery in progress without a result.
-    void Cancel();
+    void cancel();
     bool isActive() const { return m_stage != Stage::Idle; }
     QString address() const { return m_address; }
 
@@ -48,15 +48,15 @@ signals:
 private:
     enum class Stage { Idle, Waiting, Sending };
 
-    void Ask(const QString &address, qint64 size);
+    void ask(const QString &address, qint64 size);
     // Lets go of the plate's connection and the picture.
-    void Done();
-    void OnPlateConnected(QTcpSocket *socket);
-    void OnConnectTimeout();
-    void OnTransferFinished(int result);
+    void done();
+    void onPlateConnected(QTcpSocket *socket);
+    void onConnectTimeout();
+    void onTransferFinished(int result);
 
     PictureServer &m_server;
-    CUdpSocket &m_udp;
+    PlateSocket &m_udp;
     Stage m_stage = Stage::Idle;
     QString m_address;
     QString m_path; // the file to send, or empty for m_jpeg

@@ -13,22 +13,22 @@ PictureRenderer::~PictureRenderer() {
     m_tasks.waitForDone();
 }
 
-void PictureRenderer::Begin(const PlateLayout &layout, const QImage &background,
+void PictureRenderer::begin(const PlateLayout &layout, const QImage &background,
                             QList<NameRecord> entries) {
-    End();
+    end();
     m_layout = layout;
     m_background = background;
     m_entries = std::move(entries);
 }
 
-void PictureRenderer::End() {
+void PictureRenderer::end() {
     m_liveRun = ++m_run;
     m_requested.clear();
     m_ready.clear();
     m_entries.clear();
 }
 
-void PictureRenderer::Request(qsizetype index) {
+void PictureRenderer::request(qsizetype index) {
     if (index < 0 || index >= m_entries.size() || m_requested.contains(index))
         return;
     m_requested.insert(index);
@@ -37,17 +37,17 @@ void PictureRenderer::Request(qsizetype index) {
                    entry = m_entries.at(index)]() mutable {
         if (run != m_liveRun.load())
             return;
-        const QByteArray jpeg = RenderPlatePicture(layout, background, entry);
+        const QByteArray jpeg = renderPlatePicture(layout, background, entry);
         QMetaObject::invokeMethod(
-            this, [this, run, index, jpeg] { OnRendered(run, index, jpeg); }, Qt::QueuedConnection);
+            this, [this, run, index, jpeg] { onRendered(run, index, jpeg); }, Qt::QueuedConnection);
     });
 }
 
-QByteArray PictureRenderer::Take(qsizetype index) {
+QByteArray PictureRenderer::take(qsizetype index) {
     return m_ready.take(index);
 }
 
-void PictureRenderer::OnRendered(quint64 run, qsizetype index, const QByteArray &jpeg) {
+void PictureRenderer::onRendered(quint64 run, qsizetype index, const QByteArray &jpeg) {
     if (run != m_run)
         return;
     m_ready.insert(index, jpeg);

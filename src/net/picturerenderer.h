@@ -24,23 +24,23 @@ public:
     ~PictureRenderer() override;
 
     // Starts a run over these entries; pictures of an earlier run are dropped.
-    void Begin(const PlateLayout &layout, const QImage &background, QList<NameRecord> entries);
+    void begin(const PlateLayout &layout, const QImage &background, QList<NameRecord> entries);
     // Drops everything; renderings still running are ignored when they end.
-    void End();
+    void end();
 
     // Asks for the picture of entry `index`; nothing when it is asked for already.
-    void Request(qsizetype index);
+    void request(qsizetype index);
     bool isRequested(qsizetype index) const { return m_requested.contains(index); }
     bool isReady(qsizetype index) const { return m_ready.contains(index); }
     // The finished picture of entry `index` (empty when nothing could be drawn); it is handed
     // out once.
-    QByteArray Take(qsizetype index);
+    QByteArray take(qsizetype index);
 
 signals:
     void rendered(qsizetype index);
 
 private:
-    void OnRendered(quint64 run, qsizetype index, const QByteArray &jpeg);
+    void onRendered(quint64 run, qsizetype index, const QByteArray &jpeg);
 
     quint64 m_run = 0;
     // The run the workers still draw for: tasks queued for an earlier run end at once.

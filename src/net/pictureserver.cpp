@@ -10,14 +10,14 @@
 namespace delvora {
 
 PictureServer::PictureServer(QObject *parent) : QObject(parent) {
-    m_sockListen.setMaxPendingConnections(kBacklog);
-    connect(&m_sockListen, &QTcpServer::newConnection, this, &PictureServer::OnNewConnection);
-    connect(&m_sockListen, &QTcpServer::acceptError, this, &PictureServer::OnAcceptError);
+    m_listener.setMaxPendingConnections(kBacklog);
+    connect(&m_listener, &QTcpServer::newConnection, this, &PictureServer::onNewConnection);
+    connect(&m_listener, &QTcpServer::acceptError, this, &PictureServer::onAcceptError);
 }
 
-bool PictureServer::StartPictureServer(quint16 port, QWidget *owner) {
+bool PictureServer::startPictureServer(quint16 port, QWidget *owner) {
     m_owner = owner;
-    const ListenSocket socket = OpenListenSocket(port, kBacklog);
+    const ListenSocket socket = openListenSocket(port, kBacklog);
     if (socket.step == ListenSocket::BindFailed) {
         Prompt::warning(owner, updatetexts::bindError(socket.error));
         return false;
@@ -26,47 +26,47 @@ bool PictureServer::StartPictureServer(quint16 port, QWidget *owner) {
         Prompt::warning(owner, updatetexts::listenError(socket.error));
         return false;
     }
-    if (!m_sockListen.setSocketDescriptor(socket.descriptor)) {
+    if (!m_listener.setSocketDescriptor(socket.descriptor)) {
         // Qt could not take the socket over; that is as good as a failed listen.
-        const int error = LastSocketError();
-        CloseListenSocket(socket.descriptor);
+        const int error = lastSocketError();
+        closeListenSocket(socket.descriptor);
         Prompt::warning(owner, updatetexts::listenError(error));
         return false;
     }
     return true;
 }
 
-void PictureServer::PrepareRequest(const QHostAddress &plate) {
-    ClosePlateConnections();
+void PictureServer::prepareRequest(const QHostAddress &plate) {
+    closePlateConnections();
     const quint32 address = plate.toIPv4Address();
     if (!m_expected.contains(address))
         m_expected.append(address);
 }
 
-void PictureServer::StopWaiting() {
+void PictureServer::stopWaiting() {
     m_expected.clear();
 }
 
-void PictureServer::StopWaiting(const QHostAddress &plate) {
+void PictureServer::stopWaiting(const QHostAddress &plate) {
     m_expected.removeAll(plate.toIPv4Address());
 }
 
-void PictureServer::Claim(QTcpSocket *socket) {
+void PictureServer::claim(QTcpSocket *socket) {
     m_claimed.append(socket);
 }
 
-void PictureServer::Release(QTcpSocket *socket) {
+void PictureServer::release(QTcpSocket *socket) {
     m_claimed.removeAll(socket);
 }
 
-void PictureServer::AcceptWaiting() {
-    if (!m_sockListen.isListening())
+void PictureServer::acceptWaiting() {
+    if (!m_listener.isListening())
         return;
     bool timedOut = false;
-    m_sockListen.waitForNewConnection(0, &timedOut); // handles them through newConnection
+    m_listener.waitForNewConnection(0, &timedOut); // handles them through newConnection
 }
 
-void PictureServer::ClosePlateConnections() {
+void PictureServer::closePlateConnections() {
     m_claimed.removeAll(nullptr);
     for (auto it = m_served.begin(); it != m_served.end();) {
         QTcpSocket *old = *it;
@@ -77,8 +77,8 @@ void PictureServer::ClosePlateConnections() {
         it = m_served.erase(it);
         if (!old)
             continue;
-        if (old == m_sockPlate)
-            m_sockPlate = nullptr;
+        if (old == m_plateSocket)
+            m_plateSocket = nullptr;
         // Everything written has reached the system by now, which sends it before the close.
         // Unsent bytes remain only after a failed transfer; they are dropped.
         if (old->bytesToWrite() > 0)
@@ -89,8 +89,8 @@ void PictureServer::ClosePlateConnections() {
     }
 }
 
-void PictureServer::OnNewConnection() {
-    while (QTcpSocket *socket = m_sockListen.nextPendingConnection()) {
+void PictureServer::onNewConnection() {
+    while (QTcpSocket *socket = m_listener.nextPendingConnection()) {
         bool isV4 = false;
         const quint32 peer = socket->peerAddress().toIPv4Address(&isV4);
         if (!isV4 || !m_expected.removeOne(peer)) {
@@ -98,7 +98,7 @@ void PictureServer::OnNewConnection() {
             socket->deleteLater();
             continue;
         }
-        m_sockPlate = socket;
+        m_plateSocket = socket;
         m_served.append(socket);
         // A plate has nothing to say on this connection; whatever it sends is not kept.
         connect(socket, &QTcpSocket::readyRead, socket,
@@ -107,9 +107,9 @@ void PictureServer::OnNewConnection() {
     }
 }
 
-void PictureServer::OnAcceptError(QAbstractSocket::SocketError error) {
-    const int code = AcceptErrorCode(error, LastSocketError());
-    m_sockListen.close();
+void PictureServer::onAcceptError(QAbstractSocket::SocketError error) {
+    const int code = acceptErrorCode(error, lastSocketError());
+    m_listener.close();
     m_expected.clear();
     Prompt::warning(m_owner, updatetexts::acceptError(code));
 }

@@ -11,23 +11,23 @@ PictureTransfer::PictureTransfer(QObject *parent) : QObject(parent) {
     m_stallTimer.setSingleShot(true);
     m_stallTimer.setTimerType(Qt::PreciseTimer);
     m_stallTimer.setInterval(kStallMs);
-    connect(&m_stallTimer, &QTimer::timeout, this, [this] { Finish(ShortCount); });
+    connect(&m_stallTimer, &QTimer::timeout, this, [this] { finish(ShortCount); });
 }
 
 PictureTransfer::~PictureTransfer() = default;
 
-void PictureTransfer::SendPicture(QTcpSocket *socket, const QString &path) {
-    Send(socket, std::make_unique<QFile>(path));
+void PictureTransfer::sendPicture(QTcpSocket *socket, const QString &path) {
+    send(socket, std::make_unique<QFile>(path));
 }
 
-void PictureTransfer::SendPicture(QTcpSocket *socket, const QByteArray &jpeg) {
+void PictureTransfer::sendPicture(QTcpSocket *socket, const QByteArray &jpeg) {
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(jpeg);
-    Send(socket, std::move(buffer));
+    send(socket, std::move(buffer));
 }
 
-void PictureTransfer::Send(QTcpSocket *socket, std::unique_ptr<QIODevice> source) {
-    Cancel();
+void PictureTransfer::send(QTcpSocket *socket, std::unique_ptr<QIODevice> source) {
+    cancel();
     if (!source->open(QIODevice::ReadOnly)) {
         emit finished(NoFile);
         return;
@@ -47,18 +47,18 @@ void PictureTransfer::Send(QTcpSocket *socket, std::unique_ptr<QIODevice> source
         m_progress->setRange(0, int(qMin<qint64>(m_size, INT_MAX)));
         m_progress->setValue(0);
     }
-    connect(socket, &QTcpSocket::bytesWritten, this, &PictureTransfer::OnBytesWritten);
-    connect(socket, &QTcpSocket::errorOccurred, this, [this] { Finish(ShortCount); });
-    connect(socket, &QTcpSocket::disconnected, this, [this] { Finish(ShortCount); });
+    connect(socket, &QTcpSocket::bytesWritten, this, &PictureTransfer::onBytesWritten);
+    connect(socket, &QTcpSocket::errorOccurred, this, [this] { finish(ShortCount); });
+    connect(socket, &QTcpSocket::disconnected, this, [this] { finish(ShortCount); });
     m_stallTimer.start();
     if (socket->state() != QAbstractSocket::ConnectedState) {
-        Finish(ShortCount);
+        finish(ShortCount);
         return;
     }
-    WriteBlocks();
+    writeBlocks();
 }
 
-void PictureTransfer::WriteBlocks() {
+void PictureTransfer::writeBlocks() {
     // One block at a time: the next is read once the system has taken the last one.
     char block[kBlockSize];
     while (m_socket && !m_atEnd && m_socket->bytesToWrite() == 0) {
@@ -69,24 +69,24 @@ void PictureTransfer::WriteBlocks() {
             break;
         }
         if (m_socket->write(block, got) != got) {
-            Finish(ShortCount);
+            finish(ShortCount);
             return;
         }
     }
     if (m_socket && m_atEnd && m_socket->bytesToWrite() == 0)
-        Finish(m_total == m_size && !m_readFailed ? Sent : ShortCount);
+        finish(m_total == m_size && !m_readFailed ? Sent : ShortCount);
 }
 
-void PictureTransfer::OnBytesWritten(qint64 bytes) {
+void PictureTransfer::onBytesWritten(qint64 bytes) {
     m_total += bytes;
     if (m_progress)
         m_progress->setValue(int(qMin<qint64>(m_total, INT_MAX)));
     emit progressed(m_total, m_size);
     m_stallTimer.start();
-    WriteBlocks();
+    writeBlocks();
 }
 
-void PictureTransfer::Cancel() {
+void PictureTransfer::cancel() {
     m_stallTimer.stop();
     if (m_socket)
         m_socket->disconnect(this);
@@ -94,11 +94,11 @@ void PictureTransfer::Cancel() {
     m_file.reset();
 }
 
-void PictureTransfer::Finish(int result) {
+void PictureTransfer::finish(int result) {
     if (!m_socket)
         return;
     QTcpSocket *socket = m_socket;
-    Cancel();
+    cancel();
     if (result != Sent)
         socket->abort();
     emit finished(result);

@@ -31,11 +31,11 @@ public:
 
     // Starts sending `path` on `socket`; `finished` follows, at once when the file cannot be
     // opened. On failure the connection is dropped: the plate can do nothing with a part.
-    void SendPicture(QTcpSocket *socket, const QString &path);
+    void sendPicture(QTcpSocket *socket, const QString &path);
     // The same for a picture held in memory.
-    void SendPicture(QTcpSocket *socket, const QByteArray &jpeg);
+    void sendPicture(QTcpSocket *socket, const QByteArray &jpeg);
     // Ends a transfer in progress without a result.
-    void Cancel();
+    void cancel();
     bool isActive() const { return m_socket != nullptr; }
 
 signals:
@@ -44,10 +44,10 @@ signals:
     void progressed(qint64 sent, qint64 size);
 
 private:
-    void Send(QTcpSocket *socket, std::unique_ptr<QIODevice> source);
-    void WriteBlocks();
-    void OnBytesWritten(qint64 bytes);
-    void Finish(int result);
+    void send(QTcpSocket *socket, std::unique_ptr<QIODevice> source);
+    void writeBlocks();
+    void onBytesWritten(qint64 bytes);
+    void finish(int result);
 
     QPointer<QTcpSocket> m_socket;
     std::unique_ptr<QIODevice> m_file; // the picture being sent

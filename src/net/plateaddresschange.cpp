@@ -8,17 +8,17 @@
 
 namespace delvora {
 
-bool PlateAddressChange::Command(const OnlinePlates &plates, CChangeIpDlg &dialog,
-                                 CUdpSocket &socket, QWidget *owner) {
-    const int mark = plates.MarkedRow(owner);
+bool PlateAddressChange::command(const OnlinePlates &plates, ChangeIpDialog &dialog,
+                                 PlateSocket &socket, QWidget *owner) {
+    const int mark = plates.markedRow(owner);
     if (mark < 0)
         return false;
-    const QString address = plates.RowIp(mark);
+    const QString address = plates.rowIp(mark);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (!Prompt::ask(owner, nettexts::addressChangeQuestion()))
         return false;
-    socket.SendTo(dialog.m_szCommand, address);
+    socket.sendTo(dialog.m_command, address);
     return true;
 }
 

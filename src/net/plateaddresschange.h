@@ -4,8 +4,8 @@ class QWidget;
 
 namespace delvora {
 
-class CChangeIpDlg;
-class CUdpSocket;
+class ChangeIpDialog;
+class PlateSocket;
 class OnlinePlates;
 
 // 修改IP: sends the plate at the selection mark of the online list a new address, mask and
@@ -13,7 +13,7 @@ class OnlinePlates;
 class PlateAddressChange {
 public:
     // Runs the dialog and, after OK and a confirmation, sends its datagram. True when sent.
-    static bool Command(const OnlinePlates &plates, CChangeIpDlg &dialog, CUdpSocket &socket,
+    static bool command(const OnlinePlates &plates, ChangeIpDialog &dialog, PlateSocket &socket,
                         QWidget *owner);
 };
 

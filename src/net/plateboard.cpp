@@ -9,7 +9,7 @@
 namespace delvora {
 
 namespace {
-QString StateText(PlateState state, int percent, const QString &time) {
+QString stateText(PlateState state, int percent, const QString &time) {
     switch (state) {
     case PlateState::Online:
         return nettexts::stateOnline();
@@ -29,7 +29,7 @@ QString StateText(PlateState state, int percent, const QString &time) {
     return {};
 }
 
-QColor StateColour(PlateState state) {
+QColor stateColour(PlateState state) {
     switch (state) {
     case PlateState::Online:
         return QColor(0x2e, 0xa0, 0x43);
@@ -97,7 +97,7 @@ QVariant PlateBoard::data(const QModelIndex &index, int role) const {
         break;
     case Qt::ForegroundRole:
         if (row.shown.greyed)
-            return QBrush(StateColour(PlateState::Offline));
+            return QBrush(stateColour(PlateState::Offline));
         break;
     default:
         break;
@@ -142,8 +142,8 @@ void PlateBoard::refreshNames() {
         const int count = m_names->count();
         for (int i = 0; i < count; ++i) {
             const NameRecord &entry = m_names->at(i);
-            if (!m_nameOfId.contains(entry.m_strId))
-                m_nameOfId.insert(entry.m_strId, entry.m_strName);
+            if (!m_nameOfId.contains(entry.id))
+                m_nameOfId.insert(entry.id, entry.name);
         }
     }
     refresh();
@@ -208,13 +208,13 @@ PlateBoard::Shown PlateBoard::shownOf(const Row &row,
     Shown shown;
     shown.id = row.id;
     shown.name = m_nameOfId.value(row.id);
-    shown.state = StateText(state, row.percent, row.time);
+    shown.state = stateText(state, row.percent, row.time);
     shown.full = shown.state;
     if (!sameId.isEmpty()) {
         shown.state += QLatin1Char(' ') + nettexts::duplicateId();
         shown.full = shown.state + QStringLiteral("：") + sameId.join(QStringLiteral(", "));
     }
-    shown.mark = sameId.isEmpty() ? StateColour(state) : StateColour(PlateState::TransferFailed);
+    shown.mark = sameId.isEmpty() ? stateColour(state) : stateColour(PlateState::TransferFailed);
     shown.greyed = state == PlateState::Offline;
     return shown;
 }

@@ -5,15 +5,15 @@
 
 namespace delvora {
 
-QByteArray HelloDatagram() {
+QByteArray helloDatagram() {
     return QByteArrayLiteral("hello");
 }
 
-QByteArray PictureRequestDatagram(qint64 fileSize) {
+QByteArray pictureRequestDatagram(qint64 fileSize) {
     return QByteArrayLiteral("connectpic") + QByteArray::number(fileSize);
 }
 
-QByteArray IdChangeDatagram(int newId) {
+QByteArray idChangeDatagram(int newId) {
     // "%04d" semantics: at least four digits, a minus sign counting as one of them.
     QByteArray digits = QByteArray::number(qAbs(qint64(newId)));
     const int width = newId < 0 ? 3 : 4;
@@ -24,7 +24,7 @@ QByteArray IdChangeDatagram(int newId) {
     return digits + QByteArrayLiteral("id");
 }
 
-QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway) {
+QByteArray addressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway) {
     QByteArray out;
     out.reserve(38);
     for (const Octets *part : {&address, &mask, &gateway}) {
@@ -34,12 +34,12 @@ QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, cons
     return out + QByteArrayLiteral("ip");
 }
 
-QByteArray FactoryResetDatagram() {
+QByteArray factoryResetDatagram() {
     return QByteArrayLiteral("000def");
 }
 
-int AnswerWindowMs(const QByteArray &command) {
-    if (command == HelloDatagram())
+int answerWindowMs(const QByteArray &command) {
+    if (command == helloDatagram())
         return 3000;
     // An ID change is digits, an optional leading minus, then "id".
     if (command.size() > 2 && command.endsWith("id")) {
@@ -52,14 +52,14 @@ int AnswerWindowMs(const QByteArray &command) {
     return 0;
 }
 
-qint32 ReadPlateId(const QByteArray &answer) {
+qint32 readPlateId(const QByteArray &answer) {
     uchar bytes[4] = {0, 0, 0, 0};
     for (int i = 0; i < 4 && i < answer.size(); ++i)
         bytes[i] = uchar(answer[i]);
     return qFromLittleEndian<qint32>(bytes);
 }
 
-QStringList SweepAddresses(const QString &netPrefix, const QString &localIp) {
+QStringList sweepAddresses(const QString &netPrefix, const QString &localIp) {
     QStringList out;
     out.reserve(254);
     for (int n = 1; n <= 254; ++n) {

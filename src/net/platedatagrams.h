@@ -17,23 +17,23 @@ inline constexpr int kMaxPlateId = 9999;
 using Octets = std::array<quint8, 4>; // an IPv4 address, first dotted part first
 
 // The commands a plate understands, byte for byte: ASCII, no terminator, no length field.
-QByteArray HelloDatagram();
-QByteArray PictureRequestDatagram(qint64 fileSize);
-QByteArray IdChangeDatagram(int newId);
-QByteArray AddressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway);
-QByteArray FactoryResetDatagram();
+QByteArray helloDatagram();
+QByteArray pictureRequestDatagram(qint64 fileSize);
+QByteArray idChangeDatagram(int newId);
+QByteArray addressChangeDatagram(const Octets &address, const Octets &mask, const Octets &gateway);
+QByteArray factoryResetDatagram();
 
 // How long a plate's answer to this command is awaited, in milliseconds: 3 s after a probe,
 // 10 s after an ID change (a late ID answer still lists the plate); 0 for commands plates do
 // not answer.
-int AnswerWindowMs(const QByteArray &command);
+int answerWindowMs(const QByteArray &command);
 
 // The plate ID in a plate's answer: bytes 0 to 3 as a signed little-endian integer; a
 // shorter answer reads as if padded with zero bytes.
-qint32 ReadPlateId(const QByteArray &answer);
+qint32 readPlateId(const QByteArray &answer);
 
 // The addresses a discovery sweep probes: the prefix followed by 1 to 254, leaving out the
 // local address itself.
-QStringList SweepAddresses(const QString &netPrefix, const QString &localIp);
+QStringList sweepAddresses(const QString &netPrefix, const QString &localIp);
 
 } // namespace delvora

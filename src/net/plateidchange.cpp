@@ -10,14 +10,14 @@
 
 namespace delvora {
 
-bool PlateIdChange::Command(const OnlinePlates &plates, const QString &newIdText,
-                            CUdpSocket &socket, QWidget *owner) {
-    const int mark = plates.MarkedRow(owner);
+bool PlateIdChange::command(const OnlinePlates &plates, const QString &newIdText,
+                            PlateSocket &socket, QWidget *owner) {
+    const int mark = plates.markedRow(owner);
     if (mark < 0)
         return false;
-    const QString currentId = plates.RowId(mark);
-    const QString address = plates.RowIp(mark);
-    const int newId = ParseIntOrZero(newIdText);
+    const QString currentId = plates.rowId(mark);
+    const QString address = plates.rowIp(mark);
+    const int newId = parseIntOrZero(newIdText);
     // Taken as unsigned, so every negative value is out of range too.
     if (quint32(newId) > quint32(kMaxPlateId)) {
         Prompt::plain(owner, nettexts::idRange());
@@ -25,20 +25,20 @@ bool PlateIdChange::Command(const OnlinePlates &plates, const QString &newIdText
     }
     if (!Prompt::ask(owner, nettexts::idChangeQuestion(currentId, newId)))
         return false;
-    socket.SendTo(IdChangeDatagram(newId), address);
-    socket.m_nNewId = newId;
-    socket.m_addrIdPlate = QHostAddress(address);
-    socket.m_bWaitIdReply = true;
+    socket.sendTo(idChangeDatagram(newId), address);
+    socket.m_newId = newId;
+    socket.m_idPlate = QHostAddress(address);
+    socket.m_waitIdReply = true;
     return true;
 }
 
-bool PlateIdChange::TimeOut(CUdpSocket &socket) {
-    const bool waiting = socket.m_bWaitIdReply;
-    socket.m_bWaitIdReply = false;
+bool PlateIdChange::timeOut(PlateSocket &socket) {
+    const bool waiting = socket.m_waitIdReply;
+    socket.m_waitIdReply = false;
     return waiting;
 }
 
-bool PlateIdChange::ShowResult(int result, QWidget *owner) {
+bool PlateIdChange::showResult(int result, QWidget *owner) {
     switch (result) {
     case IdChangeConfirmed:
         Prompt::plain(owner, nettexts::idChanged());

@@ -10,18 +10,18 @@
 
 namespace delvora {
 
-QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+QByteArray renderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry) {
-    return RenderPlatePicture(layout, canvas.m_pBackground, entry);
+    return renderPlatePicture(layout, canvas.m_background, entry);
 }
 
-QByteArray RenderPlatePicture(PlateLayout &layout, const QImage &background,
+QByteArray renderPlatePicture(PlateLayout &layout, const QImage &background,
                               const NameRecord &entry) {
-    layout.SetTexts(entry.m_strOrganisation, entry.m_strName, entry.m_strTitle);
-    return EncodePlateJpeg(RenderPlate(layout, background), 100);
+    layout.setTexts(entry.organisation, entry.name, entry.title);
+    return encodePlateJpeg(renderPlate(layout, background), 100);
 }
 
-bool WritePlatePicture(const QByteArray &jpeg, const QString &path) {
+bool writePlatePicture(const QByteArray &jpeg, const QString &path) {
     // A scratch file, rewritten for every plate: no temporary copy and no sync to disk. It is
     // overwritten in place and then cut, since some file systems flush a file that was
     // emptied and written again as it is closed.

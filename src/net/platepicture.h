@@ -12,20 +12,20 @@ struct PlateLayout;
 struct NameRecord;
 
 // The file a plate's picture is written to before it is sent.
-inline QString PlatePicturePath() {
+inline QString platePicturePath() {
     return QStringLiteral("./x.jpg");
 }
 
 // Puts the entry's three texts into rows 0, 1 and 2 of the layout (they stay there) and
 // renders the picture as JPEG at quality 100. Empty when nothing can be drawn.
-QByteArray RenderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+QByteArray renderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry);
 // The same on a given background; safe on a worker thread with its own layout copy.
-QByteArray RenderPlatePicture(PlateLayout &layout, const QImage &background,
+QByteArray renderPlatePicture(PlateLayout &layout, const QImage &background,
                               const NameRecord &entry);
 
 // Replaces the picture file with these bytes. False when they are not all written: the file
 // may then hold a part or an older picture, which must not be sent.
-bool WritePlatePicture(const QByteArray &jpeg, const QString &path = PlatePicturePath());
+bool writePlatePicture(const QByteArray &jpeg, const QString &path = platePicturePath());
 
 } // namespace delvora

@@ -8,10 +8,10 @@
 
 namespace delvora {
 
-PresenceCheck::PresenceCheck(CUdpSocket &socket, OnlinePlates &board, Busy busy, QObject *parent)
+PresenceCheck::PresenceCheck(PlateSocket &socket, OnlinePlates &board, Busy busy, QObject *parent)
     : QObject(parent), m_udp(socket), m_board(board), m_busy(std::move(busy)) {
     m_timer.setInterval(kIntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &PresenceCheck::Probe);
+    connect(&m_timer, &QTimer::timeout, this, &PresenceCheck::probe);
 }
 
 void PresenceCheck::setEnabled(bool on) {
@@ -23,30 +23,30 @@ void PresenceCheck::setEnabled(bool on) {
         m_timer.stop();
 }
 
-void PresenceCheck::OnPlateReply(const PlateReply &reply) {
+void PresenceCheck::onPlateReply(const PlateReply &reply) {
     const QString address = reply.sender.toString();
     m_awaiting.remove(address);
     m_missed.remove(address);
 }
 
-void PresenceCheck::Probe() {
+void PresenceCheck::probe() {
     if (m_busy && m_busy()) {
         // A round the program sat out counts for nothing.
         m_awaiting.clear();
         return;
     }
-    const QStringList addresses = m_board.Addresses();
+    const QStringList addresses = m_board.addresses();
     // Plates cleared off the board start afresh when they come back.
     for (auto it = m_missed.begin(); it != m_missed.end();)
         it = addresses.contains(it.key()) ? std::next(it) : m_missed.erase(it);
     for (const QString &address : addresses) {
         if (m_awaiting.contains(address) && ++m_missed[address] >= kMissedForOffline)
-            m_board.SetPlateState(address, PlateState::Offline, 0);
+            m_board.setPlateState(address, PlateState::Offline, 0);
     }
     m_awaiting.clear();
-    const QByteArray hello = HelloDatagram();
+    const QByteArray hello = helloDatagram();
     for (const QString &address : addresses) {
-        if (m_udp.SendTo(hello, address))
+        if (m_udp.sendTo(hello, address))
             m_awaiting.insert(address);
     }
 }

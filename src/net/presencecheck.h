@@ -9,7 +9,7 @@
 
 namespace delvora {
 
-class CUdpSocket;
+class PlateSocket;
 class OnlinePlates;
 struct PlateReply;
 
@@ -25,7 +25,7 @@ public:
     // True while the program awaits a plate.
     using Busy = std::function<bool()>;
 
-    PresenceCheck(CUdpSocket &socket, OnlinePlates &board, Busy busy, QObject *parent = nullptr);
+    PresenceCheck(PlateSocket &socket, OnlinePlates &board, Busy busy, QObject *parent = nullptr);
 
     void setEnabled(bool on);
     bool isEnabled() const { return m_timer.isActive(); }
@@ -33,12 +33,12 @@ public:
     void setInterval(int ms) { m_timer.setInterval(ms); }
 
     // An answer from a plate: it has missed nothing.
-    void OnPlateReply(const PlateReply &reply);
+    void onPlateReply(const PlateReply &reply);
 
 private:
-    void Probe();
+    void probe();
 
-    CUdpSocket &m_udp;
+    PlateSocket &m_udp;
     OnlinePlates &m_board;
     Busy m_busy;
     QTimer m_timer;

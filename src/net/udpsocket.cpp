@@ -11,32 +11,32 @@ namespace {
 constexpr qsizetype kAskedSweep = 1024;
 } // namespace
 
-CUdpSocket::CUdpSocket(QObject *parent) : QUdpSocket(parent) {
+PlateSocket::PlateSocket(QObject *parent) : QUdpSocket(parent) {
     m_started.start();
     m_clock = [this] { return m_started.elapsed(); };
-    connect(this, &QUdpSocket::readyRead, this, &CUdpSocket::OnReceive);
+    connect(this, &QUdpSocket::readyRead, this, &PlateSocket::onReceive);
 }
 
-void CUdpSocket::FindHostAddress() {
+void PlateSocket::findHostAddress() {
     const QHostInfo info = QHostInfo::fromName(QHostInfo::localHostName());
     if (info.error() != QHostInfo::NoError)
         return;
     const QList<QHostAddress> addresses = info.addresses();
     for (auto it = addresses.crbegin(); it != addresses.crend(); ++it) {
         if (it->protocol() == QAbstractSocket::IPv4Protocol) {
-            m_dwHostIp = it->toIPv4Address();
+            m_hostIp = it->toIPv4Address();
             return;
         }
     }
 }
 
-bool CUdpSocket::Create() {
+bool PlateSocket::create() {
     // Plates answer to port 8089, and simulated plates bind that port on their own loopback
     // addresses, so the port must be shared.
     return bind(QHostAddress::AnyIPv4, kPlatePort, ShareAddress | ReuseAddressHint);
 }
 
-bool CUdpSocket::SendTo(const QByteArray &datagram, const QString &address) {
+bool PlateSocket::sendTo(const QByteArray &datagram, const QString &address) {
     QHostAddress to;
     if (!to.setAddress(address) || to.protocol() != QAbstractSocket::IPv4Protocol)
         return false;
@@ -45,12 +45,12 @@ bool CUdpSocket::SendTo(const QByteArray &datagram, const QString &address) {
         return false;
     if (writeDatagram(datagram, to, kPlatePort) != datagram.size())
         return false;
-    if (const int window = AnswerWindowMs(datagram); window > 0)
-        ExpectAnswer(to, window);
+    if (const int window = answerWindowMs(datagram); window > 0)
+        expectAnswer(to, window);
     return true;
 }
 
-void CUdpSocket::ExpectAnswer(const QHostAddress &address, int windowMs) {
+void PlateSocket::expectAnswer(const QHostAddress &address, int windowMs) {
     const qint64 now = m_clock();
     if (m_asked.size() > kAskedSweep) {
         for (auto it = m_asked.begin(); it != m_asked.end();) {
@@ -61,7 +61,7 @@ void CUdpSocket::ExpectAnswer(const QHostAddress &address, int windowMs) {
     m_asked[address.toIPv4Address()].append(now + windowMs);
 }
 
-bool CUdpSocket::TakeAnswer(const QHostAddress &address) {
+bool PlateSocket::takeAnswer(const QHostAddress &address) {
     const auto it = m_asked.find(address.toIPv4Address());
     if (it == m_asked.end())
         return false;
@@ -75,42 +75,42 @@ bool CUdpSocket::TakeAnswer(const QHostAddress &address) {
     return true;
 }
 
-void CUdpSocket::OnReceive() {
+void PlateSocket::onReceive() {
     while (hasPendingDatagrams()) {
         if (pendingDatagramSize() > kMaxDatagram) {
             readDatagram(nullptr, 0); // too large for a plate answer: dropped unread
             continue;
         }
         QByteArray buffer(kMaxDatagram, '\0');
-        const qint64 got = readDatagram(buffer.data(), kMaxDatagram, &m_addrFrom, &m_nPortFrom);
+        const qint64 got = readDatagram(buffer.data(), kMaxDatagram, &m_sender, &m_senderPort);
         if (got < 0)
             break;
         if (got == 0)
             continue;
         buffer.truncate(got);
-        HandleDatagram(buffer);
+        handleDatagram(buffer);
     }
 }
 
-void CUdpSocket::HandleDatagram(const QByteArray &data) {
-    if (m_addrFrom.isEqual(QHostAddress(m_dwHostIp), QHostAddress::ConvertV4MappedToIPv4))
+void PlateSocket::handleDatagram(const QByteArray &data) {
+    if (m_sender.isEqual(QHostAddress(m_hostIp), QHostAddress::ConvertV4MappedToIPv4))
         return;
-    if (!TakeAnswer(m_addrFrom))
+    if (!takeAnswer(m_sender))
         return;
-    const qint32 plateId = ReadPlateId(data);
-    if (m_bWaitIdReply && m_addrFrom.isEqual(m_addrIdPlate, QHostAddress::ConvertV4MappedToIPv4)) {
+    const qint32 plateId = readPlateId(data);
+    if (m_waitIdReply && m_sender.isEqual(m_idPlate, QHostAddress::ConvertV4MappedToIPv4)) {
         // Only the renumbered plate answers the change; a late discovery answer from another
         // plate must neither end the wait nor be reported as a failed change.
-        m_bWaitIdReply = false;
-        emit idChangeResult(plateId == m_nNewId ? IdChangeConfirmed : IdChangeOtherId);
+        m_waitIdReply = false;
+        emit idChangeResult(plateId == m_newId ? IdChangeConfirmed : IdChangeOtherId);
         return;
     }
     if (plateId < 0 || plateId > kMaxPlateId)
         return;
     PlateReply reply;
     reply.plateId = plateId;
-    reply.sender = QHostAddress(m_addrFrom.toIPv4Address());
-    reply.senderPort = m_nPortFrom;
+    reply.sender = QHostAddress(m_sender.toIPv4Address());
+    reply.senderPort = m_senderPort;
     emit plateReply(reply);
 }
 

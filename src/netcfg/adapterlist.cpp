@@ -37,7 +37,7 @@ QList<AdapterEntry> SystemAdapterList::adapters() const {
         AdapterEntry entry;
         entry.description = iface.humanReadableName();
         // Adapter records hold at most 8 address bytes.
-        entry.mac = MacText(hardwareBytes(iface.hardwareAddress()).left(8));
+        entry.mac = macText(hardwareBytes(iface.hardwareAddress()).left(8));
         entry.ip = QStringLiteral("0.0.0.0");
         for (const QNetworkAddressEntry &a : iface.addressEntries()) {
             if (a.ip().protocol() == QAbstractSocket::IPv4Protocol) {
@@ -50,14 +50,14 @@ QList<AdapterEntry> SystemAdapterList::adapters() const {
     return out;
 }
 
-QString MacText(const QByteArray &hardwareAddress) {
+QString macText(const QByteArray &hardwareAddress) {
     QStringList pairs;
     for (char byte : hardwareAddress)
         pairs << QStringLiteral("%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
     return pairs.join(QLatin1Char('-'));
 }
 
-QString GetAdapterIpByMac(const QString &mac) {
+QString getAdapterIpByMac(const QString &mac) {
     for (const AdapterEntry &adapter : AdapterList::instance().adapters()) {
         if (adapter.mac == mac)
             return adapter.ip;

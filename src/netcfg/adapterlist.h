@@ -31,10 +31,10 @@ public:
 };
 
 // Hardware address bytes as MAC text: upper-case hex pairs joined by "-".
-QString MacText(const QByteArray &hardwareAddress);
+QString macText(const QByteArray &hardwareAddress);
 
 // The first IPv4 address of the first adapter with exactly this MAC text; empty when none
 // matches.
-QString GetAdapterIpByMac(const QString &mac);
+QString getAdapterIpByMac(const QString &mac);
 
 } // namespace delvora

@@ -17,7 +17,7 @@ template <typename T> void appendNumber(QByteArray &out, T value) {
 
 } // namespace
 
-void CArchive::WriteString(const QString &text) {
+void Archive::writeString(const QString &text) {
     const quint64 n = quint64(text.size());
     m_data.append("\xFF\xFE\xFF", 3);
     if (n < 0xFF) {
@@ -36,7 +36,7 @@ void CArchive::WriteString(const QString &text) {
         appendNumber<quint16>(m_data, c.unicode());
 }
 
-bool CArchive::readBytes(void *out, qsizetype count) {
+bool Archive::readBytes(void *out, qsizetype count) {
     if (m_data.size() - m_pos < count)
         return false;
     std::memcpy(out, m_data.constData() + m_pos, size_t(count));
@@ -44,7 +44,7 @@ bool CArchive::readBytes(void *out, qsizetype count) {
     return true;
 }
 
-template <typename T> bool CArchive::readNumber(T &value) {
+template <typename T> bool Archive::readNumber(T &value) {
     uchar bytes[sizeof(T)];
     if (!readBytes(bytes, sizeof(T)))
         return false;
@@ -52,7 +52,7 @@ template <typename T> bool CArchive::readNumber(T &value) {
     return true;
 }
 
-bool CArchive::readLength(quint16 w, quint64 &length) {
+bool Archive::readLength(quint16 w, quint64 &length) {
     if (w < 0xFFFF) {
         length = w;
         return true;
@@ -71,7 +71,7 @@ bool CArchive::readLength(quint16 w, quint64 &length) {
     return true;
 }
 
-bool CArchive::ReadString(QString &text) {
+bool Archive::readString(QString &text) {
     bool wide = false;
     quint64 length = 0;
     quint8 b = 0;

@@ -10,20 +10,20 @@ namespace delvora {
 // 65534, else FF FF FF and 32 bits, else FF FF FF FF FF FF FF and 64 bits), then the UTF-16LE
 // characters. Narrow strings (8-bit text in the GBK code page) are read as well. All numbers
 // are little-endian.
-class CArchive {
+class Archive {
 public:
     // A storing archive.
-    CArchive() = default;
+    Archive() = default;
     // A loading archive over these bytes.
-    explicit CArchive(const QByteArray &data) : m_data(data), m_bStoring(false) {}
+    explicit Archive(const QByteArray &data) : m_data(data), m_storing(false) {}
 
-    bool IsStoring() const { return m_bStoring; }
-    bool IsLoading() const { return !m_bStoring; }
+    bool isStoring() const { return m_storing; }
+    bool isLoading() const { return !m_storing; }
 
-    void WriteString(const QString &text);
+    void writeString(const QString &text);
     // Reads the next string; false when the bytes end early or the length is out of range, in
     // which case `text` is left as it was.
-    bool ReadString(QString &text);
+    bool readString(QString &text);
 
     // What was written so far.
     const QByteArray &data() const { return m_data; }
@@ -36,7 +36,7 @@ private:
 
     QByteArray m_data;
     qsizetype m_pos = 0;
-    bool m_bStoring = true;
+    bool m_storing = true;
 };
 
 } // namespace delvora

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace delvora {
 
-class CSettings;
+class NetworkChoice;
 
 // The local address the device network works with, as the network settings give it.
 struct LocalAddress {
@@ -16,15 +16,15 @@ struct LocalAddress {
 };
 
 // `localIp` cut after its last dot.
-QString NetPrefix(const QString &localIp);
+QString netPrefix(const QString &localIp);
 
 // The start-up step: loads "settings.dat" (telling the operator when it fails) and derives the
 // local address from the fixed address it holds or else from the stored adapter.
-LocalAddress LoadLocalAddress(CSettings &settings, QWidget *owner);
+LocalAddress loadLocalAddress(NetworkChoice &settings, QWidget *owner);
 
 // Takes the operator's confirmed choice into `settings` and derives the new local address.
 // Saving is left to the caller.
-LocalAddress ChooseLocalAddress(CSettings &settings, bool fixed, const QString &mac,
+LocalAddress chooseLocalAddress(NetworkChoice &settings, bool fixed, const QString &mac,
                                 const QString &fixedIp);
 
 } // namespace delvora

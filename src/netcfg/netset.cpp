@@ -25,20 +25,21 @@ void addLabel(QWidget *parent, const DialogUnits &du, QRect units, const QString
 
 } // namespace
 
-CNetSet::CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *parent)
-    : QDialog(parent), m_strMac(mac), m_strIp(ip), m_bFixedIp(fixed) {
-    const DialogUnits du = SetUpDialog(this, QStringLiteral("CNetSet"), tr("网络设置"), 310, 113);
+NetworkDialog::NetworkDialog(const QString &mac, bool fixed, const QString &ip, QWidget *parent)
+    : QDialog(parent), m_mac(mac), m_ip(ip), m_fixedIp(fixed) {
+    const DialogUnits du =
+        setUpDialog(this, QStringLiteral("NetworkDialog"), tr("网络设置"), 310, 113);
 
     // Template order is tab order.
     auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("netSetOk"));
     ok->setGeometry(du.toPixels(200, 92, 50, 14));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CNetSet::accept);
+    connect(ok, &QPushButton::clicked, this, &NetworkDialog::accept);
     auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("netSetCancel"));
     cancel->setGeometry(du.toPixels(253, 92, 50, 14));
-    connect(cancel, &QPushButton::clicked, this, &CNetSet::reject);
+    connect(cancel, &QPushButton::clicked, this, &NetworkDialog::reject);
 
     m_comboAdapter = new QComboBox(this);
     m_comboAdapter->setObjectName(QStringLiteral("adapterCombo"));
@@ -67,54 +68,55 @@ CNetSet::CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *par
     m_checkFixed->setGeometry(du.toPixels(169, 66, 55, 10));
     m_checkFixed->resize(m_checkFixed->size().expandedTo(m_checkFixed->sizeHint()));
 
-    OnInitDialog();
-    connect(m_comboAdapter, &QComboBox::activated, this, &CNetSet::OnSelectAdapter);
+    onInitDialog();
+    connect(m_comboAdapter, &QComboBox::activated, this, &NetworkDialog::onSelectAdapter);
 }
 
-void CNetSet::OnInitDialog() {
+void NetworkDialog::onInitDialog() {
     m_comboAdapter->clear();
-    m_pAdapters = AdapterList::instance().adapters();
+    m_adapters = AdapterList::instance().adapters();
     int selected = -1;
-    for (int i = 0; i < m_pAdapters.size(); ++i) {
+    for (int i = 0; i < m_adapters.size(); ++i) {
         // With two equal MAC texts the later adapter is preselected.
-        if (!m_strMac.isEmpty() && m_pAdapters[i].mac == m_strMac)
+        if (!m_mac.isEmpty() && m_adapters[i].mac == m_mac)
             selected = i;
-        m_comboAdapter->addItem(m_pAdapters[i].description);
+        m_comboAdapter->addItem(m_adapters[i].description);
     }
     m_comboAdapter->setCurrentIndex(selected);
     if (selected >= 0)
-        OnSelectAdapter(selected);
-    if (m_bFixedIp)
-        m_ipCtrl->setText(m_strIp);
-    m_checkFixed->setChecked(m_bFixedIp);
+        onSelectAdapter(selected);
+    if (m_fixedIp)
+        m_ipCtrl->setText(m_ip);
+    m_checkFixed->setChecked(m_fixedIp);
 }
 
-void CNetSet::OnSelectAdapter(int index) {
-    if (index < 0 || index >= m_pAdapters.size())
+void NetworkDialog::onSelectAdapter(int index) {
+    if (index < 0 || index >= m_adapters.size())
         return;
     // Choosing an adapter shows its address even over a typed fixed address.
-    const AdapterEntry &adapter = m_pAdapters[index];
+    const AdapterEntry &adapter = m_adapters[index];
     m_editMac->setText(adapter.mac);
     m_ipCtrl->setAddress(QHostAddress(adapter.ip).toIPv4Address());
-    m_strMac = adapter.mac;
+    m_mac = adapter.mac;
 }
 
-void CNetSet::accept() {
-    m_bFixedIp = m_checkFixed->isChecked();
-    if (m_bFixedIp)
-        m_strIp = m_ipCtrl->text();
+void NetworkDialog::accept() {
+    m_fixedIp = m_checkFixed->isChecked();
+    if (m_fixedIp)
+        m_ip = m_ipCtrl->text();
     QDialog::accept();
 }
 
-std::optional<LocalAddress> RunNetworkSettings(CSettings &settings, const LocalAddress &current,
+std::optional<LocalAddress> runNetworkSettings(NetworkChoice &settings, const LocalAddress &current,
                                                QWidget *owner) {
-    CNetSet dialog(settings.m_strMac, current.fixed, current.fixed ? current.ip : QString(), owner);
+    NetworkDialog dialog(settings.mac, current.fixed, current.fixed ? current.ip : QString(),
+                         owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const LocalAddress chosen =
-        ChooseLocalAddress(settings, dialog.m_bFixedIp, dialog.m_strMac, dialog.m_strIp);
+        chooseLocalAddress(settings, dialog.m_fixedIp, dialog.m_mac, dialog.m_ip);
     // A failed save is reported but the choice stays in force.
-    settings.Save(owner);
+    settings.save(owner);
     return chosen;
 }
 

@@ -14,24 +14,24 @@ class QLineEdit;
 
 namespace delvora {
 
-class CSettings;
+class NetworkChoice;
 class IpAddressEdit;
 
 // 网络设置: the operator picks the adapter through which the plates are reached, or types a
 // fixed address to use instead of the adapter's own.
-class CNetSet : public QDialog {
+class NetworkDialog : public QDialog {
     Q_OBJECT
 public:
     // `mac` is the stored adapter choice; `ip` the fixed address, shown when `fixed` is set.
-    CNetSet(const QString &mac, bool fixed, const QString &ip, QWidget *parent = nullptr);
+    NetworkDialog(const QString &mac, bool fixed, const QString &ip, QWidget *parent = nullptr);
 
     void accept() override;
 
     // After OK: the adapter last selected (the stored one when none was), whether the fixed
     // address is used, and that address as the IP field's dotted text.
-    QString m_strMac;
-    QString m_strIp;
-    bool m_bFixedIp = false;
+    QString m_mac;
+    QString m_ip;
+    bool m_fixedIp = false;
 
     QComboBox *m_comboAdapter = nullptr;
     QLineEdit *m_editMac = nullptr;
@@ -39,15 +39,15 @@ public:
     QCheckBox *m_checkFixed = nullptr;
 
 private:
-    void OnInitDialog();
-    void OnSelectAdapter(int index);
+    void onInitDialog();
+    void onSelectAdapter(int index);
 
-    QList<AdapterEntry> m_pAdapters;
+    QList<AdapterEntry> m_adapters;
 };
 
 // Command 网络: runs the dialog and, after OK, stores the choice in `settings`, saves it and
 // returns the new local address. Nothing changes on Cancel.
-std::optional<LocalAddress> RunNetworkSettings(CSettings &settings, const LocalAddress &current,
+std::optional<LocalAddress> runNetworkSettings(NetworkChoice &settings, const LocalAddress &current,
                                                QWidget *owner);
 
 } // namespace delvora

@@ -9,28 +9,28 @@
 
 namespace delvora {
 
-QString SettingsFileName() {
+QString settingsFileName() {
     return QStringLiteral("settings.dat");
 }
 
-bool CSettings::Load(QWidget *owner) {
-    QFile file(SettingsFileName());
+bool NetworkChoice::load(QWidget *owner) {
+    QFile file(settingsFileName());
     if (!file.open(QIODevice::ReadOnly)) {
         Prompt::warning(owner, netcfgtexts::settingsMissing());
         return false;
     }
-    CArchive ar(file.readAll());
-    if (file.error() != QFileDevice::NoError || !Serialize(ar)) {
+    Archive ar(file.readAll());
+    if (file.error() != QFileDevice::NoError || !serialize(ar)) {
         Prompt::warning(owner, netcfgtexts::settingsUnreadable());
         return false;
     }
     return true;
 }
 
-bool CSettings::Save(QWidget *owner) {
-    CArchive ar;
-    Serialize(ar);
-    QSaveFile file(SettingsFileName());
+bool NetworkChoice::save(QWidget *owner) {
+    Archive ar;
+    serialize(ar);
+    QSaveFile file(settingsFileName());
     // Unbuffered: a short write must show here, since commit() overlooks a failed final flush
     // and would put a cut file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
@@ -41,13 +41,13 @@ bool CSettings::Save(QWidget *owner) {
     return true;
 }
 
-bool CSettings::Serialize(CArchive &ar) {
-    if (ar.IsStoring()) {
-        ar.WriteString(m_strMac);
-        ar.WriteString(m_strIp);
+bool NetworkChoice::serialize(Archive &ar) {
+    if (ar.isStoring()) {
+        ar.writeString(mac);
+        ar.writeString(fixedIp);
         return true;
     }
-    return ar.ReadString(m_strMac) && ar.ReadString(m_strIp);
+    return ar.readString(mac) && ar.readString(fixedIp);
 }
 
 } // namespace delvora

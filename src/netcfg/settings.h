@@ -6,27 +6,27 @@ class QWidget;
 
 namespace delvora {
 
-class CArchive;
+class Archive;
 
 // The operator's network choice, kept in "settings.dat" in the current folder: the MAC text
 // of the chosen adapter and the fixed address (empty when none is used).
-class CSettings {
+class NetworkChoice {
 public:
-    virtual ~CSettings() = default;
+    virtual ~NetworkChoice() = default;
 
     // Read from "settings.dat". On failure the operator is told and false returned; a field
     // read completely before a decoding error keeps its new value.
-    bool Load(QWidget *owner = nullptr);
+    bool load(QWidget *owner = nullptr);
     // Replace "settings.dat"; a failed save leaves the previous file as it was.
-    bool Save(QWidget *owner = nullptr);
+    bool save(QWidget *owner = nullptr);
     // Both fields, MAC text first; false when loading ran out of bytes.
-    bool Serialize(CArchive &ar);
+    bool serialize(Archive &ar);
 
-    QString m_strMac;
-    QString m_strIp;
+    QString mac;
+    QString fixedIp;
 };
 
 // The name the settings file has in the current folder.
-QString SettingsFileName();
+QString settingsFileName();
 
 } // namespace delvora

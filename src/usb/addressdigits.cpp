@@ -4,11 +4,11 @@
 
 namespace delvora {
 
-std::optional<QByteArray> AddressDigits(const QString &address) {
+std::optional<QByteArray> addressDigits(const QString &address) {
     QString rest = address;
     QByteArray out;
     const auto append = [&out](const QString &part) {
-        const int value = ParseIntOrZero(part);
+        const int value = parseIntOrZero(part);
         if (value < -99 || value > 999)
             return false;
         out += QString::asprintf("%03d", value).toLatin1();

@@ -10,6 +10,6 @@ namespace delvora {
 // dots (a missing dot gives a 000 group at that place, text after a fourth dot is ignored), each
 // read as an integer that is 0 without digits. Nothing when a group lies outside -99..999 and so
 // cannot be printed in three characters.
-std::optional<QByteArray> AddressDigits(const QString &address);
+std::optional<QByteArray> addressDigits(const QString &address);
 
 } // namespace delvora

@@ -5,7 +5,7 @@
 
 namespace delvora {
 
-bool ClearFolder(const QString &path) {
+bool clearFolder(const QString &path) {
     bool ok = true;
     const QDir dir(path);
     const QFileInfoList entries =
@@ -13,7 +13,7 @@ bool ClearFolder(const QString &path) {
     for (const QFileInfo &entry : entries) {
         // A link to a folder is removed as a link: never follow it out of the drive.
         if (entry.isDir() && !entry.isSymLink())
-            ok = ClearFolder(entry.filePath()) && ok;
+            ok = clearFolder(entry.filePath()) && ok;
         else
             ok = QFile::remove(entry.filePath()) && ok;
     }

@@ -65,24 +65,24 @@ QList<DriveInfo> SystemDriveList::drives() const {
     return out;
 }
 
-QString DriveEntryText(const DriveInfo &drive) {
+QString driveEntryText(const DriveInfo &drive) {
     float gib = float(drive.totalBytes);
     for (int i = 0; i < 3; ++i)
         gib *= 0.0009765625f;
     return drive.root + QString::asprintf("(%.1f G)", double(gib));
 }
 
-void FillDriveList(QComboBox *box) {
+void fillDriveList(QComboBox *box) {
     followEntries(box);
     for (const DriveInfo &drive : DriveList::instance().drives())
-        box->addItem(DriveEntryText(drive), drive.root);
+        box->addItem(driveEntryText(drive), drive.root);
     if (box->count() > 0)
         box->setCurrentIndex(box->count() - 1);
     fitPopupToEntries(box);
     showWholeEntry(box, box->currentText());
 }
 
-std::optional<QString> SelectedDriveRoot(const QComboBox *box, QWidget *owner) {
+std::optional<QString> selectedDriveRoot(const QComboBox *box, QWidget *owner) {
     const int index = box->currentIndex();
     const QString text = box->currentText();
     if (index >= 0 && box->itemText(index) == text) {
@@ -99,7 +99,7 @@ std::optional<QString> SelectedDriveRoot(const QComboBox *box, QWidget *owner) {
     return std::nullopt;
 }
 
-QString DrivePath(const QString &root, const QString &relative) {
+QString drivePath(const QString &root, const QString &relative) {
     QString path = QDir::fromNativeSeparators(root);
     if (!path.endsWith(u'/'))
         path += u'/';

@@ -33,7 +33,7 @@ QString fileError(const QFile &file) {
 
 } // namespace
 
-QString WriteIdListFile(const QString &path, int start, int end) {
+QString writeIdListFile(const QString &path, int start, int end) {
     QFile::remove(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

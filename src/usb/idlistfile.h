@@ -7,6 +7,6 @@ namespace delvora {
 // Writes the plate IDs start..end as four digits each ("%04d"), without separators, into a new
 // file, flushing every ID to the device before the next. An empty range writes an empty file.
 // Returns an empty string on success, otherwise the error text naming the file.
-QString WriteIdListFile(const QString &path, int start, int end);
+QString writeIdListFile(const QString &path, int start, int end);
 
 } // namespace delvora

@@ -11,8 +11,8 @@
 
 namespace delvora {
 
-CIdRangeDlg::CIdRangeDlg(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("CIdRangeDlg"));
+IdRangeDialog::IdRangeDialog(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("IdRangeDialog"));
     setWindowTitle(tr("请输入ID范围"));
     m_editStart = new QLineEdit(this);
     m_editStart->setObjectName(QStringLiteral("idStart"));
@@ -23,7 +23,7 @@ CIdRangeDlg::CIdRangeDlg(QWidget *parent) : QDialog(parent) {
     auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("idOk"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CIdRangeDlg::accept);
+    connect(ok, &QPushButton::clicked, this, &IdRangeDialog::accept);
 
     auto *boxes = new QHBoxLayout;
     boxes->addWidget(m_editStart);
@@ -35,17 +35,17 @@ CIdRangeDlg::CIdRangeDlg(QWidget *parent) : QDialog(parent) {
     load();
 }
 
-void CIdRangeDlg::load() {
-    m_editStart->setText(QString::number(m_nStart));
-    m_editEnd->setText(QString::number(m_nEnd));
+void IdRangeDialog::load() {
+    m_editStart->setText(QString::number(m_start));
+    m_editEnd->setText(QString::number(m_end));
 }
 
-bool CIdRangeDlg::exchange(QLineEdit *edit, int &field) {
-    const std::optional<int> value = ParseDialogInt(edit->text().left(63));
+bool IdRangeDialog::exchange(QLineEdit *edit, int &field) {
+    const std::optional<int> value = parseDialogInt(edit->text().left(63));
     QString problem;
     bool warn = false;
     if (!value) {
-        problem = NotAnIntegerText();
+        problem = notAnIntegerText();
     } else if (*value < 1 || *value > 999) {
         problem = tr("请输入一个 %1 至 %2 之间的整数。").arg(1).arg(999);
         warn = true;
@@ -63,8 +63,8 @@ bool CIdRangeDlg::exchange(QLineEdit *edit, int &field) {
     return false;
 }
 
-void CIdRangeDlg::accept() {
-    if (exchange(m_editStart, m_nStart) && exchange(m_editEnd, m_nEnd))
+void IdRangeDialog::accept() {
+    if (exchange(m_editStart, m_start) && exchange(m_editEnd, m_end))
         QDialog::accept();
 }
 

@@ -8,13 +8,13 @@ namespace delvora {
 
 // Asks for the range of plate IDs written to ID.txt. Both values must lie in 1..999; a start
 // above the end is allowed (it writes an empty list).
-class CIdRangeDlg : public QDialog {
+class IdRangeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CIdRangeDlg(QWidget *parent = nullptr);
+    explicit IdRangeDialog(QWidget *parent = nullptr);
 
-    int m_nStart = 1;
-    int m_nEnd = 99;
+    int m_start = 1;
+    int m_end = 99;
 
     // Fills the boxes from the fields; call before showing.
     void load();

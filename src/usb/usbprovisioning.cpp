@@ -40,17 +40,17 @@ struct MalformedRow {};
 UsbProvisioning::UsbProvisioning(const UsbContext &context, QWidget *owner)
     : QObject(owner), m_ctx(context), m_owner(owner) {}
 
-void UsbProvisioning::FillDrives() {
-    FillDriveList(m_ctx.driveBox);
+void UsbProvisioning::fillDrives() {
+    fillDriveList(m_ctx.driveBox);
 }
 
-void UsbProvisioning::OnUsbUpdate() {
+void UsbProvisioning::onUsbUpdate() {
     m_ctx.usbButton->setEnabled(false);
     bool started = false;
     if (m_ctx.names->count() == 0)
         Prompt::plain(m_owner, usbtexts::noTexts());
     else if (!m_ctx.confirmSending || m_ctx.confirmSending(m_owner)) {
-        if (const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner))
+        if (const std::optional<QString> root = selectedDriveRoot(m_ctx.driveBox, m_owner))
             started = exportPictures(*root);
     }
     if (!started)
@@ -60,7 +60,7 @@ void UsbProvisioning::OnUsbUpdate() {
 bool UsbProvisioning::exportPictures(const QString &root) {
     m_ctx.progress->setRange(0, 100);
     m_ctx.progress->setValue(0);
-    const QString folder = DrivePath(root, QStringLiteral("PICTURE"));
+    const QString folder = drivePath(root, QStringLiteral("PICTURE"));
     if (!ensureFolder(folder)) {
         Prompt::plain(m_owner, usbtexts::folderNotCreated());
         return false;
@@ -74,17 +74,17 @@ bool UsbProvisioning::exportPictures(const QString &root) {
     files.reserve(count);
     for (int i = 0; i < count; ++i) {
         const NameRecord &entry = m_ctx.names->at(i);
-        texts.append({entry.m_strOrganisation, entry.m_strName, entry.m_strTitle});
-        files.append(DrivePath(folder, entry.m_strId + QStringLiteral(".jpg")));
+        texts.append({entry.organisation, entry.name, entry.title});
+        files.append(drivePath(folder, entry.id + QStringLiteral(".jpg")));
     }
     // The layout is left holding the last entry's texts, as after drawing every picture here.
     const PlateTexts &last = texts.constLast();
-    m_ctx.layout->SetTexts(last.m_strOrganisation, last.m_strName, last.m_strTitle);
-    m_nExportCount = count;
-    m_nExportFailed = 0;
+    m_ctx.layout->setTexts(last.organisation, last.name, last.title);
+    m_exportCount = count;
+    m_exportFailed = 0;
     m_batch = new PictureBatch(
-        *m_ctx.layout, m_ctx.canvas->m_pBackground, 97, std::move(texts),
-        [files](int index, const QByteArray &jpeg) { return WriteJpegFile(jpeg, files.at(index)); },
+        *m_ctx.layout, m_ctx.canvas->m_background, 97, std::move(texts),
+        [files](int index, const QByteArray &jpeg) { return writeJpegFile(jpeg, files.at(index)); },
         this);
     connect(m_batch, &PictureBatch::delivered, this, &UsbProvisioning::onPictureWritten);
     connect(m_batch, &PictureBatch::finished, this, &UsbProvisioning::onExportFinished);
@@ -95,8 +95,8 @@ bool UsbProvisioning::exportPictures(const QString &root) {
 
 void UsbProvisioning::onPictureWritten(int index, bool stored) {
     if (!stored)
-        ++m_nExportFailed;
-    const int percent = int((index + 1) * 100.0 / m_nExportCount);
+        ++m_exportFailed;
+    const int percent = int((index + 1) * 100.0 / m_exportCount);
     m_ctx.progressText->setText(QString::asprintf("%3d %%", percent));
     m_ctx.progress->setValue(percent);
     // Every step is shown, even when several pictures arrive between two paints.
@@ -107,23 +107,23 @@ void UsbProvisioning::onPictureWritten(int index, bool stored) {
 void UsbProvisioning::onExportFinished() {
     m_batch->deleteLater();
     m_batch = nullptr;
-    if (m_nExportFailed > 0)
-        Prompt::warning(m_owner, usbtexts::picturesNotSaved(m_nExportFailed));
+    if (m_exportFailed > 0)
+        Prompt::warning(m_owner, usbtexts::picturesNotSaved(m_exportFailed));
     else
         Prompt::plain(m_owner, usbtexts::picturesDone());
     m_ctx.usbButton->setEnabled(true);
     emit exportFinished();
 }
 
-void UsbProvisioning::OnMakeIdFile() {
-    const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner);
+void UsbProvisioning::onMakeIdFile() {
+    const std::optional<QString> root = selectedDriveRoot(m_ctx.driveBox, m_owner);
     if (!root)
         return;
-    CIdRangeDlg dialog(m_owner);
+    IdRangeDialog dialog(m_owner);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString error =
-        WriteIdListFile(DrivePath(*root, QStringLiteral("ID.txt")), dialog.m_nStart, dialog.m_nEnd);
+        writeIdListFile(drivePath(*root, QStringLiteral("ID.txt")), dialog.m_start, dialog.m_end);
     if (!error.isEmpty()) {
         Prompt::stop(m_owner, error);
         return;
@@ -133,50 +133,50 @@ void UsbProvisioning::OnMakeIdFile() {
 
 bool UsbProvisioning::writeAddressFile(const QString &folder, const AddressRecord &record) {
     QByteArray digits;
-    for (const QString *address : {&record.m_strIp, &record.m_strMask, &record.m_strGateway}) {
-        const std::optional<QByteArray> group = AddressDigits(*address);
+    for (const QString *address : {&record.address, &record.mask, &record.gateway}) {
+        const std::optional<QByteArray> group = addressDigits(*address);
         if (!group)
             throw MalformedRow{};
         digits += *group;
     }
-    QSaveFile file(DrivePath(folder, record.m_strId + QStringLiteral(".txt")));
+    QSaveFile file(drivePath(folder, record.id + QStringLiteral(".txt")));
     return file.open(QIODevice::WriteOnly) && file.write(digits) == digits.size() && file.commit();
 }
 
-void UsbProvisioning::OnMakeIpFiles() {
-    const std::optional<QString> root = SelectedDriveRoot(m_ctx.driveBox, m_owner);
+void UsbProvisioning::onMakeIpFiles() {
+    const std::optional<QString> root = selectedDriveRoot(m_ctx.driveBox, m_owner);
     if (!root)
         return;
     const QString path = Prompt::instance().openFileName(m_owner, texts::workbookFilter());
     if (path.isEmpty())
         return;
-    CExcelReader &excel = *m_ctx.excel;
-    if (!excel.OpenWorkbook(path)) {
-        Prompt::plain(m_owner, excel.GetErrorText());
+    WorkbookReader &excel = *m_ctx.excel;
+    if (!excel.openWorkbook(path)) {
+        Prompt::plain(m_owner, excel.getErrorText());
         return;
     }
-    const QString folder = DrivePath(*root, QStringLiteral("IP"));
+    const QString folder = drivePath(*root, QStringLiteral("IP"));
     if (QFileInfo(folder).isDir()) {
-        if (!ClearFolder(folder)) {
-            excel.CloseWorkbook();
+        if (!clearFolder(folder)) {
+            excel.closeWorkbook();
             Prompt::plain(m_owner, usbtexts::oldFilesNotDeleted());
             return;
         }
     } else if (!QDir().mkdir(folder)) {
-        excel.CloseWorkbook();
+        excel.closeWorkbook();
         Prompt::plain(m_owner, usbtexts::folderNotCreated());
         return;
     }
     int unwritten = 0;
     try {
-        excel.ReadAddressRows([&](const AddressRecord &record) {
+        excel.readAddressRows([&](const AddressRecord &record) {
             if (!writeAddressFile(folder, record))
                 ++unwritten;
         });
     } catch (...) {
         // A workbook error or a row that does not fit the digit form: the files of the rows
         // before it stay.
-        excel.CloseWorkbook();
+        excel.closeWorkbook();
         Prompt::plain(m_owner, usbtexts::ipFilesFormatError());
         return;
     }

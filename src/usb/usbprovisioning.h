@@ -11,7 +11,7 @@ class QWidget;
 
 namespace delvora {
 
-class CExcelReader;
+class WorkbookReader;
 class NameList;
 class PictureBatch;
 class PlateCanvas;
@@ -24,7 +24,7 @@ struct UsbContext {
     NameList *names = nullptr;
     PlateLayout *layout = nullptr;
     PlateCanvas *canvas = nullptr;
-    CExcelReader *excel = nullptr;
+    WorkbookReader *excel = nullptr;
     QComboBox *driveBox = nullptr;
     QPushButton *usbButton = nullptr;
     QProgressBar *progress = nullptr;
@@ -41,16 +41,16 @@ public:
     UsbProvisioning(const UsbContext &context, QWidget *owner);
 
     // Fills the drive box at start-up.
-    void FillDrives();
+    void fillDrives();
 
 public slots:
     // "U盘更新": every entry's picture as PICTURE/<plate ID>.jpg, made on the picture pool
     // while the window goes on; the button stays disabled until the export has ended.
-    void OnUsbUpdate();
+    void onUsbUpdate();
     // "生成ID": asks for a range and writes ID.txt in the drive root.
-    void OnMakeIdFile();
+    void onMakeIdFile();
     // "生成IP": one address file per row of an address workbook, in the emptied IP folder.
-    void OnMakeIpFiles();
+    void onMakeIpFiles();
 
 signals:
     // The picture export has begun; the window goes on while it runs.
@@ -68,8 +68,8 @@ private:
     UsbContext m_ctx;
     QWidget *m_owner;
     PictureBatch *m_batch = nullptr; // the running export
-    int m_nExportCount = 0;
-    int m_nExportFailed = 0;
+    int m_exportCount = 0;
+    int m_exportFailed = 0;
 };
 
 } // namespace delvora

@@ -17,7 +17,7 @@ using namespace delvora::test;
 
 namespace {
 
-void mouse(CPlaxonDlg &dlg, QEvent::Type type, QPoint at) {
+void mouse(MainWindow &dlg, QEvent::Type type, QPoint at) {
     QWidget *client = dlg.face().client;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons buttons =
@@ -30,8 +30,8 @@ void mouse(CPlaxonDlg &dlg, QEvent::Type type, QPoint at) {
 }
 
 // Presses on the middle of a row's box and drags by (dx, dy) window pixels.
-void drag(CPlaxonDlg &dlg, int row, int dx, int dy) {
-    const QRectF box = dlg.layout().m_pRows[size_t(row)].m_rcBox;
+void drag(MainWindow &dlg, int row, int dx, int dy) {
+    const QRectF box = dlg.layout().rows[size_t(row)].box;
     const QPoint previewAt = dlg.face().preview->pos();
     const QPoint start(int(box.center().x() / 2 + previewAt.x() - 1),
                        int(box.center().y() / 2 + previewAt.y() - 1));
@@ -49,12 +49,12 @@ QString ini(const char *section, const char *key) {
 }
 
 // Texts on three separate lines, so that each row can be picked on its own.
-void giveTexts(CPlaxonDlg &dlg) {
-    dlg.layout().m_pRows[0].m_nIndentT = -170;
-    dlg.layout().m_pRows[2].m_nIndentT = 170;
-    dlg.layout().SetTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
+void giveTexts(MainWindow &dlg) {
+    dlg.layout().rows[0].indentTop = -170;
+    dlg.layout().rows[2].indentTop = 170;
+    dlg.layout().setTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
                           QStringLiteral("副主任"));
-    dlg.RefreshPreview();
+    dlg.refreshPreview();
 }
 
 } // namespace
@@ -62,7 +62,7 @@ void giveTexts(CPlaxonDlg &dlg) {
 class TestLayoutEditing : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void rowSelectionAndAlignment();
     void indentEdits_data();
     void indentEdits();
@@ -88,7 +88,7 @@ void TestLayoutEditing::rowSelectionAndAlignment() {
     dir.write(QStringLiteral("Settings.ini"),
               "[Row1]\r\nalign_h=0\r\nalign_v=2\r\nindent_l=40\r\nindent_t=10\r\n");
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     auto &f = dlg.face();
     f.rowCombo->setCurrentIndex(1);
     QCOMPARE(dlg.editor().selectedRow(), 1);
@@ -100,8 +100,8 @@ void TestLayoutEditing::rowSelectionAndAlignment() {
     // A new horizontal alignment zeroes the indents in the row and the edits, but writes only
     // the alignment keys.
     f.alignH->setCurrentIndex(2);
-    QCOMPARE(dlg.layout().m_pRows[1].m_nAlignH, 2);
-    QCOMPARE(dlg.layout().m_pRows[1].m_nIndentL, 0);
+    QCOMPARE(dlg.layout().rows[1].alignH, 2);
+    QCOMPARE(dlg.layout().rows[1].indentLeft, 0);
     for (QLineEdit *e : {f.indentLeft, f.indentTop, f.indentRight, f.indentBottom})
         QCOMPARE(e->text(), QStringLiteral("0"));
     QCOMPARE(ini("Row1", "align_h"), QStringLiteral("2"));
@@ -109,9 +109,9 @@ void TestLayoutEditing::rowSelectionAndAlignment() {
     QCOMPARE(ini("Row1", "indent_l"), QStringLiteral("40"));
 
     // The vertical alignment keeps the indents.
-    dlg.layout().m_pRows[1].m_nIndentT = 33;
+    dlg.layout().rows[1].indentTop = 33;
     f.alignV->setCurrentIndex(0);
-    QCOMPARE(dlg.layout().m_pRows[1].m_nIndentT, 33);
+    QCOMPARE(dlg.layout().rows[1].indentTop, 33);
     QCOMPARE(ini("Row1", "align_v"), QStringLiteral("0"));
     QVERIFY(prompt.shown.isEmpty());
 }
@@ -135,16 +135,16 @@ void TestLayoutEditing::indentEdits() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     auto &f = dlg.face();
     f.rowCombo->setCurrentIndex(2);
     f.indentLeft->setText(QStringLiteral("5"));
-    QCOMPARE(dlg.layout().m_pRows[2].m_nIndentL, 5);
+    QCOMPARE(dlg.layout().rows[2].indentLeft, 5);
     prompt.clear();
     f.indentLeft->selectAll();
     f.indentLeft->setFocus();
     QTest::keyClicks(f.indentLeft, typed);
-    QCOMPARE(dlg.layout().m_pRows[2].m_nIndentL, expected);
+    QCOMPARE(dlg.layout().rows[2].indentLeft, expected);
     QCOMPARE(prompt.texts().contains(QStringLiteral("请输入一个整数。")), complains);
     if (complains)
         QCOMPARE(prompt.shown.last().icon, Prompt::Icon::None);
@@ -169,18 +169,18 @@ void TestLayoutEditing::dragging() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
-    dlg.layout().m_pRows[1].m_nAlignH = alignH;
+    MainWindow dlg;
+    dlg.layout().rows[1].alignH = alignH;
     giveTexts(dlg);
-    const QImage before = dlg.canvas().m_pPreview;
+    const QImage before = dlg.canvas().m_preview;
     drag(dlg, 1, 10, 0);
-    QCOMPARE(dlg.layout().m_pRows[1].m_nIndentL, expectedLeft);
-    QCOMPARE(dlg.layout().m_pRows[1].m_nIndentR, expectedRight);
+    QCOMPARE(dlg.layout().rows[1].indentLeft, expectedLeft);
+    QCOMPARE(dlg.layout().rows[1].indentRight, expectedRight);
     // The dragged row became the selected row, and the edits show its indents.
     QCOMPARE(dlg.face().rowCombo->currentIndex(), 1);
     QCOMPARE(dlg.face().indentLeft->text(), QString::number(expectedLeft));
     QCOMPARE(dlg.face().indentRight->text(), QString::number(expectedRight));
-    QVERIFY(dlg.canvas().m_pPreview != before);
+    QVERIFY(dlg.canvas().m_preview != before);
     QVERIFY(!dlg.editor().isDragging());
     // Nothing is written while dragging.
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
@@ -191,13 +191,13 @@ void TestLayoutEditing::dragAboveTopIsSavedOnClose() {
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         giveTexts(dlg);
-        dlg.layout().m_pRows[0].m_nAlignV = 0;
-        dlg.layout().m_pRows[0].m_nIndentT = 0;
-        dlg.RefreshPreview();
+        dlg.layout().rows[0].alignV = 0;
+        dlg.layout().rows[0].indentTop = 0;
+        dlg.refreshPreview();
         drag(dlg, 0, 0, -30);
-        QCOMPARE(dlg.layout().m_pRows[0].m_nIndentT, -60);
+        QCOMPARE(dlg.layout().rows[0].indentTop, -60);
         QCOMPARE(dlg.face().indentTop->text(), QStringLiteral("-60"));
     }
     QCOMPARE(ini("Row0", "indent_t"), QStringLiteral("-60"));
@@ -218,9 +218,9 @@ void TestLayoutEditing::hitTestBounds() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
-    dlg.layout().m_pRows[0].m_rcBox = QRectF(300, 200, 400, 100); // canvas x 300..700
-    mouse(dlg, QEvent::MouseMove, QPoint(x, 134));                // canvas y 250
+    MainWindow dlg;
+    dlg.layout().rows[0].box = QRectF(300, 200, 400, 100); // canvas x 300..700
+    mouse(dlg, QEvent::MouseMove, QPoint(x, 134));         // canvas y 250
     QCOMPARE(dlg.editor().isHovering(), hit);
     QCOMPARE(dlg.face().client->cursor().shape(), hit ? Qt::SizeAllCursor : Qt::ArrowCursor);
 }
@@ -229,9 +229,9 @@ void TestLayoutEditing::smallPlateMapsToItsPreview() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.face().actionRes800->trigger();
-    dlg.layout().m_pRows[0].m_rcBox = QRectF(300, 200, 400, 100);
+    dlg.layout().rows[0].box = QRectF(300, 200, 400, 100);
     // Preview at (66, 40): canvas x 300..700 lies between window x 215 and 415.
     mouse(dlg, QEvent::MouseMove, QPoint(216, 40 + 124));
     QVERIFY(dlg.editor().isHovering());
@@ -244,7 +244,7 @@ void TestLayoutEditing::resolutionCommands() {
     dir.useFixedAddress();
     dir.installResource(QStringLiteral("red.jpg"));
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     prompt.colors.enqueue(QColor(0, 0, 255));
     dlg.face().solidBackground->click();
     for (int pass = 0; pass < 2; ++pass) {
@@ -252,16 +252,16 @@ void TestLayoutEditing::resolutionCommands() {
         QVERIFY(dlg.face().actionRes800->isChecked());
         QVERIFY(!dlg.face().actionRes1024->isChecked());
         QCOMPARE(dlg.face().preview->geometry(), QRect(66, 40, 400, 240));
-        QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(800, 480));
+        QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
         QCOMPARE(ini("Resolution", "H"), QStringLiteral("800"));
-        QCOMPARE(dlg.canvas().m_pPreview.pixelColor(799, 479), QColor(0, 0, 255));
+        QCOMPARE(dlg.canvas().m_preview.pixelColor(799, 479), QColor(0, 0, 255));
         dlg.face().actionRes1024->trigger();
         QVERIFY(dlg.face().actionRes1024->isChecked());
         QVERIFY(!dlg.face().actionRes800->isChecked());
         QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
-        QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(1024, 600));
+        QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
         QCOMPARE(ini("Resolution", "V"), QStringLiteral("600"));
-        QCOMPARE(dlg.canvas().m_pPreview.pixelColor(0, 0), QColor(0, 0, 255));
+        QCOMPARE(dlg.canvas().m_preview.pixelColor(0, 0), QColor(0, 0, 255));
     }
 }
 
@@ -285,11 +285,11 @@ void TestLayoutEditing::pictureBackground() {
         picture.setPixelColor(1, y, Qt::white);
     }
     QVERIFY(picture.save(dir.file(QStringLiteral("bg.png")), "PNG"));
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     prompt.fileNames.enqueue(dir.file(QStringLiteral("bg.png")));
     dlg.face().pictureBackground->click();
     QCOMPARE(prompt.lastFilter, QStringLiteral("图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"));
-    const QImage &preview = dlg.canvas().m_pPreview;
+    const QImage &preview = dlg.canvas().m_preview;
     QCOMPARE(preview.size(), QSize(1024, 600));
     QVERIFY(near(preview.pixelColor(100, 300), QColor(0, 160, 0), 8));
     QVERIFY(near(preview.pixelColor(900, 300), QColor(0, 0, 160), 8));
@@ -304,16 +304,16 @@ void TestLayoutEditing::unreadablePictureThenRecover() {
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     dir.write(QStringLiteral("broken.jpg"), "definitely not a jpeg");
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     prompt.fileNames.enqueue(dir.file(QStringLiteral("broken.jpg")));
     dlg.face().pictureBackground->click();
-    QVERIFY(dlg.canvas().m_pPreview.isNull());
+    QVERIFY(dlg.canvas().m_preview.isNull());
     dlg.face().actionRes800->trigger(); // cannot scale nothing
-    QVERIFY(dlg.canvas().m_pPreview.isNull());
+    QVERIFY(dlg.canvas().m_preview.isNull());
     dlg.face().actionRes1024->trigger(); // a new background from the template
-    QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(1024, 600));
+    QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
     dlg.face().actionRes800->trigger();
-    QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(800, 480));
+    QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
     QVERIFY(prompt.shown.isEmpty());
 }
 
@@ -324,12 +324,12 @@ void TestLayoutEditing::solidBackgroundOverPicture() {
     QImage picture(1024, 600, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QVERIFY(picture.save(dir.file(QStringLiteral("bg.jpg")), "JPEG"));
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     prompt.fileNames.enqueue(dir.file(QStringLiteral("bg.jpg")));
     dlg.face().pictureBackground->click();
     prompt.colors.enqueue(QColor(10, 200, 30));
     dlg.face().solidBackground->click();
-    const QImage &preview = dlg.canvas().m_pPreview;
+    const QImage &preview = dlg.canvas().m_preview;
     QCOMPARE(countNear(preview, preview.rect(), QColor(10, 200, 30), 0), 1024 * 600);
     QCOMPARE(ini("BackColor", "backColor_g"), QStringLiteral("200"));
 }
@@ -349,7 +349,7 @@ void TestLayoutEditing::fontChoice() {
     const QByteArray fontsBefore = dir.read(QStringLiteral("fontSetting.dat"));
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         giveTexts(dlg);
         dlg.face().rowCombo->setCurrentIndex(1);
         QFont chosen(QStringLiteral("黑体"));
@@ -359,28 +359,27 @@ void TestLayoutEditing::fontChoice() {
         dlg.face().fontButton->click();
         // The dialog was offered the row's font and colour.
         QCOMPARE(prompt.lastFontOffered.color, QColor(255, 255, 0));
-        const RowStyle &row = dlg.layout().m_pRows[1];
-        QCOMPARE(row.m_lf.lfHeight, -90);
-        QCOMPARE(row.m_lf.lfUnderline, 1);
-        QCOMPARE(row.m_lf.faceName(), QStringLiteral("黑体"));
-        QCOMPARE(row.m_crColor, MakeRgb(0, 0, 255));
+        const RowStyle &row = dlg.layout().rows[1];
+        QCOMPARE(row.logFont.lfHeight, -90);
+        QCOMPARE(row.logFont.lfUnderline, 1);
+        QCOMPARE(row.logFont.faceName(), QStringLiteral("黑体"));
+        QCOMPARE(row.color, makeRgb(0, 0, 255));
         // The preview shows the name in blue.
-        QVERIFY(countNear(dlg.canvas().m_pPreview, row.m_rcBox.toRect(), QColor(0, 0, 255), 20) >
-                100);
+        QVERIFY(countNear(dlg.canvas().m_preview, row.box.toRect(), QColor(0, 0, 255), 20) > 100);
         QCOMPARE(ini("Row1", "color_b"), QStringLiteral("255"));
     }
     if (fontFileExists) {
         const QByteArray fonts = dir.read(QStringLiteral("fontSetting.dat"));
         QCOMPARE(fonts.size(), 276);
         QCOMPARE(fonts.left(92), fontsBefore.left(92));
-        LOGFONTW lf;
-        QVERIFY(ReadRowFont(1, lf));
+        LogFont lf;
+        QVERIFY(readRowFont(1, lf));
         QCOMPARE(lf.lfHeight, -90);
     } else {
         QVERIFY(!QFile::exists(QStringLiteral("fontSetting.dat")));
         // The next start has the default font again.
-        CPlaxonDlg again;
-        QCOMPARE(again.layout().m_pRows[1].m_lf, DefaultLogFont());
+        MainWindow again;
+        QCOMPARE(again.layout().rows[1].logFont, defaultLogFont());
     }
 }
 
@@ -388,15 +387,15 @@ void TestLayoutEditing::cancelledDialogsChangeNothing() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt; // every dialog cancelled
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     giveTexts(dlg);
-    const QImage before = dlg.canvas().m_pPreview;
-    const LOGFONTW font = dlg.layout().m_pRows[0].m_lf;
+    const QImage before = dlg.canvas().m_preview;
+    const LogFont font = dlg.layout().rows[0].logFont;
     dlg.face().fontButton->click();
     dlg.face().solidBackground->click();
     dlg.face().pictureBackground->click();
-    QCOMPARE(dlg.canvas().m_pPreview, before);
-    QCOMPARE(dlg.layout().m_pRows[0].m_lf, font);
+    QCOMPARE(dlg.canvas().m_preview, before);
+    QCOMPARE(dlg.layout().rows[0].logFont, font);
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
 }
 

@@ -25,7 +25,7 @@ using namespace delvora::test;
 class TestMainWindowFace : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void everyControlIsFound_data();
     void everyControlIsFound();
     void labelsAndGroups();
@@ -83,7 +83,7 @@ void TestMainWindowFace::everyControlIsFound() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     auto *w = dlg.findChild<QWidget *>(name);
     QVERIFY2(w, qPrintable(name));
     QCOMPARE(w->accessibleName(), accessible);
@@ -95,7 +95,7 @@ void TestMainWindowFace::onlineListShowsTheBoard() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     QTreeView *online = dlg.face().onlineList;
     QStringList headings;
     for (int column = 0; column < online->model()->columnCount(); ++column)
@@ -126,7 +126,7 @@ void TestMainWindowFace::labelsAndGroups() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     QStringList labels;
     for (auto *l : dlg.findChildren<QLabel *>())
         labels << l->text();
@@ -151,7 +151,7 @@ void TestMainWindowFace::panelsDoNotOverlapThePreview() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     const QRect frame = dlg.face().previewFrame->geometry();
     for (QWidget *w : dlg.face().client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (w == dlg.face().previewFrame || w == dlg.face().preview || !w->isVisibleTo(&dlg))
@@ -167,7 +167,7 @@ void TestMainWindowFace::menu() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     QStringList top;
     for (QAction *a : dlg.face().menuBar->actions())
         top << a->text();
@@ -201,7 +201,7 @@ void TestMainWindowFace::enterOpensTheWorkbookDialog() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QSignalSpy clicked(dlg.face().openTable, &QPushButton::clicked);
@@ -217,7 +217,7 @@ void TestMainWindowFace::escapeCloses() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QSignalSpy finished(&dlg, &QDialog::finished);
@@ -227,7 +227,7 @@ void TestMainWindowFace::escapeCloses() {
 }
 
 void TestMainWindowFace::aboutBox() {
-    CAboutDlg about;
+    AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("关于 Delvora"));
     QStringList texts;
     for (auto *l : about.findChildren<QLabel *>())
@@ -246,18 +246,18 @@ void TestMainWindowFace::paintingDoesNotRender() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
-    dlg.layout().SetTexts(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"));
-    dlg.RefreshPreview();
-    const QRectF box = dlg.layout().m_pRows[1].m_rcBox;
+    MainWindow dlg;
+    dlg.layout().setTexts(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"));
+    dlg.refreshPreview();
+    const QRectF box = dlg.layout().rows[1].box;
     // A layout change that was not refreshed must not show up by merely repainting.
-    dlg.layout().m_pRows[1].m_strText = QStringLiteral("乙乙乙乙乙乙");
+    dlg.layout().rows[1].text = QStringLiteral("乙乙乙乙乙乙");
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     dlg.showMinimized();
     dlg.showNormal();
     dlg.face().preview->repaint();
-    QCOMPARE(dlg.layout().m_pRows[1].m_rcBox, box);
+    QCOMPARE(dlg.layout().rows[1].box, box);
 }
 
 void TestMainWindowFace::presenceItemIsKept() {
@@ -266,7 +266,7 @@ void TestMainWindowFace::presenceItemIsKept() {
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         QAction *item = dlg.face().actionPresence;
         QVERIFY(item->isCheckable());
         QVERIFY(item->isChecked());
@@ -277,7 +277,7 @@ void TestMainWindowFace::presenceItemIsKept() {
         QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("[Network]"));
         QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("presence=0"));
     }
-    CPlaxonDlg again;
+    MainWindow again;
     QVERIFY(!again.face().actionPresence->isChecked());
     QVERIFY(!again.presence().isEnabled());
 }
@@ -286,7 +286,7 @@ void TestMainWindowFace::windowGrowsWithItsLists() {
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QWidget *client = dlg.face().client;

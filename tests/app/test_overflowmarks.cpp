@@ -44,7 +44,7 @@ FontPick font(int pixels) {
 class TestOverflowMarks : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void init();
     void cleanup();
     void marksFollowListAndFont();
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<FakeDrives> m_drives;
     std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<CPlaxonDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
 };
 
 void TestOverflowMarks::init() {
@@ -67,7 +67,7 @@ void TestOverflowMarks::init() {
     m_drives =
         std::make_unique<FakeDrives>(QList<DriveInfo>{{m_dir->file(QStringLiteral("drive")), 0}});
     m_prompt = std::make_unique<ScriptedPrompt>();
-    m_dlg = std::make_unique<CPlaxonDlg>();
+    m_dlg = std::make_unique<MainWindow>();
     // Rows 0 and 2 above and below the name, at sizes where short texts fit.
     m_dlg->face().rowCombo->setCurrentIndex(1);
     m_prompt->fonts.enqueue(font(100));
@@ -124,7 +124,7 @@ void TestOverflowMarks::autoFitSetting() {
     box->click();
     QCOMPARE(Profile::readString(ini, QStringLiteral("Row1"), QStringLiteral("autofit")),
              QStringLiteral("1"));
-    QVERIFY(m_dlg->layout().m_pRows[1].m_bAutoFit);
+    QVERIFY(m_dlg->layout().rows[1].autoFit);
     // Shrunk onto one line, the long name is no longer marked.
     QTRY_COMPARE(marked(m_dlg->names()), QList<int>{});
     // Another row shows its own setting; choosing rows writes nothing.
@@ -137,9 +137,9 @@ void TestOverflowMarks::autoFitSetting() {
 
     // The next window reads it back.
     m_dlg.reset();
-    m_dlg = std::make_unique<CPlaxonDlg>();
-    QVERIFY(m_dlg->layout().m_pRows[1].m_bAutoFit);
-    QVERIFY(!m_dlg->layout().m_pRows[0].m_bAutoFit);
+    m_dlg = std::make_unique<MainWindow>();
+    QVERIFY(m_dlg->layout().rows[1].autoFit);
+    QVERIFY(!m_dlg->layout().rows[0].autoFit);
 }
 
 void TestOverflowMarks::questionBeforeSending() {

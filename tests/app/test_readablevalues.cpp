@@ -50,7 +50,7 @@ private:
 class TestReadableValues : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void percentageIsRead();
     void driveEntriesAreWhole();
 };
@@ -63,7 +63,7 @@ void TestReadableValues::percentageIsRead() {
     QDir(dir.path()).mkpath(QStringLiteral("drive"));
     FakeDrives drives({{dir.file(QStringLiteral("drive")), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     for (int i = 1; i <= 3; ++i)
@@ -88,7 +88,7 @@ void TestReadableValues::driveEntriesAreWhole() {
     const QString longRoot = dir.file(QStringLiteral("一个名字相当长的U盘卷标"));
     FakeDrives drives({{dir.path(), 0}, {longRoot, qint64(8053063680)}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
 

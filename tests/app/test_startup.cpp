@@ -16,7 +16,7 @@ using namespace delvora::test;
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void firstStartWithoutFiles_data();
     void firstStartWithoutFiles();
     void smallPlateFromSettings();
@@ -35,20 +35,20 @@ void TestStartup::firstStartWithoutFiles() {
     if (withTemplate)
         dir.installResource(QStringLiteral("red.jpg"));
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
-    for (const RowStyle &row : dlg.layout().m_pRows) {
-        QCOMPARE(row.m_crColor, MakeRgb(255, 255, 0));
-        QCOMPARE(row.m_lf.faceName(), QStringLiteral("宋体"));
-        QCOMPARE(row.m_nAlignH, 1);
-        QCOMPARE(row.m_nAlignV, 1);
-        QVERIFY(row.m_strText.isEmpty());
+    MainWindow dlg;
+    for (const RowStyle &row : dlg.layout().rows) {
+        QCOMPARE(row.color, makeRgb(255, 255, 0));
+        QCOMPARE(row.logFont.faceName(), QStringLiteral("宋体"));
+        QCOMPARE(row.alignH, 1);
+        QCOMPARE(row.alignV, 1);
+        QVERIFY(row.text.isEmpty());
     }
     QVERIFY(dlg.face().actionRes1024->isChecked());
     QVERIFY(!dlg.face().actionRes800->isChecked());
     QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
     QCOMPARE(dlg.face().previewFrame->geometry(), QRect(7, 7, 519, 307));
     // The preview holds the plain red background.
-    const QImage &preview = dlg.canvas().m_pPreview;
+    const QImage &preview = dlg.canvas().m_preview;
     QCOMPARE(preview.size(), QSize(1024, 600));
     QCOMPARE(countNear(preview, preview.rect(), QColor(255, 0, 0), 8), 1024 * 600);
     QCOMPARE(dlg.face().alignH->currentText(), QStringLiteral("居中"));
@@ -71,11 +71,11 @@ void TestStartup::smallPlateFromSettings() {
               "[Resolution]\r\nH=800\r\nV=480\r\n[Row0]\r\nalign_h=0\r\nalign_v=2\r\n"
               "indent_l=15\r\nindent_b=-4\r\n");
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     QVERIFY(dlg.face().actionRes800->isChecked());
     QVERIFY(!dlg.face().actionRes1024->isChecked());
     QCOMPARE(dlg.face().preview->geometry(), QRect(66, 40, 400, 240));
-    QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(800, 480));
+    QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
     // Row 0's own alignments and indents are shown, each box independently.
     QCOMPARE(dlg.face().alignH->currentIndex(), 0);
     QCOMPARE(dlg.face().alignV->currentIndex(), 2);
@@ -88,14 +88,14 @@ void TestStartup::closingWritesIndents() {
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
-        dlg.layout().m_pRows[0].m_nIndentT = -30;
-        dlg.layout().m_pRows[2].m_nIndentR = 12;
+        MainWindow dlg;
+        dlg.layout().rows[0].indentTop = -30;
+        dlg.layout().rows[2].indentRight = 12;
         QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
     }
     for (int row = 0; row < 3; ++row) {
         int l, t, r, b;
-        ReadRowIndents(row, l, t, r, b);
+        readRowIndents(row, l, t, r, b);
         QCOMPARE(QList<int>({l, t, r, b}), row == 0   ? QList<int>({0, -30, 0, 0})
                                            : row == 2 ? QList<int>({0, 0, 12, 0})
                                                       : QList<int>({0, 0, 0, 0}));

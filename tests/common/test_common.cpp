@@ -33,10 +33,10 @@ void TestCommon::dialogInt_data() {
 void TestCommon::dialogInt() {
     QFETCH(QString, text);
     QFETCH(int, value);
-    const std::optional<int> got = ParseDialogInt(text);
+    const std::optional<int> got = parseDialogInt(text);
     if (value == -12345) {
         QCOMPARE(got, std::nullopt);
-        QCOMPARE(ParseIntOrZero(text), 0);
+        QCOMPARE(parseIntOrZero(text), 0);
     } else {
         QCOMPARE(got, value);
     }
@@ -57,7 +57,7 @@ void TestCommon::nameFilters_data() {
 void TestCommon::nameFilters() {
     QFETCH(QString, windows);
     QFETCH(QStringList, qt);
-    QCOMPARE(QtNameFilters(windows), qt);
+    QCOMPARE(qtNameFilters(windows), qt);
 }
 
 void TestCommon::gbk_data() {

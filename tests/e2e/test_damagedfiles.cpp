@@ -56,7 +56,7 @@ private:
 class TestDamagedFiles : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void damagedLayoutFiles_data();
     void damagedLayoutFiles();
     void damagedNetworkSettings_data();
@@ -92,16 +92,16 @@ void TestDamagedFiles::damagedLayoutFiles() {
     dir.write(QStringLiteral("fontSetting.dat"), fonts);
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         QVERIFY(prompt.shown.isEmpty());
         // Still usable: texts are drawn, and an edit works.
-        dlg.layout().SetTexts(QStringLiteral("单位"), QStringLiteral("名字"),
+        dlg.layout().setTexts(QStringLiteral("单位"), QStringLiteral("名字"),
                               QStringLiteral("职位"));
-        dlg.RefreshPreview();
-        QCOMPARE(dlg.canvas().m_pPreview.size(), QSize(1024, 600));
+        dlg.refreshPreview();
+        QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
         QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
         dlg.face().indentTop->setText(QStringLiteral("7"));
-        QCOMPARE(dlg.layout().m_pRows[0].m_nIndentT, 7);
+        QCOMPARE(dlg.layout().rows[0].indentTop, 7);
     }
     // The font file is never rewritten by a start; the profile keeps every line it had, and
     // gains only the keys that were written.
@@ -138,7 +138,7 @@ void TestDamagedFiles::damagedNetworkSettings() {
     dir.write(QStringLiteral("settings.dat"), settings);
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         QCOMPARE(prompt.texts().value(0), message);
         // Discovery without a usable address says so instead of sweeping nothing.
         prompt.clear();
@@ -154,7 +154,7 @@ void TestDamagedFiles::driveRemovedDuringExport() {
     QDir(dir.path()).mkpath(QStringLiteral("drive"));
     FakeDrives drives({{dir.file(QStringLiteral("drive")), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QList<NameRecord> entries;

@@ -22,9 +22,9 @@ using namespace delvora::test;
 namespace {
 
 QByteArray settingsFile(const QString &mac, const QString &ip) {
-    CArchive ar;
-    ar.WriteString(mac);
-    ar.WriteString(ip);
+    Archive ar;
+    ar.writeString(mac);
+    ar.writeString(ip);
     return ar.data();
 }
 
@@ -81,7 +81,7 @@ void TestDiscoveryE2e::detectsPlates() {
     addPlates(sim, {5, 7, 12});
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
 
-    CPlaxonDlg window;
+    MainWindow window;
     QVERIFY(m_prompt->shown.isEmpty());
     auto *list = window.findChild<QTreeView *>(QStringLiteral("onlineList"));
     auto *detect = window.findChild<QPushButton *>(QStringLiteral("detectPlates"));
@@ -95,8 +95,8 @@ void TestDiscoveryE2e::detectsPlates() {
         QVERIFY(
             sim.waitForLine(QStringLiteral("hello plate=127.0.0.4 id=12 from=127.0.0.1"), press));
     }
-    QCOMPARE(window.FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.3"));
-    QCOMPARE(window.FindPlateIp(QStringLiteral("8")), QString());
+    QCOMPARE(window.findPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.3"));
+    QCOMPARE(window.findPlateIp(QStringLiteral("8")), QString());
     QVERIFY(m_prompt->shown.isEmpty());
 }
 
@@ -106,11 +106,11 @@ void TestDiscoveryE2e::sameIdLaterRowWins() {
     PlateSim sim;
     addPlates(sim, {7, 7});
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
-    CPlaxonDlg window;
+    MainWindow window;
     auto *list = window.findChild<QTreeView *>(QStringLiteral("onlineList"));
     window.findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
     QTRY_COMPARE(listRows(list), 2);
-    QCOMPARE(window.FindPlateIp(QStringLiteral("7")), listText(list, 1, 1));
+    QCOMPARE(window.findPlateIp(QStringLiteral("7")), listText(list, 1, 1));
     QVERIFY(listText(list, 0, 1) != listText(list, 1, 1));
 }
 
@@ -120,7 +120,7 @@ void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     {
         // First start: no settings file, so no local address and no sweep.
-        CPlaxonDlg window;
+        MainWindow window;
         QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("找不到配置文件")});
         window.findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
         QCOMPARE(m_prompt->texts().last(),
@@ -128,11 +128,11 @@ void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
         QVERIFY(sim.linesStartingWith(QStringLiteral("hello")).isEmpty());
 
         // Cancel changes nothing.
-        whenModal<CNetSet>([](CNetSet *dialog) { dialog->reject(); });
+        whenModal<NetworkDialog>([](NetworkDialog *dialog) { dialog->reject(); });
         window.face().actionNetwork->trigger();
         QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("settings.dat"))));
 
-        whenModal<CNetSet>([](CNetSet *dialog) {
+        whenModal<NetworkDialog>([](NetworkDialog *dialog) {
             dialog->findChild<QCheckBox *>(QStringLiteral("fixedIp"))->click();
             dialog->findChild<IpAddressEdit *>(QStringLiteral("ipAddress"))
                 ->setText(QStringLiteral("127.0.0.1"));
@@ -143,7 +143,7 @@ void TestDiscoveryE2e::fixedAddressSetInDialogSurvivesRestart() {
                  settingsFile(QString(), QStringLiteral("127.0.0.1")));
     }
     m_prompt->clear();
-    CPlaxonDlg restarted;
+    MainWindow restarted;
     QVERIFY(m_prompt->shown.isEmpty());
     auto *list = restarted.findChild<QTreeView *>(QStringLiteral("onlineList"));
     restarted.findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();

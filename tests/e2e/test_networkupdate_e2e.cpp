@@ -67,7 +67,7 @@ QImage noise() {
 QByteArray lines(const QList<QPair<QString, ErrorListFile::Reason>> &failures) {
     QByteArray out;
     for (const auto &[id, reason] : failures)
-        out += ErrorListFile::Line(id, reason);
+        out += ErrorListFile::line(id, reason);
     return out;
 }
 
@@ -109,7 +109,7 @@ private:
 
     std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<PlateSim> m_sim;
-    std::unique_ptr<CPlaxonDlg> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QPushButton *m_button = nullptr;
     QProgressBar *m_progress = nullptr;
 };
@@ -144,7 +144,7 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
         qWarning() << m_sim->errors();
         return false;
     }
-    m_window = std::make_unique<CPlaxonDlg>();
+    m_window = std::make_unique<MainWindow>();
     m_button = m_window->findChild<QPushButton *>(QStringLiteral("networkUpdate"));
     m_progress = m_window->findChild<QProgressBar *>(QStringLiteral("progress"));
     m_window->names().append(names);
@@ -159,15 +159,15 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
 
 QImage TestNetworkUpdateE2e::rendering(const NameRecord &e) {
     PlateLayout layout = m_window->layout();
-    layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
+    layout.setTexts(e.organisation, e.name, e.title);
     // Through the same JPEG coding, so that only a different picture differs.
-    return decodeJpeg(qtWriterJpeg(RenderPlate(layout, m_window->canvas().m_pBackground), 100));
+    return decodeJpeg(qtWriterJpeg(renderPlate(layout, m_window->canvas().m_background), 100));
 }
 
 bool TestNetworkUpdateE2e::showsEntry(const QByteArray &bytes, const NameRecord &e,
                                       const NameRecord &other) {
     const QImage got = decodeJpeg(bytes);
-    if (got.size() != QSize(m_window->canvas().m_nWidth, m_window->canvas().m_nHeight)) {
+    if (got.size() != QSize(m_window->canvas().m_width, m_window->canvas().m_height)) {
         qWarning() << "picture of size" << got.size();
         return false;
     }
@@ -199,7 +199,7 @@ void TestNetworkUpdateE2e::selectedEntryGetsItsPicture() {
     QVERIFY(m_sim->linesStartingWith(QStringLiteral("picture-request plate=127.0.0.2")).isEmpty());
     QVERIFY(m_place->editor.opened.isEmpty());
     // The entry's texts stay in the layout rows.
-    QCOMPARE(m_window->layout().m_pRows[1].m_strText, QStringLiteral("李娜"));
+    QCOMPARE(m_window->layout().rows[1].text, QStringLiteral("李娜"));
 }
 
 void TestNetworkUpdateE2e::onlyTheLowestSelectedEntry() {
@@ -244,10 +244,10 @@ void TestNetworkUpdateE2e::oneEntryFailures() {
     QFETCH(int, minMs);
     const bool noNames = setup == QStringLiteral("no names");
     QVERIFY(open({{5, plateOptions}}, noNames ? QList<NameRecord>() : fourEntries()));
-    m_window->canvas().SetBackgroundPicture(noise());
+    m_window->canvas().setBackgroundPicture(noise());
     if (setup == QStringLiteral("no picture")) {
         m_place->dir.write(QStringLiteral("x.jpg"), "an earlier picture");
-        m_window->canvas().SetBackgroundPicture(QImage());
+        m_window->canvas().setBackgroundPicture(QImage());
     }
     if (!noNames)
         m_window->names().selectionModel()->select(m_window->names().index(0, 0),
@@ -306,7 +306,7 @@ void TestNetworkUpdateE2e::updateAll() {
     QFETCH(QByteArray, errors);
     QFETCH(QList<int>, served);
     QVERIFY(open({{5, {}}, {9, lastPlateOptions}}, names));
-    m_window->canvas().SetBackgroundPicture(noise());
+    m_window->canvas().setBackgroundPicture(noise());
     if (noPictureFile)
         QVERIFY(QDir(m_place->dir.path()).mkdir(QStringLiteral("x.jpg")));
     m_place->dir.write(QStringLiteral("dispError.txt"), "left from the last update\r\n");
@@ -332,7 +332,7 @@ void TestNetworkUpdateE2e::updateAll() {
     QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture plate=")).size(), served.size());
     for (int id : served) {
         const auto own = std::find_if(names.cbegin(), names.cend(), [id](const NameRecord &e) {
-            return e.m_strId == QString::number(id);
+            return e.id == QString::number(id);
         });
         QVERIFY(showsEntry(m_sim->picture(id), *own, fourEntries()[3]));
     }
@@ -437,7 +437,7 @@ void TestNetworkUpdateE2e::platesThatMisbehave() {
     QTest::qWait(200); // room for a stray late answer to show
     QCOMPARE(onlineRows(),
              (QStringList{QStringLiteral("5@127.0.0.2"), QStringLiteral("11@127.0.0.5")}));
-    m_window->canvas().SetBackgroundPicture(noise());
+    m_window->canvas().setBackgroundPicture(noise());
 
     press();
     QTRY_COMPARE_WITH_TIMEOUT(m_place->editor.opened.size(), 1, 20000);
@@ -460,7 +460,7 @@ void TestNetworkUpdateE2e::platesThatMisbehave() {
 void TestNetworkUpdateE2e::floodDuringUpdateAll() {
     const QList<NameRecord> names = fourEntries();
     QVERIFY(open({{5, {}}, {7, {}}, {9, {}}, {11, {}}}, names));
-    m_window->canvas().SetBackgroundPicture(noise());
+    m_window->canvas().setBackgroundPicture(noise());
 
     // Random datagrams of every size, from ten addresses that are no plate and were never
     // asked, for as long as the update runs; among them one- and two-byte answers carrying the
@@ -501,7 +501,7 @@ void TestNetworkUpdateE2e::floodDuringUpdateAll() {
     QVERIFY(m_place->prompt.shown.isEmpty());
     QVERIFY(m_sim->waitForLine(QStringLiteral("picture plate="), 4));
     for (qsizetype i = 0; i < names.size(); ++i)
-        QVERIFY(showsEntry(m_sim->picture(names[i].m_strId.toInt()), names[i],
+        QVERIFY(showsEntry(m_sim->picture(names[i].id.toInt()), names[i],
                            names[(i + 1) % names.size()]));
     QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-failed")), QStringList());
 

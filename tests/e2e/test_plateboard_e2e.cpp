@@ -38,7 +38,7 @@ private:
 
     std::unique_ptr<LoopbackPlace> m_place;
     std::unique_ptr<PlateSim> m_sim;
-    std::unique_ptr<CPlaxonDlg> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QTreeView *m_board = nullptr;
 };
 
@@ -74,7 +74,7 @@ bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> 
         qWarning() << m_sim->errors();
         return false;
     }
-    m_window = std::make_unique<CPlaxonDlg>();
+    m_window = std::make_unique<MainWindow>();
     m_board = m_window->face().onlineList;
     m_window->names().append(names);
     m_window->findChild<QPushButton *>(QStringLiteral("detectPlates"))->click();
@@ -83,8 +83,8 @@ bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> 
 
 QByteArray TestPlateBoardE2e::picture(const NameRecord &e) {
     PlateLayout layout = m_window->layout();
-    layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
-    return qtWriterJpeg(RenderPlate(layout, m_window->canvas().m_pBackground), 100);
+    layout.setTexts(e.organisation, e.name, e.title);
+    return qtWriterJpeg(renderPlate(layout, m_window->canvas().m_background), 100);
 }
 
 QString TestPlateBoardE2e::state(const QString &address) {
@@ -128,19 +128,19 @@ void TestPlateBoardE2e::manyPlatesAtOnce() {
     for (int y = 0; y < noise.height(); ++y)
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, random.generate() | 0xff000000u);
-    m_window->canvas().SetBackgroundPicture(noise);
+    m_window->canvas().setBackgroundPicture(noise);
 
     QByteArray expectedErrors;
     for (const NameRecord &e : names) {
-        const int plate = e.m_strId.toInt() - 101;
+        const int plate = e.id.toInt() - 101;
         using R = ErrorListFile::Reason;
         if (plate < 0 || plate >= 40)
-            expectedErrors += ErrorListFile::Line(e.m_strId, R::NotOnline);
+            expectedErrors += ErrorListFile::line(e.id, R::NotOnline);
         else if (plates[plate].second.value(0).startsWith(QStringLiteral("no-connect")) ||
                  plates[plate].second.value(0).startsWith(QStringLiteral("connect-delay")))
-            expectedErrors += ErrorListFile::Line(e.m_strId, R::ConnectTimeout);
+            expectedErrors += ErrorListFile::line(e.id, R::ConnectTimeout);
         else if (plate == 2)
-            expectedErrors += ErrorListFile::Line(e.m_strId, R::TransferFailed);
+            expectedErrors += ErrorListFile::line(e.id, R::TransferFailed);
     }
     // The failed plates in list order, not in the order they failed.
     QCOMPARE(updateAll(60000), expectedErrors);
@@ -160,14 +160,14 @@ void TestPlateBoardE2e::manyPlatesAtOnce() {
         }
         NameRecord own;
         for (const NameRecord &e : names)
-            if (e.m_strId == QString::number(101 + plate))
+            if (e.id == QString::number(101 + plate))
                 own = e;
-        QVERIFY2(m_sim->picture(101 + plate) == picture(own), qPrintable(own.m_strName));
+        QVERIFY2(m_sim->picture(101 + plate) == picture(own), qPrintable(own.name));
         QVERIFY2(state(address(plate)).startsWith(QStringLiteral("已更新 ")),
                  qPrintable(state(address(plate))));
     }
     QCOMPARE(decodeJpeg(m_sim->picture(101)).size(),
-             QSize(m_window->canvas().m_nWidth, m_window->canvas().m_nHeight));
+             QSize(m_window->canvas().m_width, m_window->canvas().m_height));
     // No plate ever got a second connection served or another plate's picture.
     QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-extra")), QStringList());
 }

@@ -65,7 +65,7 @@ private:
     void sync(PlateSim &sim, const QString &address);
 
     std::unique_ptr<LoopbackPlace> m_place;
-    std::unique_ptr<CPlaxonDlg> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QTreeView *m_list = nullptr;
     QUdpSocket m_probe; // a probe from the program's address, so plates answer the program
 };
@@ -83,7 +83,7 @@ void TestPlateCommandsE2e::cleanup() {
 
 void TestPlateCommandsE2e::start(PlateSim &sim) {
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
-    m_window = std::make_unique<CPlaxonDlg>();
+    m_window = std::make_unique<MainWindow>();
     m_list = m_window->face().onlineList;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -93,7 +93,7 @@ void TestPlateCommandsE2e::start(PlateSim &sim) {
 void TestPlateCommandsE2e::listPlate(const QString &address) {
     const int before = listRows(m_list);
     // The program takes only answers it asked for; this probe stands in for its own.
-    m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
+    m_window->udpSocket().expectAnswer(QHostAddress(address), 3000);
     m_probe.writeDatagram("hello", QHostAddress(address), 8089);
     QTRY_COMPARE(listRows(m_list), before + 1);
     QCOMPARE(listText(m_list, before, 1), address);
@@ -103,7 +103,7 @@ void TestPlateCommandsE2e::answerAs(const QString &address, qint32 id) {
     QUdpSocket plate;
     QVERIFY(plate.bind(QHostAddress(address), 0));
     const int before = listRows(m_list);
-    m_window->udpSocket().ExpectAnswer(QHostAddress(address), 3000);
+    m_window->udpSocket().expectAnswer(QHostAddress(address), 3000);
     plate.writeDatagram(idAnswer(id), QHostAddress(QStringLiteral("127.0.0.1")), 8089);
     QTRY_COMPARE(listRows(m_list), before + 1);
 }
@@ -295,7 +295,7 @@ void TestPlateCommandsE2e::addressChange() {
     // Opens the dialog, notes what it shows, types an address and ends with OK or Cancel.
     auto change = [&](const QString &address, const QString &mask, const QString &gateway,
                       bool ok) {
-        whenModal<CChangeIpDlg>([&shown, address, mask, gateway, ok](CChangeIpDlg *d) {
+        whenModal<ChangeIpDialog>([&shown, address, mask, gateway, ok](ChangeIpDialog *d) {
             shown = QStringList{d->m_ipAddr->text(), d->m_ipMask->text(), d->m_ipGateway->text()};
             d->m_ipAddr->setText(address);
             d->m_ipMask->setText(mask);

@@ -35,7 +35,7 @@ class TestEnglish : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase() { InstallLanguage(QStringLiteral("zh")); }
+    void cleanupTestCase() { installLanguage(QStringLiteral("zh")); }
     void mainWindow();
     void dialogs();
     void messages();
@@ -46,9 +46,9 @@ private slots:
 };
 
 void TestEnglish::initTestCase() {
-    CPlaxonApp::PrepareApplication();
-    QVERIFY(InstallLanguage(QStringLiteral("en")));
-    QCOMPARE(CurrentLanguage(), QStringLiteral("en"));
+    Application::prepareApplication();
+    QVERIFY(installLanguage(QStringLiteral("en")));
+    QCOMPARE(currentLanguage(), QStringLiteral("en"));
 }
 
 void TestEnglish::mainWindow() {
@@ -56,7 +56,7 @@ void TestEnglish::mainWindow() {
     dir.useFixedAddress();
     dir.installResource(QStringLiteral("red.jpg"));
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     // Names from a list are the operator's data: they stay as typed.
     dlg.names().append({NameRecord{1, QStringLiteral("7"), QStringLiteral("外交部"),
                                    QStringLiteral("张三"), QStringLiteral("部长")}});
@@ -78,10 +78,10 @@ void TestEnglish::mainWindow() {
 
 void TestEnglish::dialogs() {
     TempWorkDir dir;
-    CAboutDlg about;
-    CChangeIpDlg changeIp;
-    CIdRangeDlg idRange;
-    CNetSet netSet(QString(), false, QString());
+    AboutDialog about;
+    ChangeIpDialog changeIp;
+    IdRangeDialog idRange;
+    NetworkDialog netSet(QString(), false, QString());
     FontPickDialog font(FontPick{QFont(), QColor(Qt::yellow)});
     for (QWidget *dialog :
          std::initializer_list<QWidget *>{&about, &changeIp, &idRange, &netSet, &font}) {
@@ -101,7 +101,7 @@ void TestEnglish::messages() {
     dir.write(QStringLiteral("list.xls"), "not a workbook");
     FakeDrives noDrives({});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg; // no "settings.dat": the settings are missing
+    MainWindow dlg; // no "settings.dat": the settings are missing
     dlg.face().detectPlates->click();
     dlg.face().networkUpdate->click();
     dlg.face().usbUpdate->click();
@@ -216,7 +216,7 @@ void TestEnglish::textsOfEverySubsystem() {
         usbtexts::ipFilesFormatError(),
         usbtexts::ipFilesFailed(),
         usbtexts::ipFilesDone(),
-        NotAnIntegerText()};
+        notAnIntegerText()};
     QCOMPARE(withHan(texts), QStringList());
     QCOMPARE(nettexts::idChangeQuestion(QStringLiteral("12"), 13),
              QStringLiteral("Change ID 12 to 13?"));
@@ -247,12 +247,12 @@ void TestEnglish::textsFit() {
     // No button text is cut and no label runs into the control after it, in either language.
     QFETCH(QString, language);
     QFETCH(QByteArray, ini);
-    QVERIFY(InstallLanguage(language));
+    QVERIFY(installLanguage(language));
     TempWorkDir dir;
     dir.useFixedAddress();
     dir.write(QStringLiteral("Settings.ini"), ini);
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QStringList cut;
@@ -274,7 +274,7 @@ void TestEnglish::textsFit() {
                     cut << l->text() + QStringLiteral(" over ") + other->objectName();
         }
     }
-    QVERIFY(InstallLanguage(QStringLiteral("en")));
+    QVERIFY(installLanguage(QStringLiteral("en")));
     QCOMPARE(cut, QStringList());
 }
 

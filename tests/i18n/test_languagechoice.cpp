@@ -20,8 +20,8 @@ using namespace delvora::test;
 class TestLanguageChoice : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
-    void cleanup() { InstallLanguage(QStringLiteral("zh")); }
+    void initTestCase() { Application::prepareApplication(); }
+    void cleanup() { installLanguage(QStringLiteral("zh")); }
     void readsTheStoredLanguage_data();
     void readsTheStoredLanguage();
     void choosingWritesOnlyTheKey();
@@ -44,7 +44,7 @@ void TestLanguageChoice::readsTheStoredLanguage() {
     TempWorkDir dir;
     if (!ini.isNull())
         dir.write(QStringLiteral("Settings.ini"), ini);
-    QCOMPARE(ReadLanguage(), language);
+    QCOMPARE(readLanguage(), language);
 }
 
 void TestLanguageChoice::choosingWritesOnlyTheKey() {
@@ -57,15 +57,15 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
     const QByteArray fonts = dir.read(QStringLiteral("fontSetting.dat"));
     ScriptedPrompt prompt;
     {
-        CPlaxonDlg dlg;
+        MainWindow dlg;
         QVERIFY(dlg.face().actionLanguageZh->isChecked());
         dlg.names().append({NameRecord{1, QStringLiteral("7"), QStringLiteral("外交部"),
                                        QStringLiteral("张三"), QStringLiteral("部长")}});
         PlateReply reply;
         reply.plateId = 7;
         reply.sender = QHostAddress(QStringLiteral("127.0.0.2"));
-        dlg.OnPlateReply(reply);
-        const QImage preview = dlg.canvas().m_pPreview;
+        dlg.onPlateReply(reply);
+        const QImage preview = dlg.canvas().m_preview;
 
         // Chinese again, as stored: nothing is written.
         dlg.face().actionLanguageZh->trigger();
@@ -89,7 +89,7 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
         QCOMPARE(dlg.names().count(), 1);
         QCOMPARE(listRows(dlg.face().onlineList), 1);
         QCOMPARE(listText(dlg.face().onlineList, 0, 1), QStringLiteral("127.0.0.2"));
-        QCOMPARE(dlg.canvas().m_pPreview, preview);
+        QCOMPARE(dlg.canvas().m_preview, preview);
         QCOMPARE(dlg.face().openTable->text(), QStringLiteral("打开表格"));
     }
     QCOMPARE(dir.read(QStringLiteral("fontSetting.dat")), fonts);
@@ -104,17 +104,17 @@ void TestLanguageChoice::startsInTheStoredLanguage() {
     ScriptedPrompt prompt;
     QString title, button;
     bool englishChecked = false;
-    whenModal<CPlaxonDlg>([&](CPlaxonDlg *dlg) {
+    whenModal<MainWindow>([&](MainWindow *dlg) {
         button = dlg->face().openTable->text();
         englishChecked = dlg->face().actionLanguageEn->isChecked();
         title = dlg->face().menuBar->actions().at(0)->text();
         dlg->reject();
     });
-    QCOMPARE(CPlaxonApp().InitInstance(), 0);
+    QCOMPARE(Application().run(), 0);
     QCOMPARE(button, QStringLiteral("Open list…"));
     QCOMPARE(title, QStringLiteral("&Settings"));
     QVERIFY(englishChecked);
-    QCOMPARE(CurrentLanguage(), QStringLiteral("en"));
+    QCOMPARE(currentLanguage(), QStringLiteral("en"));
 }
 
 QTEST_MAIN(TestLanguageChoice)

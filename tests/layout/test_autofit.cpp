@@ -25,15 +25,15 @@ QImage renderRow(int width, int alignH, const QString &text, bool autoFit,
                  RowStyle *out = nullptr) {
     const QSize size = width == 800 ? QSize(800, 480) : QSize(1024, 600);
     PlateLayout layout;
-    RowStyle &row = layout.m_pRows[1];
-    row.m_lf.lfHeight = -100;
-    row.m_crColor = MakeRgb(0, 0, 0);
-    row.m_nAlignH = alignH;
-    row.m_nIndentL = alignH == 0 ? 60 : 0;
-    row.m_nIndentR = alignH == 2 ? 60 : 0;
-    row.m_bAutoFit = autoFit;
-    row.m_strText = text;
-    const QImage picture = RenderPlate(layout, white(size));
+    RowStyle &row = layout.rows[1];
+    row.logFont.lfHeight = -100;
+    row.color = makeRgb(0, 0, 0);
+    row.alignH = alignH;
+    row.indentLeft = alignH == 0 ? 60 : 0;
+    row.indentRight = alignH == 2 ? 60 : 0;
+    row.autoFit = autoFit;
+    row.text = text;
+    const QImage picture = renderPlate(layout, white(size));
     if (out)
         *out = row;
     return picture;
@@ -50,7 +50,7 @@ QRect inkBounds(const QImage &image) {
 
 // The part of the row's box that is on the canvas.
 QRectF visibleBox(const RowStyle &row, const QImage &picture) {
-    return RowLayoutRect(row, picture.width(), picture.height()).intersected(picture.rect());
+    return rowLayoutRect(row, picture.width(), picture.height()).intersected(picture.rect());
 }
 
 } // namespace
@@ -58,7 +58,7 @@ QRectF visibleBox(const RowStyle &row, const QImage &picture) {
 class TestAutoFit : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void longTextShrinksOntoOneLine_data();
     void longTextShrinksOntoOneLine();
     void shortTextUnchanged_data();
@@ -82,10 +82,10 @@ void TestAutoFit::longTextShrinksOntoOneLine() {
     RowStyle row;
     const QImage without = renderRow(width, alignH, kLong, false, &row);
     // Without the option the text wraps or is cut, and is marked.
-    QVERIFY(RowOverflows(row, without.width(), without.height()));
+    QVERIFY(rowOverflows(row, without.width(), without.height()));
     const QImage with = renderRow(width, alignH, kLong, true, &row);
-    QVERIFY(!RowOverflows(row, with.width(), with.height()));
-    const int size = RowFont(row, with.width(), with.height()).pixelSize();
+    QVERIFY(!rowOverflows(row, with.width(), with.height()));
+    const int size = rowFont(row, with.width(), with.height()).pixelSize();
     QVERIFY2(size < 100 && size >= 40, qPrintable(QString::number(size)));
     // The ink lies inside the box, on one line, and spans most of the box's width (the largest
     // size that fits, not much smaller).
@@ -99,13 +99,13 @@ void TestAutoFit::longTextShrinksOntoOneLine() {
     QVERIFY(ink.height() < size * 1.3);
     QVERIFY(ink.width() > box.width() * 0.85);
     // The recorded box is the one of the size used, placed by the row's alignment.
-    QVERIFY(row.m_rcBox.width() <= box.width() + 0.5);
+    QVERIFY(row.box.width() <= box.width() + 0.5);
     if (alignH == 0)
-        QCOMPARE(row.m_rcBox.left(), 60.0);
+        QCOMPARE(row.box.left(), 60.0);
     if (alignH == 2)
-        QCOMPARE(row.m_rcBox.right(), width - 60.0);
+        QCOMPARE(row.box.right(), width - 60.0);
     if (alignH == 1)
-        QVERIFY(std::abs(row.m_rcBox.center().x() - width / 2.0) < 1);
+        QVERIFY(std::abs(row.box.center().x() - width / 2.0) < 1);
 }
 
 void TestAutoFit::shortTextUnchanged_data() {
@@ -117,9 +117,9 @@ void TestAutoFit::shortTextUnchanged() {
     QFETCH(int, alignH);
     RowStyle row;
     const QImage with = renderRow(width, alignH, QStringLiteral("张伟"), true, &row);
-    QCOMPARE(RowFont(row, with.width(), with.height()).pixelSize(), 100);
+    QCOMPARE(rowFont(row, with.width(), with.height()).pixelSize(), 100);
     QCOMPARE(with, renderRow(width, alignH, QStringLiteral("张伟"), false));
-    QVERIFY(!RowOverflows(row, with.width(), with.height()));
+    QVERIFY(!rowOverflows(row, with.width(), with.height()));
 }
 
 void TestAutoFit::floorThenWrap() {
@@ -128,8 +128,8 @@ void TestAutoFit::floorThenWrap() {
     for (int width : {1024, 800}) {
         RowStyle row;
         const QImage picture = renderRow(width, 1, veryLong, true, &row);
-        QCOMPARE(RowFont(row, picture.width(), picture.height()).pixelSize(), 40);
-        QVERIFY(RowOverflows(row, picture.width(), picture.height()));
+        QCOMPARE(rowFont(row, picture.width(), picture.height()).pixelSize(), 40);
+        QVERIFY(rowOverflows(row, picture.width(), picture.height()));
         const QRect ink = inkBounds(picture);
         QVERIFY2(ink.height() > 2 * 40, qPrintable(QString::number(ink.height())));
         QVERIFY(visibleBox(row, picture).contains(QRectF(ink)));
@@ -139,35 +139,35 @@ void TestAutoFit::floorThenWrap() {
 void TestAutoFit::settingKey() {
     TempWorkDir dir;
     // Missing key and file: off.
-    QVERIFY(!ReadRowAutoFit(1));
+    QVERIFY(!readRowAutoFit(1));
     const QByteArray before = "[Row1]\r\nalign_h=0\r\n; a comment\r\n\r\n[Row2]\r\ncolor_r=9\r\n";
     dir.write(QStringLiteral("Settings.ini"), before);
-    QVERIFY(!ReadRowAutoFit(1));
-    QVERIFY(WriteRowAutoFit(true, 1));
-    QVERIFY(ReadRowAutoFit(1));
-    QVERIFY(!ReadRowAutoFit(2));
+    QVERIFY(!readRowAutoFit(1));
+    QVERIFY(writeRowAutoFit(true, 1));
+    QVERIFY(readRowAutoFit(1));
+    QVERIFY(!readRowAutoFit(2));
     const QByteArray after = dir.read(QStringLiteral("Settings.ini"));
     // Only the new line is added; every other byte stays.
     QCOMPARE(QByteArray(after).replace("autofit=1\r\n", ""), before);
     int32_t w = 0, h = 0;
     PlateLayout layout;
-    layout.Load(w, h);
-    QVERIFY(layout.m_pRows[1].m_bAutoFit);
-    QVERIFY(!layout.m_pRows[0].m_bAutoFit);
-    QVERIFY(WriteRowAutoFit(false, 1));
-    QVERIFY(!ReadRowAutoFit(1));
+    layout.load(w, h);
+    QVERIFY(layout.rows[1].autoFit);
+    QVERIFY(!layout.rows[0].autoFit);
+    QVERIFY(writeRowAutoFit(false, 1));
+    QVERIFY(!readRowAutoFit(1));
 }
 
 void TestAutoFit::overflowCheckOnPool() {
     PlateLayout layout;
-    layout.m_pRows[1].m_lf.lfHeight = -100;
-    layout.m_pRows[0].m_nIndentT = -200;
-    layout.m_pRows[2].m_nIndentT = 200;
+    layout.rows[1].logFont.lfHeight = -100;
+    layout.rows[0].indentTop = -200;
+    layout.rows[2].indentTop = 200;
     QList<PlateTexts> texts;
     for (int i = 0; i < 300; ++i)
         texts.append({i % 7 == 0 ? kLong + kLong : QStringLiteral("单位"),
                       i % 5 == 0 ? kLong : QStringLiteral("张伟"), QString()});
-    const QList<quint8> expected = CheckOverflow(layout, 1024, 600, texts);
+    const QList<quint8> expected = checkOverflow(layout, 1024, 600, texts);
     for (int i = 0; i < 300; ++i)
         QCOMPARE(expected.at(i), quint8((i % 7 == 0 ? 1 : 0) | (i % 5 == 0 ? 2 : 0)));
     // A second start drops the first one's result: one answer, the second one's.

@@ -26,19 +26,19 @@ QImage pictureBackground(int w, int h) {
 
 QImage render(int width, bool picture, const QString &name) {
     PlateCanvas canvas;
-    canvas.SetPlateSize(width);
-    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(200, 16, 32));
+    canvas.setPlateSize(width);
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(200, 16, 32));
     if (picture)
-        canvas.SetBackgroundPicture(pictureBackground(canvas.m_nWidth, canvas.m_nHeight));
+        canvas.setBackgroundPicture(pictureBackground(canvas.m_width, canvas.m_height));
     PlateLayout layout;
     const int heights[3] = {40, 110, 40};
     for (int i = 0; i < 3; ++i)
-        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
-    layout.m_pRows[0].m_nIndentT = -160;
-    layout.m_pRows[2].m_nIndentT = 160;
-    layout.m_pRows[2].m_crColor = MakeRgb(30, 220, 90);
-    layout.SetTexts(QStringLiteral("国家发展和改革委员会"), name, QStringLiteral("副主任"));
-    return RenderPlate(layout, canvas.m_pBackground);
+        layout.rows[size_t(i)].logFont.lfHeight = -heights[i];
+    layout.rows[0].indentTop = -160;
+    layout.rows[2].indentTop = 160;
+    layout.rows[2].color = makeRgb(30, 220, 90);
+    layout.setTexts(QStringLiteral("国家发展和改革委员会"), name, QStringLiteral("副主任"));
+    return renderPlate(layout, canvas.m_background);
 }
 
 bool samePixels(const QImage &a, const QImage &b) {
@@ -56,7 +56,7 @@ QByteArray afterJfif(const QByteArray &jpeg) {
 class TestJpegEncoder : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void sameAsImageWriter_data();
     void sameAsImageWriter();
     void otherFormatsAndNull();
@@ -85,8 +85,8 @@ void TestJpegEncoder::sameAsImageWriter() {
     QFETCH(QString, name);
     QFETCH(int, quality);
     const QImage plate = render(width, picture, name);
-    const QByteArray ours = EncodePlateJpeg(plate, quality);
-    const QByteArray qts = EncodeJpegWithImageWriter(plate, quality);
+    const QByteArray ours = encodePlateJpeg(plate, quality);
+    const QByteArray qts = encodeJpegWithImageWriter(plate, quality);
     QVERIFY(!ours.isEmpty());
     const QImage decoded = decodeJpeg(ours);
     QCOMPARE(decoded.size(), plate.size());
@@ -102,45 +102,45 @@ void TestJpegEncoder::otherFormatsAndNull() {
     for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_Grayscale8,
                                   QImage::Format_ARGB32, QImage::Format_Indexed8}) {
         const QImage converted = plate.convertToFormat(format);
-        const QByteArray jpeg = EncodePlateJpeg(converted, 97);
-        QVERIFY2(samePixels(decodeJpeg(jpeg), decodeJpeg(EncodeJpegWithImageWriter(converted, 97))),
+        const QByteArray jpeg = encodePlateJpeg(converted, 97);
+        QVERIFY2(samePixels(decodeJpeg(jpeg), decodeJpeg(encodeJpegWithImageWriter(converted, 97))),
                  qPrintable(QString::number(int(format))));
     }
-    QVERIFY(EncodePlateJpeg(QImage(), 97).isEmpty());
+    QVERIFY(encodePlateJpeg(QImage(), 97).isEmpty());
 }
 
 void TestJpegEncoder::reusedCanvasDrawsAsFresh() {
     PlateCanvas canvas;
-    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 0, 200));
-    canvas.SetBackgroundPicture(pictureBackground(1024, 600));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 0, 200));
+    canvas.setBackgroundPicture(pictureBackground(1024, 600));
     PlateLayout layout;
     QImage reused;
-    layout.SetTexts(QStringLiteral("很长的一个单位名称"), QStringLiteral("欧阳娜娜"), QString());
-    RenderPlateOnto(layout, canvas.m_pBackground, reused);
+    layout.setTexts(QStringLiteral("很长的一个单位名称"), QStringLiteral("欧阳娜娜"), QString());
+    renderPlateOnto(layout, canvas.m_background, reused);
     const uchar *memory = reused.constBits();
-    layout.SetTexts(QString(), QStringLiteral("李"), QStringLiteral("主任"));
-    RenderPlateOnto(layout, canvas.m_pBackground, reused);
+    layout.setTexts(QString(), QStringLiteral("李"), QStringLiteral("主任"));
+    renderPlateOnto(layout, canvas.m_background, reused);
     QCOMPARE(reused.constBits(), memory);
-    const QRectF box = layout.m_pRows[1].m_rcBox;
-    QCOMPARE(reused, RenderPlate(layout, canvas.m_pBackground));
-    QCOMPARE(layout.m_pRows[1].m_rcBox, box);
+    const QRectF box = layout.rows[1].box;
+    QCOMPARE(reused, renderPlate(layout, canvas.m_background));
+    QCOMPARE(layout.rows[1].box, box);
     // Another canvas size replaces the picture; no background leaves none.
-    RenderPlateOnto(layout, pictureBackground(800, 480), reused);
+    renderPlateOnto(layout, pictureBackground(800, 480), reused);
     QCOMPARE(reused.size(), QSize(800, 480));
-    RenderPlateOnto(layout, QImage(), reused);
+    renderPlateOnto(layout, QImage(), reused);
     QVERIFY(reused.isNull());
-    QVERIFY(layout.m_pRows[1].m_rcBox.isNull());
+    QVERIFY(layout.rows[1].box.isNull());
 }
 
 void TestJpegEncoder::savesFilesOrFails() {
     TempWorkDir dir;
     const QImage plate = render(1024, false, QStringLiteral("张伟"));
     dir.write(QStringLiteral("x.jpg"), QByteArray(400000, 'x'));
-    QVERIFY(PlateCanvas::SavePlateJpeg(plate, QStringLiteral("./x.jpg"), 97));
+    QVERIFY(PlateCanvas::savePlateJpeg(plate, QStringLiteral("./x.jpg"), 97));
     // The longer old file is replaced, not overwritten in part.
-    QCOMPARE(dir.read(QStringLiteral("x.jpg")), EncodePlateJpeg(plate, 97));
-    QVERIFY(!PlateCanvas::SavePlateJpeg(plate, QStringLiteral("./no/such/x.jpg"), 97));
-    QVERIFY(!PlateCanvas::SavePlateJpeg(QImage(), QStringLiteral("./y.jpg"), 97));
+    QCOMPARE(dir.read(QStringLiteral("x.jpg")), encodePlateJpeg(plate, 97));
+    QVERIFY(!PlateCanvas::savePlateJpeg(plate, QStringLiteral("./no/such/x.jpg"), 97));
+    QVERIFY(!PlateCanvas::savePlateJpeg(QImage(), QStringLiteral("./y.jpg"), 97));
     QVERIFY(!QFileInfo::exists(QStringLiteral("./y.jpg")));
 }
 

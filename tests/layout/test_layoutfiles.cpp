@@ -23,17 +23,17 @@ void TestLayoutFiles::defaultsWithoutFiles() {
     TempWorkDir dir;
     PlateLayout layout;
     int w = 0, h = 0;
-    layout.Load(w, h);
+    layout.load(w, h);
     QCOMPARE(w, 1024);
     QCOMPARE(h, 600);
-    QCOMPARE(layout.m_crBackColor, MakeRgb(255, 0, 0));
-    for (const RowStyle &row : layout.m_pRows) {
-        QCOMPARE(row.m_crColor, MakeRgb(255, 255, 0));
-        QCOMPARE(row.m_nAlignH, 1);
-        QCOMPARE(row.m_nAlignV, 1);
-        QCOMPARE(row.m_nIndentL + row.m_nIndentT + row.m_nIndentR + row.m_nIndentB, 0);
-        QCOMPARE(row.m_lf, DefaultLogFont());
-        QCOMPARE(row.m_lf.faceName(), QStringLiteral("宋体"));
+    QCOMPARE(layout.backColor, makeRgb(255, 0, 0));
+    for (const RowStyle &row : layout.rows) {
+        QCOMPARE(row.color, makeRgb(255, 255, 0));
+        QCOMPARE(row.alignH, 1);
+        QCOMPARE(row.alignV, 1);
+        QCOMPARE(row.indentLeft + row.indentTop + row.indentRight + row.indentBottom, 0);
+        QCOMPARE(row.logFont, defaultLogFont());
+        QCOMPARE(row.logFont.faceName(), QStringLiteral("宋体"));
     }
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
 }
@@ -43,29 +43,29 @@ void TestLayoutFiles::coloursKeepLowByte() {
     dir.write(QStringLiteral("Settings.ini"),
               "[Row1]\r\ncolor_r=300\r\ncolor_g=-1\r\ncolor_b=12abc\r\n"
               "[BackColor]\r\nbackColor_r=abc\r\nbackColor_g=\r\n");
-    QCOMPARE(ReadRowColor(1), MakeRgb(44, 255, 12));
+    QCOMPARE(readRowColor(1), makeRgb(44, 255, 12));
     // "abc" reads 0, an empty value gives the default (0 for green), blue is missing (0).
-    QCOMPARE(ReadBackColor(), MakeRgb(0, 0, 0));
-    WriteRowColor(MakeRgb(1, 2, 3), 1);
-    QCOMPARE(ReadRowColor(1), MakeRgb(1, 2, 3));
+    QCOMPARE(readBackColor(), makeRgb(0, 0, 0));
+    writeRowColor(makeRgb(1, 2, 3), 1);
+    QCOMPARE(readRowColor(1), makeRgb(1, 2, 3));
     QVERIFY(dir.read(QStringLiteral("Settings.ini"))
                 .contains("color_r=1\r\ncolor_g=2\r\ncolor_b=3\r\n"));
 }
 
 void TestLayoutFiles::negativeIndentsRoundTrip() {
     TempWorkDir dir;
-    WriteRowIndents(-20, 5, -7, 0, 2);
+    writeRowIndents(-20, 5, -7, 0, 2);
     QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("indent_l=-20"));
     int l, t, r, b;
-    ReadRowIndents(2, l, t, r, b);
+    readRowIndents(2, l, t, r, b);
     QCOMPARE(QList<int>({l, t, r, b}), QList<int>({-20, 5, -7, 0}));
-    WriteRowAlign(2, 0, 2);
+    writeRowAlign(2, 0, 2);
     int ah, av;
-    ReadRowAlign(2, ah, av);
+    readRowAlign(2, ah, av);
     QCOMPARE(ah, 2);
     QCOMPARE(av, 0);
-    WriteResolution(800, 480);
-    ReadResolution(l, t);
+    writeResolution(800, 480);
+    readResolution(l, t);
     QCOMPARE(l, 800);
     QCOMPARE(t, 480);
 }
@@ -82,8 +82,8 @@ void TestLayoutFiles::fontRecordLayout() {
     file.replace(92, 92, rec);
     TempWorkDir dir;
     dir.write(QStringLiteral("fontSetting.dat"), file);
-    LOGFONTW lf;
-    QVERIFY(ReadRowFont(1, lf));
+    LogFont lf;
+    QVERIFY(readRowFont(1, lf));
     QCOMPARE(lf.lfHeight, -48);
     QCOMPARE(lf.lfWidth, 5);
     QCOMPARE(lf.lfEscapement, 3600);
@@ -97,16 +97,16 @@ void TestLayoutFiles::fontRecordLayout() {
     QCOMPARE(lf.faceName(), QStringLiteral("黑体"));
     // And it writes back to the same bytes.
     QCOMPARE(lf.toBytes(), rec);
-    QVERIFY(ReadRowFont(0, lf));
+    QVERIFY(readRowFont(0, lf));
     QCOMPARE(lf.faceName(), QString());
 }
 
 void TestLayoutFiles::writeRowTwoIntoEmptyFile() {
     TempWorkDir dir;
     dir.write(QStringLiteral("fontSetting.dat"), QByteArray());
-    LOGFONTW lf = DefaultLogFont();
+    LogFont lf = defaultLogFont();
     lf.lfHeight = -60;
-    QVERIFY(WriteRowFont(2, lf));
+    QVERIFY(writeRowFont(2, lf));
     const QByteArray data = dir.read(QStringLiteral("fontSetting.dat"));
     QCOMPARE(data.size(), 276);
     QCOMPARE(data.left(184), QByteArray(184, '\0'));
@@ -114,29 +114,29 @@ void TestLayoutFiles::writeRowTwoIntoEmptyFile() {
     // On the next start rows 0 and 1 get an all-zero record with an empty face name.
     PlateLayout layout;
     int w, h;
-    layout.Load(w, h);
-    QCOMPARE(layout.m_pRows[0].m_lf, LOGFONTW());
-    QCOMPARE(layout.m_pRows[2].m_lf, lf);
+    layout.load(w, h);
+    QCOMPARE(layout.rows[0].logFont, LogFont());
+    QCOMPARE(layout.rows[2].logFont, lf);
 }
 
 void TestLayoutFiles::shortFontFileGivesDefault() {
     TempWorkDir dir;
-    LOGFONTW row0;
+    LogFont row0;
     row0.lfHeight = -30;
     row0.setFaceName(QStringLiteral("Arial"));
     // Row 0 whole, row 1 cut short after 40 bytes, row 2 missing.
     dir.write(QStringLiteral("fontSetting.dat"), row0.toBytes() + QByteArray(40, '\x11'));
     PlateLayout layout;
     int w, h;
-    layout.Load(w, h);
-    QCOMPARE(layout.m_pRows[0].m_lf, row0);
-    QCOMPARE(layout.m_pRows[1].m_lf, DefaultLogFont());
-    QCOMPARE(layout.m_pRows[2].m_lf, DefaultLogFont());
+    layout.load(w, h);
+    QCOMPARE(layout.rows[0].logFont, row0);
+    QCOMPARE(layout.rows[1].logFont, defaultLogFont());
+    QCOMPARE(layout.rows[2].logFont, defaultLogFont());
 }
 
 void TestLayoutFiles::fontFileNeverCreated() {
     TempWorkDir dir;
-    QVERIFY(!WriteRowFont(0, DefaultLogFont()));
+    QVERIFY(!writeRowFont(0, defaultLogFont()));
     QVERIFY(!QFile::exists(QStringLiteral("fontSetting.dat")));
 }
 

@@ -22,8 +22,8 @@ QList<PlateTexts> texts(int count) {
 
 // What one thread alone makes of an entry.
 QByteArray alone(PlateLayout layout, const QImage &background, const PlateTexts &t, int quality) {
-    layout.SetTexts(t.m_strOrganisation, t.m_strName, t.m_strTitle);
-    return EncodePlateJpeg(RenderPlate(layout, background), quality);
+    layout.setTexts(t.organisation, t.name, t.title);
+    return encodePlateJpeg(renderPlate(layout, background), quality);
 }
 
 // Records what the sink is handed; checks that it is never called by two threads at once.
@@ -52,10 +52,10 @@ struct Recorder {
 
 // A small green plate with the organisation above and the title below the name.
 void smallPlate(PlateCanvas &canvas, PlateLayout &layout) {
-    canvas.SetPlateSize(800);
-    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 90, 0));
-    layout.m_pRows[0].m_nIndentT = -120;
-    layout.m_pRows[2].m_nIndentT = 120;
+    canvas.setPlateSize(800);
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 90, 0));
+    layout.rows[0].indentTop = -120;
+    layout.rows[2].indentTop = 120;
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void smallPlate(PlateCanvas &canvas, PlateLayout &layout) {
 class TestPictureBatch : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void everyPictureInOrder_data();
     void everyPictureInOrder();
     void noBackground();
@@ -87,13 +87,13 @@ void TestPictureBatch::everyPictureInOrder() {
     const QList<PlateTexts> entries = texts(count);
     Recorder recorder;
     recorder.refuse = {count / 2};
-    PictureBatch batch(layout, canvas.m_pBackground, 97, entries, recorder.sink());
+    PictureBatch batch(layout, canvas.m_background, 97, entries, recorder.sink());
     QSignalSpy delivered(&batch, &PictureBatch::delivered);
     QSignalSpy finished(&batch, &PictureBatch::finished);
     // Changes after the start reach neither the workers nor the pictures.
     batch.start(threads);
-    layout.SetTexts(QStringLiteral("改"), QStringLiteral("改"), QStringLiteral("改"));
-    canvas.FillBackground(255, 255, 255);
+    layout.setTexts(QStringLiteral("改"), QStringLiteral("改"), QStringLiteral("改"));
+    canvas.fillBackground(255, 255, 255);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.count(), 1);
 
@@ -111,8 +111,7 @@ void TestPictureBatch::everyPictureInOrder() {
     PlateLayout original;
     smallPlate(reference, original);
     for (int i = 0; i < count; ++i)
-        QVERIFY2(recorder.jpegs.at(i) ==
-                     alone(original, reference.m_pBackground, entries.at(i), 97),
+        QVERIFY2(recorder.jpegs.at(i) == alone(original, reference.m_background, entries.at(i), 97),
                  qPrintable(QString::number(i)));
 }
 
@@ -136,10 +135,10 @@ void TestPictureBatch::deletedWhileRunning() {
     // The window closes during an export: the batch stops, waits for its workers, and its
     // sink is not called again.
     PlateCanvas canvas;
-    canvas.InitCanvas(QStringLiteral("/nonexistent.jpg"), MakeRgb(0, 0, 0));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 0, 0));
     Recorder recorder;
-    auto batch = std::make_unique<PictureBatch>(PlateLayout(), canvas.m_pBackground, 100,
-                                                texts(400), recorder.sink());
+    auto batch = std::make_unique<PictureBatch>(PlateLayout(), canvas.m_background, 100, texts(400),
+                                                recorder.sink());
     QSignalSpy delivered(batch.get(), &PictureBatch::delivered);
     batch->start(2);
     QVERIFY(delivered.wait(10000));

@@ -30,9 +30,9 @@ QRect inkBounds(const QImage &image, const QColor &ink) {
 
 PlateLayout blackOnWhite() {
     PlateLayout layout;
-    for (RowStyle &row : layout.m_pRows) {
-        row.m_lf.lfHeight = -60;
-        row.m_crColor = MakeRgb(0, 0, 0);
+    for (RowStyle &row : layout.rows) {
+        row.logFont.lfHeight = -60;
+        row.color = makeRgb(0, 0, 0);
     }
     return layout;
 }
@@ -48,7 +48,7 @@ QImage white(int w = 1024, int h = 600) {
 class TestRenderer : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void layoutRect_data();
     void layoutRect();
     void placement_data();
@@ -85,13 +85,13 @@ void TestRenderer::layoutRect() {
     QFETCH(int, alignV);
     QFETCH(QRectF, expected);
     RowStyle row;
-    row.m_nAlignH = alignH;
-    row.m_nAlignV = alignV;
-    row.m_nIndentL = 100;
-    row.m_nIndentT = 10;
-    row.m_nIndentR = 30;
-    row.m_nIndentB = 20;
-    QCOMPARE(RowLayoutRect(row, 1024, 600), expected);
+    row.alignH = alignH;
+    row.alignV = alignV;
+    row.indentLeft = 100;
+    row.indentTop = 10;
+    row.indentRight = 30;
+    row.indentBottom = 20;
+    QCOMPARE(rowLayoutRect(row, 1024, 600), expected);
 }
 
 void TestRenderer::placement_data() {
@@ -114,15 +114,15 @@ void TestRenderer::placement() {
     QFETCH(int, indentB);
     QFETCH(QString, check);
     PlateLayout layout = blackOnWhite();
-    RowStyle &row = layout.m_pRows[1];
-    row.m_strText = QStringLiteral("张伟 Zhang");
-    row.m_nAlignH = alignH;
-    row.m_nAlignV = alignV;
-    row.m_nIndentL = indentL;
-    row.m_nIndentR = indentR;
-    row.m_nIndentB = indentB;
-    const QImage picture = RenderPlate(layout, white());
-    const QRectF box = row.m_rcBox;
+    RowStyle &row = layout.rows[1];
+    row.text = QStringLiteral("张伟 Zhang");
+    row.alignH = alignH;
+    row.alignV = alignV;
+    row.indentLeft = indentL;
+    row.indentRight = indentR;
+    row.indentBottom = indentB;
+    const QImage picture = renderPlate(layout, white());
+    const QRectF box = row.box;
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(box.width() > 100);
     QVERIFY(!ink.isEmpty());
@@ -143,39 +143,39 @@ void TestRenderer::placement() {
 
 void TestRenderer::emptyRowHasNoBox() {
     PlateLayout layout = blackOnWhite();
-    layout.m_pRows[0].m_strText = QStringLiteral("单位");
-    const QImage picture = RenderPlate(layout, white());
-    QCOMPARE(layout.m_pRows[1].m_rcBox.width(), 0.0);
-    QVERIFY(layout.m_pRows[0].m_rcBox.width() > 0);
+    layout.rows[0].text = QStringLiteral("单位");
+    const QImage picture = renderPlate(layout, white());
+    QCOMPARE(layout.rows[1].box.width(), 0.0);
+    QVERIFY(layout.rows[0].box.width() > 0);
 }
 
 void TestRenderer::wrappingKeepsSingleLineBox() {
     PlateLayout layout = blackOnWhite();
-    RowStyle &row = layout.m_pRows[0];
-    row.m_strText = QStringLiteral("中华人民共和国国家发展和改革委员会信息中心数据处理部门");
-    row.m_nAlignV = 0;
-    const QImage picture = RenderPlate(layout, white());
-    QVERIFY(row.m_rcBox.width() > 1024); // one unwrapped line
+    RowStyle &row = layout.rows[0];
+    row.text = QStringLiteral("中华人民共和国国家发展和改革委员会信息中心数据处理部门");
+    row.alignV = 0;
+    const QImage picture = renderPlate(layout, white());
+    QVERIFY(row.box.width() > 1024); // one unwrapped line
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(ink.width() <= 1024);
-    QVERIFY2(ink.height() > int(row.m_rcBox.height() * 1.5), "text did not wrap");
+    QVERIFY2(ink.height() > int(row.box.height() * 1.5), "text did not wrap");
 }
 
 void TestRenderer::rowsDrawnInTheirColour() {
     PlateLayout layout;
     const QColor colours[3] = {QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 255, 255)};
     for (int i = 0; i < 3; ++i) {
-        RowStyle &row = layout.m_pRows[size_t(i)];
-        row.m_lf.lfHeight = -50;
-        row.m_crColor = MakeRgb(colours[i].red(), colours[i].green(), colours[i].blue());
-        row.m_nIndentT = (i - 1) * 150;
-        row.m_strText = QStringLiteral("■■■");
+        RowStyle &row = layout.rows[size_t(i)];
+        row.logFont.lfHeight = -50;
+        row.color = makeRgb(colours[i].red(), colours[i].green(), colours[i].blue());
+        row.indentTop = (i - 1) * 150;
+        row.text = QStringLiteral("■■■");
     }
     QImage red(1024, 600, QImage::Format_RGB32);
     red.fill(QColor(255, 0, 0));
-    const QImage picture = RenderPlate(layout, red);
+    const QImage picture = renderPlate(layout, red);
     for (int i = 0; i < 3; ++i) {
-        const QRect band = layout.m_pRows[size_t(i)].m_rcBox.toRect();
+        const QRect band = layout.rows[size_t(i)].box.toRect();
         QVERIFY2(countNear(picture, band, colours[i], 10) > 200, qPrintable(QString::number(i)));
     }
     QVERIFY(near(picture.pixelColor(5, 5), QColor(255, 0, 0), 0));
@@ -192,10 +192,10 @@ void TestRenderer::largeTextIsDrawn_data() {
 void TestRenderer::largeTextIsDrawn() {
     QFETCH(int, pixels);
     PlateLayout layout = blackOnWhite();
-    layout.m_pRows[1].m_lf.lfHeight = -pixels;
-    layout.m_pRows[1].m_lf.lfWeight = 700;
-    layout.m_pRows[1].m_strText = QStringLiteral("王建国");
-    const QImage picture = RenderPlate(layout, white());
+    layout.rows[1].logFont.lfHeight = -pixels;
+    layout.rows[1].logFont.lfWeight = 700;
+    layout.rows[1].text = QStringLiteral("王建国");
+    const QImage picture = renderPlate(layout, white());
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(!ink.isEmpty());
     // Three glyphs of about `pixels` each.
@@ -204,15 +204,15 @@ void TestRenderer::largeTextIsDrawn() {
 
 void TestRenderer::longTextIsCut() {
     PlateLayout layout = blackOnWhite();
-    layout.m_pRows[0].m_lf.lfHeight = -10;
-    layout.m_pRows[0].m_strText = QString(255, u'i') + QString(400, u'W');
-    const QImage picture = RenderPlate(layout, white());
-    RowStyle ref = layout.m_pRows[0];
-    ref.m_strText = QString(255, u'i');
+    layout.rows[0].logFont.lfHeight = -10;
+    layout.rows[0].text = QString(255, u'i') + QString(400, u'W');
+    const QImage picture = renderPlate(layout, white());
+    RowStyle ref = layout.rows[0];
+    ref.text = QString(255, u'i');
     PlateLayout refLayout = blackOnWhite();
-    refLayout.m_pRows[0] = ref;
-    RenderPlate(refLayout, white());
-    QCOMPARE(layout.m_pRows[0].m_rcBox, refLayout.m_pRows[0].m_rcBox);
+    refLayout.rows[0] = ref;
+    renderPlate(refLayout, white());
+    QCOMPARE(layout.rows[0].box, refLayout.rows[0].box);
 }
 
 void TestRenderer::savedPictureHasCanvasSize_data() {
@@ -228,59 +228,59 @@ void TestRenderer::savedPictureHasCanvasSize() {
     TempWorkDir dir;
     dir.installResource(QStringLiteral("red.jpg"));
     PlateCanvas canvas;
-    canvas.m_nWidth = width;
-    canvas.m_nHeight = width == 800 ? 480 : 600;
-    QVERIFY(canvas.InitCanvas(QStringLiteral("./red.jpg"), MakeRgb(0, 0, 200)));
+    canvas.m_width = width;
+    canvas.m_height = width == 800 ? 480 : 600;
+    QVERIFY(canvas.initCanvas(QStringLiteral("./red.jpg"), makeRgb(0, 0, 200)));
     PlateLayout layout;
-    layout.SetTexts(QStringLiteral("单位"), QStringLiteral("名字"), QStringLiteral("职位"));
-    const QImage picture = RenderPlate(layout, canvas.m_pBackground);
-    QVERIFY(PlateCanvas::SavePlateJpeg(picture, QStringLiteral("./x.jpg"), quality));
+    layout.setTexts(QStringLiteral("单位"), QStringLiteral("名字"), QStringLiteral("职位"));
+    const QImage picture = renderPlate(layout, canvas.m_background);
+    QVERIFY(PlateCanvas::savePlateJpeg(picture, QStringLiteral("./x.jpg"), quality));
     const QImage decoded = decodeJpeg(QStringLiteral("./x.jpg"));
-    QCOMPARE(decoded.size(), QSize(canvas.m_nWidth, canvas.m_nHeight));
+    QCOMPARE(decoded.size(), QSize(canvas.m_width, canvas.m_height));
     QVERIFY(near(decoded.pixelColor(3, 3), QColor(0, 0, 200)));
     // A path that cannot be written reports failure instead of pretending.
-    QVERIFY(!PlateCanvas::SavePlateJpeg(picture, QStringLiteral("./no/such/x.jpg"), quality));
+    QVERIFY(!PlateCanvas::savePlateJpeg(picture, QStringLiteral("./no/such/x.jpg"), quality));
 }
 
 void TestRenderer::missingTemplateStillDraws() {
     TempWorkDir dir;
     dir.write(QStringLiteral("red.jpg"), "not a picture");
     PlateCanvas canvas;
-    QVERIFY(!canvas.InitCanvas(QStringLiteral("./red.jpg"), MakeRgb(10, 20, 30)));
-    QCOMPARE(canvas.m_pBackground.size(), QSize(1024, 600));
-    QCOMPARE(canvas.m_pBackground.pixelColor(0, 0), QColor(10, 20, 30));
+    QVERIFY(!canvas.initCanvas(QStringLiteral("./red.jpg"), makeRgb(10, 20, 30)));
+    QCOMPARE(canvas.m_background.size(), QSize(1024, 600));
+    QCOMPARE(canvas.m_background.pixelColor(0, 0), QColor(10, 20, 30));
     PlateCanvas small;
-    small.m_nWidth = 800;
-    small.m_nHeight = 480;
-    small.InitCanvas(QStringLiteral("./missing.jpg"), MakeRgb(1, 2, 3));
-    QCOMPARE(small.m_pBackground.size(), QSize(800, 480));
+    small.m_width = 800;
+    small.m_height = 480;
+    small.initCanvas(QStringLiteral("./missing.jpg"), makeRgb(1, 2, 3));
+    QCOMPARE(small.m_background.size(), QSize(800, 480));
 }
 
 void TestRenderer::fontConversion() {
-    LOGFONTW lf = DefaultLogFont();
+    LogFont lf = defaultLogFont();
     lf.lfHeight = -72;
     lf.lfWeight = 700;
     lf.lfItalic = 1;
     lf.lfUnderline = 1;
     lf.lfStrikeOut = 1;
-    QFont f = LogFontToQFont(lf);
+    QFont f = logFontToQFont(lf);
     QCOMPARE(f.pixelSize(), 72);
     QCOMPARE(f.weight(), QFont::Bold);
     QVERIFY(f.italic() && f.underline() && f.strikeOut());
     QCOMPARE(f.family(), QStringLiteral("宋体"));
     QVERIFY(QFontInfo(f).family().contains(QStringLiteral("CJK")));
     // The way back gives the negative pixel height, as the Windows dialog reports it.
-    const LOGFONTW back = QFontToLogFont(f);
+    const LogFont back = qFontToLogFont(f);
     QCOMPARE(back.lfHeight, -72);
     QCOMPARE(back.lfWeight, 700);
     QCOMPARE(back.faceName(), QStringLiteral("宋体"));
     // A positive height is the cell: the em is smaller than it.
     lf.lfHeight = 72;
-    f = LogFontToQFont(lf);
+    f = logFontToQFont(lf);
     QVERIFY(f.pixelSize() < 72 && f.pixelSize() > 36);
     // Height 0 is a readable default.
     lf.lfHeight = 0;
-    QCOMPARE(LogFontToQFont(lf).pixelSize(), kDefaultFontPixels);
+    QCOMPARE(logFontToQFont(lf).pixelSize(), kDefaultFontPixels);
 }
 
 void TestRenderer::damagedFontRecords_data() {
@@ -300,25 +300,25 @@ void TestRenderer::damagedFontRecords() {
     QFETCH(int, width);
     QFETCH(int, pixels);
     RowStyle row;
-    row.m_lf.lfHeight = height;
-    row.m_lf.lfWidth = width;
-    row.m_strText = QStringLiteral("单位名称");
-    const QFont font = LogFontToQFont(row.m_lf);
+    row.logFont.lfHeight = height;
+    row.logFont.lfWidth = width;
+    row.text = QStringLiteral("单位名称");
+    const QFont font = logFontToQFont(row.logFont);
     QCOMPARE(font.pixelSize(), pixels);
     if (width > 0)
         QCOMPARE(font.stretch(), 4000);
     // The row still draws and gets a usable box.
     QImage picture = white(320, 200);
     QPainter painter(&picture);
-    DrawRow(row, painter, picture.width(), picture.height());
+    drawRow(row, painter, picture.width(), picture.height());
     painter.end();
-    QVERIFY(std::isfinite(row.m_rcBox.width()) && std::isfinite(row.m_rcBox.height()));
-    QVERIFY(row.m_rcBox.width() > 0);
+    QVERIFY(std::isfinite(row.box.width()) && std::isfinite(row.box.height()));
+    QVERIFY(row.box.width() > 0);
 }
 
 void TestRenderer::previewGeometry() {
-    QCOMPARE(PreviewGeometry(1024, 600), QRect(10, 10, 512, 300));
-    QCOMPARE(PreviewGeometry(800, 480), QRect(66, 40, 400, 240));
+    QCOMPARE(delvora::previewGeometry(1024, 600), QRect(10, 10, 512, 300));
+    QCOMPARE(delvora::previewGeometry(800, 480), QRect(66, 40, 400, 240));
 }
 
 void TestRenderer::sameOnEveryThread() {
@@ -327,16 +327,16 @@ void TestRenderer::sameOnEveryThread() {
     PlateLayout layout;
     const int heights[3] = {56, 120, 56};
     for (int i = 0; i < 3; ++i) {
-        layout.m_pRows[size_t(i)].m_lf.lfHeight = -heights[i];
-        layout.m_pRows[size_t(i)].m_lf.lfWeight = 700;
+        layout.rows[size_t(i)].logFont.lfHeight = -heights[i];
+        layout.rows[size_t(i)].logFont.lfWeight = 700;
     }
-    layout.m_pRows[0].m_nIndentT = -170;
-    layout.m_pRows[2].m_nIndentT = 170;
+    layout.rows[0].indentTop = -170;
+    layout.rows[2].indentTop = 170;
     const QImage background = white();
     const auto draw = [&](const QString &organisation, const QString &name) {
         PlateLayout l = layout;
-        l.SetTexts(organisation, name, QStringLiteral("副主任"));
-        return RenderPlate(l, background);
+        l.setTexts(organisation, name, QStringLiteral("副主任"));
+        return renderPlate(l, background);
     };
     const auto onNewThread = [](const std::function<QImage()> &work) {
         QImage picture;
@@ -350,7 +350,7 @@ void TestRenderer::sameOnEveryThread() {
     const QImage afterOthers = onNewThread([&] {
         for (int i = 10; i <= 19; ++i)
             draw(QStringLiteral("第1轮"), QStringLiteral("代表%1").arg(i));
-        QFontMetricsF(RowFont(layout.m_pRows[1], 1024, 600))
+        QFontMetricsF(rowFont(layout.rows[1], 1024, 600))
             .horizontalAdvance(QStringLiteral("代表1"));
         return draw(QStringLiteral("第2轮"), QStringLiteral("代表1"));
     });

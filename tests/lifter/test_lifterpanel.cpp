@@ -39,7 +39,7 @@ public:
         m_dir.installResource(QStringLiteral("red.jpg"));
         m_dir.installResource(QStringLiteral("fontSetting.dat"));
         m_dir.useFixedAddress();
-        dlg = std::make_unique<CPlaxonDlg>();
+        dlg = std::make_unique<MainWindow>();
         dlg->show();
         portBox = dlg->findChild<QComboBox *>(QStringLiteral("comPort"));
     }
@@ -62,7 +62,7 @@ private:
 
 public:
     ScriptedPrompt prompt;
-    std::unique_ptr<CPlaxonDlg> dlg;
+    std::unique_ptr<MainWindow> dlg;
     QComboBox *portBox = nullptr;
 };
 

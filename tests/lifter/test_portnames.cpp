@@ -30,7 +30,7 @@ void TestPortNames::comPortNumber_data() {
 void TestPortNames::comPortNumber() {
     QFETCH(QString, name);
     QFETCH(int, number);
-    QCOMPARE(ComPortNumber(name), number);
+    QCOMPARE(delvora::comPortNumber(name), number);
 }
 
 void TestPortNames::comDeviceName_data() {
@@ -44,7 +44,7 @@ void TestPortNames::comDeviceName_data() {
 void TestPortNames::comDeviceName() {
     QFETCH(int, number);
     QFETCH(QString, device);
-    QCOMPARE(ComDeviceName(number), device);
+    QCOMPARE(delvora::comDeviceName(number), device);
 }
 
 QTEST_GUILESS_MAIN(TestPortNames)

@@ -16,13 +16,13 @@ namespace {
 
 // The error the import shows for a file: the open failure's text, or the read error's.
 QString importError(const QString &path, int *entries = nullptr) {
-    CExcelReader reader;
-    if (!reader.OpenWorkbook(path))
-        return reader.GetErrorText();
+    WorkbookReader reader;
+    if (!reader.openWorkbook(path))
+        return reader.getErrorText();
     NameList list;
     QString error;
     try {
-        reader.ReadNameList(list);
+        reader.readNameList(list);
     } catch (const WorkbookError &e) {
         error = e.text();
     }

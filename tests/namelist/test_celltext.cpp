@@ -45,7 +45,7 @@ void TestCellText::plateId_data() {
 void TestCellText::plateId() {
     QFETCH(QString, cell);
     QFETCH(QString, id);
-    QCOMPARE(PlateIdText(cell), id);
+    QCOMPARE(plateIdText(cell), id);
 }
 
 void TestCellText::numberText_data() {
@@ -70,8 +70,8 @@ void TestCellText::numberText_data() {
 void TestCellText::numberText() {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(NumberText(value), text);
-    QCOMPARE(CellText(CellValue::ofNumber(value, false), false), text);
+    QCOMPARE(delvora::numberText(value), text);
+    QCOMPARE(cellText(CellValue::ofNumber(value, false), false), text);
 }
 
 void TestCellText::dateText_data() {
@@ -95,20 +95,20 @@ void TestCellText::dateText() {
     QFETCH(double, serial);
     QFETCH(bool, dates1904);
     QFETCH(QString, text);
-    QCOMPARE(DateText(serial, dates1904), text);
+    QCOMPARE(delvora::dateText(serial, dates1904), text);
     // A date cell that is no date shows its number.
-    QCOMPARE(CellText(CellValue::ofNumber(serial, true), dates1904),
-             text.isEmpty() ? NumberText(serial) : text);
+    QCOMPARE(cellText(CellValue::ofNumber(serial, true), dates1904),
+             text.isEmpty() ? delvora::numberText(serial) : text);
 }
 
 void TestCellText::otherValues() {
     using T = CellValue::Type;
-    QCOMPARE(CellText({}, false), QString());
-    QCOMPARE(CellText(CellValue::ofText(u" 0012 "_s), false), u" 0012 "_s);
-    QCOMPARE(CellText({T::Boolean, 1, {}}, false), u"TRUE"_s);
-    QCOMPARE(CellText({T::Boolean, 0, {}}, false), u"FALSE"_s);
-    QCOMPARE(CellText({T::Error, 7, {}}, false), u"#DIV/0!"_s);
-    QCOMPARE(CellText({T::Error, 42, {}}, false), u"#N/A"_s);
+    QCOMPARE(cellText({}, false), QString());
+    QCOMPARE(cellText(CellValue::ofText(u" 0012 "_s), false), u" 0012 "_s);
+    QCOMPARE(cellText({T::Boolean, 1, {}}, false), u"TRUE"_s);
+    QCOMPARE(cellText({T::Boolean, 0, {}}, false), u"FALSE"_s);
+    QCOMPARE(cellText({T::Error, 7, {}}, false), u"#DIV/0!"_s);
+    QCOMPARE(cellText({T::Error, 42, {}}, false), u"#N/A"_s);
 }
 
 void TestCellText::dateFormat_data() {
@@ -138,7 +138,7 @@ void TestCellText::dateFormat() {
     QFETCH(int, code);
     QFETCH(QString, format);
     QFETCH(bool, isDate);
-    QCOMPARE(IsDateFormat(code, format), isDate);
+    QCOMPARE(isDateFormat(code, format), isDate);
 }
 
 QTEST_APPLESS_MAIN(TestCellText)

@@ -21,19 +21,19 @@ QByteArray readFile(const QString &path) {
 }
 
 QStringList fields(const NameRecord &e) {
-    return {QString::number(e.m_nSeq), e.m_strId, e.m_strOrganisation, e.m_strName, e.m_strTitle};
+    return {QString::number(e.seq), e.id, e.organisation, e.name, e.title};
 }
 
 // Reads the name rows of a workbook; the error text of a failed read or open goes to `error`.
-QList<NameRecord> readNames(CExcelReader &reader, const QString &path, QString *error = nullptr) {
+QList<NameRecord> readNames(WorkbookReader &reader, const QString &path, QString *error = nullptr) {
     NameList list;
-    if (!reader.OpenWorkbook(path)) {
+    if (!reader.openWorkbook(path)) {
         if (error)
-            *error = reader.GetErrorText();
+            *error = reader.getErrorText();
         return {};
     }
     try {
-        reader.ReadNameList(list);
+        reader.readNameList(list);
     } catch (const WorkbookError &e) {
         if (error)
             *error = e.text();
@@ -79,7 +79,7 @@ private slots:
 
 void TestExcelReader::cellsBecomeEntryTexts() {
     // Sheet1 is the second of three sheets with Chinese names and has a fifth and sixth column.
-    CExcelReader reader;
+    WorkbookReader reader;
     const QList<NameRecord> got = readNames(reader, fixture(u"ids.xls"_s));
     const QList<QStringList> want = {
         {u"1"_s, u"12"_s, u"北京大学"_s, u"张三"_s, u"教授"_s},
@@ -97,7 +97,7 @@ void TestExcelReader::cellsBecomeEntryTexts() {
     QCOMPARE(got.size(), want.size());
     for (qsizetype i = 0; i < want.size(); ++i)
         QCOMPARE(fields(got[i]), want[i]);
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
 }
 
 void TestExcelReader::readsWorkbooksOfEveryWriter_data() {
@@ -170,7 +170,7 @@ void TestExcelReader::readsWorkbooksOfEveryWriter() {
     QFETCH(int, count);
     QFETCH(int, position);
     QFETCH(QStringList, entry);
-    CExcelReader reader;
+    WorkbookReader reader;
     QString error;
     const QList<NameRecord> got = readNames(reader, fixture(book), &error);
     QCOMPARE(error, QString());
@@ -180,12 +180,12 @@ void TestExcelReader::readsWorkbooksOfEveryWriter() {
 }
 
 void TestExcelReader::noSheet1() {
-    CExcelReader reader;
-    QVERIFY(reader.OpenWorkbook(fixture(u"no_sheet1.xls"_s)));
+    WorkbookReader reader;
+    QVERIFY(reader.openWorkbook(fixture(u"no_sheet1.xls"_s)));
     NameList list;
-    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.ReadNameList(list));
+    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.readNameList(list));
     QCOMPARE(list.count(), 0);
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
     QString error;
     readNames(reader, fixture(u"no_sheet1.xls"_s), &error);
     QCOMPARE(error, texts::noSheet());
@@ -193,37 +193,37 @@ void TestExcelReader::noSheet1() {
 
 void TestExcelReader::threeColumns() {
     // The sheet is named "sheet1": the name is compared without regard to case.
-    CExcelReader reader;
-    QVERIFY(reader.OpenWorkbook(fixture(u"three_columns.xls"_s)));
+    WorkbookReader reader;
+    QVERIFY(reader.openWorkbook(fixture(u"three_columns.xls"_s)));
     NameList list;
     try {
-        reader.ReadNameList(list);
+        reader.readNameList(list);
         QFAIL("no error for a missing column");
     } catch (const WorkbookError &e) {
         QCOMPARE(e.text(), texts::tooFewColumns());
     }
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
     // The first entry stays, its missing column empty.
     QCOMPARE(list.count(), 1);
     QCOMPARE(fields(list.at(0)), (QStringList{u"1"_s, u"8"_s, u"财政局"_s, u"刘洋"_s, u""_s}));
 
     // An address row is not handed over when one of its columns is missing.
-    QVERIFY(reader.OpenWorkbook(fixture(u"three_columns.xls"_s)));
+    QVERIFY(reader.openWorkbook(fixture(u"three_columns.xls"_s)));
     int handed = 0;
     QVERIFY_THROWS_EXCEPTION(WorkbookError,
-                             reader.ReadAddressRows([&](const AddressRecord &) { ++handed; }));
+                             reader.readAddressRows([&](const AddressRecord &) { ++handed; }));
     QCOMPARE(handed, 0);
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
 }
 
 void TestExcelReader::addressRows() {
-    CExcelReader reader;
-    QVERIFY(reader.OpenWorkbook(fixture(u"addresses.xls"_s)));
+    WorkbookReader reader;
+    QVERIFY(reader.openWorkbook(fixture(u"addresses.xls"_s)));
     QList<QStringList> got;
-    QVERIFY(reader.ReadAddressRows([&](const AddressRecord &a) {
-        got.append({a.m_strId, a.m_strIp, a.m_strMask, a.m_strGateway});
+    QVERIFY(reader.readAddressRows([&](const AddressRecord &a) {
+        got.append({a.id, a.address, a.mask, a.gateway});
     }));
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
     const QList<QStringList> want = {
         {u"12"_s, u"192.168.1.100"_s, u"255.255.255.0"_s, u"192.168.1.1"_s},
         {u"13"_s, u"192.168.1.101"_s, u""_s, u"192.168.1.1"_s},
@@ -234,15 +234,15 @@ void TestExcelReader::addressRows() {
 
 void TestExcelReader::addressConsumerErrorClosesWorkbook() {
     // The export's own failure (say, a file it cannot write) passes through the reader.
-    CExcelReader reader;
-    QVERIFY(reader.OpenWorkbook(fixture(u"addresses.xls"_s)));
+    WorkbookReader reader;
+    QVERIFY(reader.openWorkbook(fixture(u"addresses.xls"_s)));
     int handed = 0;
-    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.ReadAddressRows([&](const AddressRecord &) {
+    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.readAddressRows([&](const AddressRecord &) {
         if (++handed == 2)
             throw WorkbookError(u"写入失败"_s);
     }));
     QCOMPARE(handed, 2);
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
 }
 
 void TestExcelReader::openFailures_data() {
@@ -301,21 +301,21 @@ void TestExcelReader::openFailures() {
     TempWorkDir dir;
     if (!content.isNull())
         dir.write(name, content);
-    CExcelReader reader;
-    QVERIFY(!reader.OpenWorkbook(dir.file(name)));
-    QCOMPARE(reader.GetErrorText(), error);
-    QVERIFY(!reader.IsOpen());
+    WorkbookReader reader;
+    QVERIFY(!reader.openWorkbook(dir.file(name)));
+    QCOMPARE(reader.getErrorText(), error);
+    QVERIFY(!reader.isOpen());
 }
 
 void TestExcelReader::errorTextStaysUntilNextFailure() {
-    CExcelReader reader;
-    QCOMPARE(reader.GetErrorText(), QString());
-    QVERIFY(!reader.OpenWorkbook(u"/no/such/file.xls"_s));
-    QVERIFY(reader.OpenWorkbook(fixture(u"ids.xls"_s)));
-    QCOMPARE(reader.GetErrorText(), texts::openFailed());
-    reader.CloseWorkbook();
-    QVERIFY(!reader.IsOpen());
-    reader.CloseWorkbook();
+    WorkbookReader reader;
+    QCOMPARE(reader.getErrorText(), QString());
+    QVERIFY(!reader.openWorkbook(u"/no/such/file.xls"_s));
+    QVERIFY(reader.openWorkbook(fixture(u"ids.xls"_s)));
+    QCOMPARE(reader.getErrorText(), texts::openFailed());
+    reader.closeWorkbook();
+    QVERIFY(!reader.isOpen());
+    reader.closeWorkbook();
 }
 
 void TestExcelReader::damagedSheetRecord() {
@@ -327,11 +327,11 @@ void TestExcelReader::damagedSheetRecord() {
     TempWorkDir dir;
     dir.write(u"bad.xls"_s, book);
 
-    CExcelReader reader;
+    WorkbookReader reader;
     QString error;
     QVERIFY(readNames(reader, dir.file(u"bad.xls"_s), &error).isEmpty());
     QCOMPARE(error, texts::damagedSheet());
-    QVERIFY(!reader.IsOpen());
+    QVERIFY(!reader.isOpen());
 }
 
 void TestExcelReader::loopInAllocationTable() {
@@ -342,9 +342,9 @@ void TestExcelReader::loopInAllocationTable() {
     qToLittleEndian(start, book.data() + entry);
     TempWorkDir dir;
     dir.write(u"loop.xls"_s, book);
-    CExcelReader reader;
-    QVERIFY(!reader.OpenWorkbook(dir.file(u"loop.xls"_s)));
-    QCOMPARE(reader.GetErrorText(), texts::openError() + texts::damagedContainer());
+    WorkbookReader reader;
+    QVERIFY(!reader.openWorkbook(dir.file(u"loop.xls"_s)));
+    QCOMPARE(reader.getErrorText(), texts::openError() + texts::damagedContainer());
 }
 
 void TestExcelReader::damagedFilesNeverCrash_data() {
@@ -377,25 +377,25 @@ void TestExcelReader::damagedFilesNeverCrash() {
                 damaged[random.bounded(qint64(original.size()))] = char(random.bounded(256));
         }
         dir.write(u"damaged.xls"_s, damaged);
-        CExcelReader reader;
-        if (!reader.OpenWorkbook(path)) {
-            QVERIFY(reader.GetErrorText().startsWith(texts::openError()));
+        WorkbookReader reader;
+        if (!reader.openWorkbook(path)) {
+            QVERIFY(reader.getErrorText().startsWith(texts::openError()));
             continue;
         }
         ++opened;
         NameList list;
         try {
-            reader.ReadNameList(list);
+            reader.readNameList(list);
         } catch (const WorkbookError &e) {
             QVERIFY2(sheetErrors.contains(e.text()), qPrintable(e.text()));
         }
-        QVERIFY(!reader.IsOpen());
+        QVERIFY(!reader.isOpen());
     }
     QVERIFY(opened > 0);
 }
 
 void TestExcelReader::readTwiceAndClose() {
-    CExcelReader reader;
+    WorkbookReader reader;
     const QList<NameRecord> first = readNames(reader, fixture(u"duplicates.xls"_s));
     const QList<NameRecord> second = readNames(reader, fixture(u"duplicates.xls"_s));
     QCOMPARE(first.size(), 3);
@@ -405,7 +405,7 @@ void TestExcelReader::readTwiceAndClose() {
 
     // A read without an open workbook is refused.
     NameList list;
-    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.ReadNameList(list));
+    QVERIFY_THROWS_EXCEPTION(WorkbookError, reader.readNameList(list));
 }
 
 QTEST_GUILESS_MAIN(TestExcelReader)

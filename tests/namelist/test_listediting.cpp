@@ -37,7 +37,7 @@ const QStringList kImported{u"1|5|甲单位|甲|一"_s, u"2|5|乙单位|乙|二"
 class TestListEditing : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void init();
     void cleanup();
 
@@ -54,7 +54,7 @@ private slots:
     void unsavedChangesQuestion();
 
 private:
-    void import(const QString &path);
+    void importFile(const QString &path);
     QPoint cell(int row, int column) const;
     void click(int row, int column, Qt::KeyboardModifiers modifiers = {});
     // Types into the open cell editor and commits it with Enter.
@@ -64,7 +64,7 @@ private:
 
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<CPlaxonDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
     QTreeView *m_view = nullptr;
     QString m_book;
 };
@@ -75,14 +75,14 @@ void TestListEditing::init() {
     m_dir->installResource(u"fontSetting.dat"_s);
     m_dir->useFixedAddress();
     m_prompt = std::make_unique<ScriptedPrompt>();
-    m_dlg = std::make_unique<CPlaxonDlg>();
+    m_dlg = std::make_unique<MainWindow>();
     m_view = m_dlg->face().nameList;
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
     // A copy beside which saving is allowed.
     m_book = m_dir->file(u"duplicates.xls"_s);
     QVERIFY(QFile::copy(fixture(u"duplicates.xls"_s), m_book));
-    import(m_book);
+    importFile(m_book);
     QCOMPARE(listLines(m_dlg->names()), kImported);
 }
 
@@ -92,7 +92,7 @@ void TestListEditing::cleanup() {
     m_dir.reset();
 }
 
-void TestListEditing::import(const QString &path) {
+void TestListEditing::importFile(const QString &path) {
     m_prompt->fileNames.enqueue(path);
     m_dlg->face().openTable->click();
 }
@@ -124,8 +124,8 @@ void TestListEditing::key(int key, Qt::KeyboardModifiers modifiers) {
 bool TestListEditing::previewShows(int row) {
     const NameRecord &e = m_dlg->names().at(row);
     PlateLayout layout = m_dlg->layout();
-    layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
-    return m_dlg->canvas().m_pPreview == RenderPlate(layout, m_dlg->canvas().m_pBackground);
+    layout.setTexts(e.organisation, e.name, e.title);
+    return m_dlg->canvas().m_preview == renderPlate(layout, m_dlg->canvas().m_background);
 }
 
 void TestListEditing::editEachColumnAndUndo() {
@@ -177,16 +177,16 @@ void TestListEditing::addRemoveSwapMoveAndUndo() {
     click(0, NameList::ColName);
     click(3, NameList::ColName, Qt::ControlModifier);
     key(Qt::Key_W, Qt::ControlModifier);
-    QCOMPARE(list.at(0).m_strId, u"6"_s);
-    QCOMPARE(list.at(3).m_strId, u"5"_s);
+    QCOMPARE(list.at(0).id, u"6"_s);
+    QCOMPARE(list.at(3).id, u"5"_s);
 
     // 下移 and 上移 of the chosen entry.
     click(0, NameList::ColName);
     key(Qt::Key_Down, Qt::ControlModifier);
     key(Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(list.at(2).m_strName, u"甲"_s);
+    QCOMPARE(list.at(2).name, u"甲"_s);
     key(Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list.at(1).m_strName, u"甲"_s);
+    QCOMPARE(list.at(1).name, u"甲"_s);
 
     // 删除 asks with the count; No keeps them.
     click(0, NameList::ColName);
@@ -231,7 +231,7 @@ void TestListEditing::contextMenuNamesTheShortcuts() {
     click(2, NameList::ColName, Qt::ControlModifier);
     QVERIFY(swap->isEnabled());
     swap->trigger();
-    QCOMPARE(m_dlg->names().at(0).m_strId, u"6"_s);
+    QCOMPARE(m_dlg->names().at(0).id, u"6"_s);
 }
 
 void TestListEditing::previewShowsTheCurrentEntry() {
@@ -239,16 +239,16 @@ void TestListEditing::previewShowsTheCurrentEntry() {
     QVERIFY(previewShows(0));
     click(2, NameList::ColName);
     QVERIFY(previewShows(2));
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, u"丙"_s);
+    QCOMPARE(m_dlg->layout().rows[1].text, u"丙"_s);
     key(Qt::Key_Up);
     QVERIFY(previewShows(1));
     // An edit of the shown entry redraws it, and so does its undo.
     key(Qt::Key_F2);
     typeIntoEditor(u"钱七"_s);
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, u"钱七"_s);
+    QCOMPARE(m_dlg->layout().rows[1].text, u"钱七"_s);
     QVERIFY(previewShows(1));
     key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, u"乙"_s);
+    QCOMPARE(m_dlg->layout().rows[1].text, u"乙"_s);
     QVERIFY(previewShows(1));
 }
 
@@ -349,7 +349,7 @@ void TestListEditing::savedFileImportsToTheSameList() {
     m_prompt->saveNames.enqueue({m_dir->file(name), type});
     key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_prompt->shown.size(), 0);
-    import(m_dir->file(name));
+    importFile(m_dir->file(name));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(listLines(m_dlg->names()), saved);
     QCOMPARE(m_dlg->windowTitle(), name + u" - Delvora"_s);
@@ -377,14 +377,14 @@ void TestListEditing::unsavedChangesQuestion() {
         if (trigger == u"close")
             m_dlg->close();
         else if (trigger == u"import")
-            import(fixture(u"chinese_sheets.xls"_s));
+            importFile(fixture(u"chinese_sheets.xls"_s));
         else
             QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
     };
 
     // Without changes nothing is asked.
     if (trigger == u"import") {
-        import(m_book);
+        importFile(m_book);
         QCOMPARE(m_prompt->shown.size(), 0);
     }
     click(0, NameList::ColName);
@@ -398,10 +398,10 @@ void TestListEditing::unsavedChangesQuestion() {
     QCOMPARE(QFileInfo::exists(target), saved);
     if (trigger == u"import") {
         QCOMPARE(m_dlg->names().count(), goesOn ? 2 : 3);
-        QCOMPARE(m_dlg->names().at(0).m_strName, goesOn ? u"王小明"_s : u"孙"_s);
+        QCOMPARE(m_dlg->names().at(0).name, goesOn ? u"王小明"_s : u"孙"_s);
     } else {
         QCOMPARE(m_dlg->isVisible(), !goesOn);
-        QCOMPARE(m_dlg->names().at(0).m_strName, u"孙"_s);
+        QCOMPARE(m_dlg->names().at(0).name, u"孙"_s);
     }
 }
 

@@ -20,15 +20,15 @@ namespace {
 
 using Icon = Prompt::Icon;
 
-QStringList rowTexts(CPlaxonDlg &dlg) {
+QStringList rowTexts(MainWindow &dlg) {
     QStringList out;
-    for (const RowStyle &row : dlg.layout().m_pRows)
-        out << row.m_strText;
+    for (const RowStyle &row : dlg.layout().rows)
+        out << row.text;
     return out;
 }
 
 // What the list view shows, one line per entry, cells joined by "|".
-QStringList shownLines(CPlaxonDlg &dlg) {
+QStringList shownLines(MainWindow &dlg) {
     const QAbstractItemModel *model = dlg.face().nameList->model();
     QStringList out;
     for (int r = 0; r < model->rowCount(); ++r) {
@@ -46,7 +46,7 @@ QStringList shownLines(CPlaxonDlg &dlg) {
 class TestNameImport : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { installFontSubstitutes(); }
     void init();
     void cleanup();
 
@@ -63,12 +63,12 @@ private slots:
     void openFailureShowsPlainMessage();
 
 private:
-    void import(const QString &path);
+    void importFile(const QString &path);
     bool previewShowsLayout();
 
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<CPlaxonDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
 };
 
 void TestNameImport::init() {
@@ -77,7 +77,7 @@ void TestNameImport::init() {
     m_dir->installResource(u"fontSetting.dat"_s);
     m_dir->useFixedAddress();
     m_prompt = std::make_unique<ScriptedPrompt>();
-    m_dlg = std::make_unique<CPlaxonDlg>();
+    m_dlg = std::make_unique<MainWindow>();
 }
 
 void TestNameImport::cleanup() {
@@ -86,14 +86,14 @@ void TestNameImport::cleanup() {
     m_dir.reset();
 }
 
-void TestNameImport::import(const QString &path) {
+void TestNameImport::importFile(const QString &path) {
     m_prompt->fileNames.enqueue(path);
     m_dlg->face().openTable->click();
 }
 
 bool TestNameImport::previewShowsLayout() {
     PlateLayout layout = m_dlg->layout();
-    return m_dlg->canvas().m_pPreview == RenderPlate(layout, m_dlg->canvas().m_pBackground);
+    return m_dlg->canvas().m_preview == renderPlate(layout, m_dlg->canvas().m_background);
 }
 
 void TestNameImport::importShowsNamesAndFirstEntry() {
@@ -101,20 +101,20 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     QCOMPARE(view->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(!view->isSortingEnabled());
-    const qint64 before = m_dlg->canvas().m_pPreview.cacheKey();
+    const qint64 before = m_dlg->canvas().m_preview.cacheKey();
 
-    import(fixture(u"chinese_sheets.xls"_s));
-    QCOMPARE(QtNameFilters(m_prompt->lastFilter),
+    importFile(fixture(u"chinese_sheets.xls"_s));
+    QCOMPARE(qtNameFilters(m_prompt->lastFilter),
              QStringList({u"名单文件 (*.xls *.xlsx *.xlsm *.ods *.csv *.txt)"_s,
                           u"Eexel 97-2003工作簿(*.xls)"_s}));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(shownLines(*m_dlg),
              (QStringList{u"1|101|国务院办公厅|王小明|秘书长"_s, u"2|102|中国科学院|李华|院士"_s}));
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"国务院办公厅"_s, u"王小明"_s, u"秘书长"_s}));
-    QVERIFY(m_dlg->canvas().m_pPreview.cacheKey() != before);
+    QVERIFY(m_dlg->canvas().m_preview.cacheKey() != before);
     QVERIFY(previewShowsLayout());
     QCOMPARE(m_dlg->names().count(), 2);
-    QVERIFY(!m_dlg->excel().IsOpen());
+    QVERIFY(!m_dlg->excel().isOpen());
 }
 
 void TestNameImport::everyFormatImports_data() {
@@ -125,13 +125,13 @@ void TestNameImport::everyFormatImports_data() {
 
 void TestNameImport::everyFormatImports() {
     QFETCH(QString, file);
-    import(fixture(file));
+    importFile(fixture(file));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(m_dlg->names().count(), 7);
     QCOMPARE(shownLines(*m_dlg).constFirst(), u"1|1|市政府办公厅|张三|主任"_s);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"市政府办公厅"_s, u"张三"_s, u"主任"_s}));
     QVERIFY(previewShowsLayout());
-    QVERIFY(!m_dlg->excel().IsOpen());
+    QVERIFY(!m_dlg->excel().isOpen());
 }
 
 void TestNameImport::droppedFileImports() {
@@ -158,22 +158,22 @@ void TestNameImport::droppedFileImports() {
 }
 
 void TestNameImport::headerOnlyEmptiesTexts() {
-    import(fixture(u"duplicates.xls"_s));
-    const QImage withText = m_dlg->canvas().m_pPreview;
-    import(fixture(u"header_only.xls"_s));
+    importFile(fixture(u"duplicates.xls"_s));
+    const QImage withText = m_dlg->canvas().m_preview;
+    importFile(fixture(u"header_only.xls"_s));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(m_dlg->names().count(), 0);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{QString(), QString(), QString()}));
-    QVERIFY(m_dlg->canvas().m_pPreview != withText);
+    QVERIFY(m_dlg->canvas().m_preview != withText);
     QVERIFY(previewShowsLayout());
 }
 
 void TestNameImport::secondImportReplacesFirst() {
-    import(fixture(u"ids.xls"_s));
+    importFile(fixture(u"ids.xls"_s));
     QCOMPARE(m_dlg->names().count(), 11);
     m_dlg->names().selectionModel()->select(
         m_dlg->names().index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    import(fixture(u"duplicates.xls"_s));
+    importFile(fixture(u"duplicates.xls"_s));
     // Numbered from 1 again; the same ID twice shows twice.
     QCOMPARE(shownLines(*m_dlg),
              (QStringList{u"1|5|甲单位|甲|一"_s, u"2|5|乙单位|乙|二"_s, u"3|6|丙单位|丙|三"_s}));
@@ -182,13 +182,13 @@ void TestNameImport::secondImportReplacesFirst() {
 }
 
 void TestNameImport::cancelKeepsList() {
-    import(fixture(u"duplicates.xls"_s));
+    importFile(fixture(u"duplicates.xls"_s));
     const QStringList lines = shownLines(*m_dlg);
-    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
-    import(QString());
+    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
+    importFile(QString());
     QCOMPARE(shownLines(*m_dlg), lines);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
-    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
+    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
     QCOMPARE(m_prompt->shown.size(), 0);
 }
 
@@ -205,22 +205,22 @@ void TestNameImport::readErrorsShowStop() {
     QFETCH(QString, book);
     QFETCH(QString, error);
     QFETCH(QStringList, kept);
-    import(fixture(u"duplicates.xls"_s));
+    importFile(fixture(u"duplicates.xls"_s));
     const QStringList texts = rowTexts(*m_dlg);
-    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
+    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
 
-    import(fixture(book));
+    importFile(fixture(book));
     QCOMPARE(m_prompt->shown.size(), 1);
     QCOMPARE(m_prompt->shown[0].text, error);
     QCOMPARE(m_prompt->shown[0].icon, Icon::Stop);
     QCOMPARE(shownLines(*m_dlg), kept);
     // The layout and the preview stay as the last good import left them.
     QCOMPARE(rowTexts(*m_dlg), texts);
-    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
-    QVERIFY(!m_dlg->excel().IsOpen());
+    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
+    QVERIFY(!m_dlg->excel().isOpen());
 
     // The reader is ready for the next import.
-    import(fixture(u"chinese_sheets.xls"_s));
+    importFile(fixture(u"chinese_sheets.xls"_s));
     QCOMPARE(m_dlg->names().count(), 2);
 }
 
@@ -239,17 +239,17 @@ void TestNameImport::openFailureShowsPlainMessage() {
     QFETCH(QString, error);
     if (!content.isNull())
         m_dir->write(name, content);
-    import(fixture(u"duplicates.xls"_s));
-    const qint64 preview = m_dlg->canvas().m_pPreview.cacheKey();
+    importFile(fixture(u"duplicates.xls"_s));
+    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
 
-    import(m_dir->file(name));
+    importFile(m_dir->file(name));
     QCOMPARE(m_prompt->shown.size(), 1);
     QCOMPARE(m_prompt->shown[0].text, error);
     QCOMPARE(m_prompt->shown[0].icon, Icon::None);
     // The list is emptied; layout and preview stay.
     QCOMPARE(m_dlg->names().count(), 0);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
-    QCOMPARE(m_dlg->canvas().m_pPreview.cacheKey(), preview);
+    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
 }
 
 QTEST_MAIN(TestNameImport)

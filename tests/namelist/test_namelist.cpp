@@ -54,7 +54,7 @@ void TestNameList::columnsAndTexts() {
         list.data(list.index(1, NameList::ColSeq), Qt::TextAlignmentRole).value<Qt::Alignment>() &
             Qt::AlignHorizontal_Mask,
         Qt::AlignLeft);
-    QCOMPARE(list.at(1).m_strName, u"李四"_s);
+    QCOMPARE(list.at(1).name, u"李四"_s);
     QVERIFY(!(list.flags(list.index(0, 0)) & Qt::ItemIsEditable));
 }
 
@@ -84,7 +84,7 @@ void TestNameList::clearAndAppend() {
     list.append({});
     QCOMPARE(list.count(), 0);
     list.append(entries(2));
-    QCOMPARE(list.at(0).m_nSeq, 1);
+    QCOMPARE(list.at(0).seq, 1);
     QCOMPARE(list.entries().size(), 2);
 }
 
@@ -93,7 +93,7 @@ void TestNameList::viewShowsTheListWithItsSelection() {
     QTreeView view;
     view.setSelectionMode(QAbstractItemView::ExtendedSelection);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
-    AttachNameList(&view, list);
+    attachNameList(&view, list);
     QCOMPARE(view.selectionModel(), list.selectionModel());
     for (int c : {0, 2, 3, 4})
         QCOMPARE(view.header()->sectionSize(c), (QList<int>{40, 40, 120, 80, 120}[c]));
@@ -123,7 +123,7 @@ void TestNameList::viewShowsTheListWithItsSelection() {
 void TestNameList::tenThousandEntriesInOneInsertion() {
     NameList list;
     QTreeView view;
-    AttachNameList(&view, list);
+    attachNameList(&view, list);
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     list.append(entries(10000));
     QCOMPARE(inserted.size(), 1);

@@ -82,7 +82,7 @@ void TestNameListEdits::editsUndoBackToTheImport() {
     QCOMPARE(stack->count(), 6);
     // 序号 is the position, in the entries too (the USB export and the update read them).
     for (int r = 0; r < list.count(); ++r)
-        QCOMPARE(list.at(r).m_nSeq, r + 1);
+        QCOMPARE(list.at(r).seq, r + 1);
 
     const QStringList edited = listLines(list);
     while (stack->canUndo())
@@ -111,7 +111,7 @@ void TestNameListEdits::editAppliesThePlateIdRule() {
     QFETCH(QString, kept);
     QFETCH(bool, step);
     QCOMPARE(m_list->editCell(0, NameList::ColId, typed), step);
-    QCOMPARE(m_list->at(0).m_strId, kept);
+    QCOMPARE(m_list->at(0).id, kept);
     QCOMPARE(m_list->undoStack()->count(), step ? 1 : 0);
     // 序号 is never edited.
     QVERIFY(!(m_list->flags(m_list->index(0, NameList::ColSeq)) & Qt::ItemIsEditable));
@@ -134,7 +134,7 @@ void TestNameListEdits::moveKeepsSelectionAndStopsAtTheEnds() {
     QVERIFY(!list.moveEntries(list.selectedRows(), 1)); // the last is already at the bottom
     list.undoStack()->undo();
     QCOMPARE(list.selectedRows(), (QList<int>{0, 2}));
-    QCOMPARE(list.at(0).m_strName, u"甲"_s);
+    QCOMPARE(list.at(0).name, u"甲"_s);
 }
 
 void TestNameListEdits::removeAndSwapCarryWholeEntries() {
@@ -142,9 +142,9 @@ void TestNameListEdits::removeAndSwapCarryWholeEntries() {
     QVERIFY(!list.swapSeats(1, 1));
     QVERIFY(list.swapSeats(1, 2));
     // The people keep their places and texts; only the plates change.
-    QCOMPARE(list.at(1).m_strName, u"乙"_s);
-    QCOMPARE(list.at(1).m_strId, u"3"_s);
-    QCOMPARE(list.at(2).m_strId, u"2"_s);
+    QCOMPARE(list.at(1).name, u"乙"_s);
+    QCOMPARE(list.at(1).id, u"3"_s);
+    QCOMPARE(list.at(2).id, u"2"_s);
 
     QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
     QVERIFY(list.removeEntries({0, 1, 3}));
@@ -152,8 +152,8 @@ void TestNameListEdits::removeAndSwapCarryWholeEntries() {
     QCOMPARE(listLines(list), QStringList{u"1|2|丙单位|丙|丙长"_s});
     list.undoStack()->undo();
     QCOMPARE(list.count(), 4);
-    QCOMPARE(list.at(3).m_strName, u"丁"_s);
-    QCOMPARE(list.at(1).m_strId, u"3"_s);
+    QCOMPARE(list.at(3).name, u"丁"_s);
+    QCOMPARE(list.at(1).id, u"3"_s);
 }
 
 void TestNameListEdits::runsOfEntriesMove_data() {
@@ -175,7 +175,7 @@ void TestNameListEdits::runsOfEntriesMove() {
     const auto ids = [this] {
         QString out;
         for (const NameRecord &e : m_list->entries())
-            out += e.m_strId;
+            out += e.id;
         return out;
     };
     m_list->moveEntries(positions, delta);

@@ -78,7 +78,7 @@ void TestNameListSave::csvReadByPythonWithBom() {
     QVERIFY(got[u"bom"_s].toBool());
     QJsonArray expected{row({u"ID"_s, u"单位名称"_s, u"名字"_s, u"职位"_s})};
     for (const NameRecord &e : kEntries)
-        expected.append(row({e.m_strId, e.m_strOrganisation, e.m_strName, e.m_strTitle}));
+        expected.append(row({e.id, e.organisation, e.name, e.title}));
     QCOMPARE(got[u"rows"_s].toArray(), expected);
 }
 

@@ -16,18 +16,18 @@ namespace {
 
 // Every entry as its four texts, or the error text alone.
 QList<QStringList> readEntries(const QString &path) {
-    CExcelReader reader;
-    if (!reader.OpenWorkbook(path))
-        return {{reader.GetErrorText()}};
+    WorkbookReader reader;
+    if (!reader.openWorkbook(path))
+        return {{reader.getErrorText()}};
     NameList list;
     try {
-        reader.ReadNameList(list);
+        reader.readNameList(list);
     } catch (const WorkbookError &e) {
         return {{e.text()}};
     }
     QList<QStringList> out;
     for (const NameRecord &e : list.entries())
-        out << QStringList{e.m_strId, e.m_strOrganisation, e.m_strName, e.m_strTitle};
+        out << QStringList{e.id, e.organisation, e.name, e.title};
     return out;
 }
 

@@ -40,7 +40,7 @@ void TestErrorListFile::plateIdNumber_data() {
 void TestErrorListFile::plateIdNumber() {
     QFETCH(QString, text);
     QFETCH(int, number);
-    QCOMPARE(PlateIdNumber(text), number);
+    QCOMPARE(delvora::plateIdNumber(text), number);
 }
 
 void TestErrorListFile::lineBytes_data() {
@@ -63,33 +63,33 @@ void TestErrorListFile::lineBytes() {
     QFETCH(QString, id);
     QFETCH(int, reason);
     QFETCH(QByteArray, line);
-    QCOMPARE(ErrorListFile::Line(id, ErrorListFile::Reason(reason)), line);
+    QCOMPARE(ErrorListFile::line(id, ErrorListFile::Reason(reason)), line);
 }
 
 void TestErrorListFile::linesReachTheDiskAtOnce() {
     TempWorkDir dir;
     dir.write(QStringLiteral("dispError.txt"), "an older list\r\n");
     ErrorListFile list;
-    QVERIFY(list.Create(QStringLiteral("dispError.txt")));
+    QVERIFY(list.create(QStringLiteral("dispError.txt")));
     QCOMPARE(list.path(), dir.file(QStringLiteral("dispError.txt")));
     QCOMPARE(dir.read(QStringLiteral("dispError.txt")), QByteArray());
-    QVERIFY(list.Append(QStringLiteral("3"), ErrorListFile::Reason::NotOnline));
+    QVERIFY(list.append(QStringLiteral("3"), ErrorListFile::Reason::NotOnline));
     // Read while the file is still open: nothing waits in a buffer.
     QCOMPARE(dir.read(QStringLiteral("dispError.txt")),
-             ErrorListFile::Line(QStringLiteral("3"), ErrorListFile::Reason::NotOnline));
-    QVERIFY(list.Append(QStringLiteral("4"), ErrorListFile::Reason::ConnectTimeout));
+             ErrorListFile::line(QStringLiteral("3"), ErrorListFile::Reason::NotOnline));
+    QVERIFY(list.append(QStringLiteral("4"), ErrorListFile::Reason::ConnectTimeout));
     QCOMPARE(dir.read(QStringLiteral("dispError.txt")),
-             ErrorListFile::Line(QStringLiteral("3"), ErrorListFile::Reason::NotOnline) +
-                 ErrorListFile::Line(QStringLiteral("4"), ErrorListFile::Reason::ConnectTimeout));
-    list.Close();
+             ErrorListFile::line(QStringLiteral("3"), ErrorListFile::Reason::NotOnline) +
+                 ErrorListFile::line(QStringLiteral("4"), ErrorListFile::Reason::ConnectTimeout));
+    list.close();
 }
 
 void TestErrorListFile::createFailsWhereNoFileCanBe() {
     TempWorkDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dispError.txt")));
     ErrorListFile list;
-    QVERIFY(!list.Create(QStringLiteral("dispError.txt")));
-    QVERIFY(!list.Create(QStringLiteral("missing/dispError.txt")));
+    QVERIFY(!list.create(QStringLiteral("dispError.txt")));
+    QVERIFY(!list.create(QStringLiteral("missing/dispError.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestErrorListFile)

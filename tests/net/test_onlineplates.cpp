@@ -46,7 +46,7 @@ void TestOnlinePlates::init() {
     m_idEdit = new QLineEdit(m_window.get());
     m_idEdit->setGeometry(0, 210, 100, 20);
     m_plates = std::make_unique<OnlinePlates>();
-    m_plates->Attach(m_list, m_idEdit);
+    m_plates->attach(m_list, m_idEdit);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -61,7 +61,7 @@ void TestOnlinePlates::reply(int id, const char *address) {
     r.plateId = id;
     r.sender = QHostAddress(QString::fromLatin1(address));
     r.senderPort = 8089;
-    m_plates->OnPlateReply(r);
+    m_plates->onPlateReply(r);
 }
 
 void TestOnlinePlates::click(int row, Qt::KeyboardModifiers modifiers) {
@@ -80,9 +80,9 @@ void TestOnlinePlates::noLocalAddressSendsNothing_data() {
 void TestOnlinePlates::noLocalAddressSendsNothing() {
     QFETCH(QString, localIp);
     ScriptedPrompt prompt;
-    CUdpSocket socket;
+    PlateSocket socket;
     reply(3, "127.0.0.3");
-    const QStringList probed = m_plates->DetectPlates(socket, localIp, QString(), m_window.get());
+    const QStringList probed = m_plates->detectPlates(socket, localIp, QString(), m_window.get());
     QVERIFY(probed.isEmpty());
     QCOMPARE(listRows(m_list), 0);
     QCOMPARE(prompt.texts(),
@@ -91,7 +91,7 @@ void TestOnlinePlates::noLocalAddressSendsNothing() {
 }
 
 void TestOnlinePlates::oneRowPerAddressAndLastAnswerWins() {
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QString());
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("7")), QString());
     reply(7, "127.0.0.9");
     reply(12, "127.0.0.2");
     reply(7, "127.0.0.5");
@@ -99,20 +99,20 @@ void TestOnlinePlates::oneRowPerAddressAndLastAnswerWins() {
     QCOMPARE(delvora::test::listPairs(m_list),
              (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("12 127.0.0.2"),
                           QStringLiteral("7 127.0.0.5")}));
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.5"));
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QStringLiteral("127.0.0.2"));
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.5"));
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("12")), QStringLiteral("127.0.0.2"));
     // IDs are compared as text.
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("007")), QString());
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("1")), QString());
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("007")), QString());
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("1")), QString());
     // The row that answered last wins, wherever it stands.
     reply(7, "127.0.0.9");
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.9"));
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("7")), QStringLiteral("127.0.0.9"));
     // A plate that changed its ID keeps its row, with the new ID.
     reply(8, "127.0.0.2");
     QCOMPARE(delvora::test::listPairs(m_list),
              (QStringList{QStringLiteral("7 127.0.0.9"), QStringLiteral("8 127.0.0.2"),
                           QStringLiteral("7 127.0.0.5")}));
-    QCOMPARE(m_plates->FindPlateIp(QStringLiteral("12")), QString());
+    QCOMPARE(m_plates->findPlateIp(QStringLiteral("12")), QString());
     // A flood of answers cannot grow the board beyond one row per address.
     for (int i = 0; i < 2000; ++i)
         reply(i % 50, i % 2 ? "127.0.0.9" : "127.0.0.30");
@@ -143,14 +143,14 @@ void TestOnlinePlates::namesStatesAndEqualIds() {
     QCOMPARE(cell(1, 3), QStringLiteral("在线"));
 
     // Deliveries show their progress and results.
-    m_plates->SetPlateState(QStringLiteral("127.0.0.3"), PlateState::Updating, 37);
+    m_plates->setPlateState(QStringLiteral("127.0.0.3"), PlateState::Updating, 37);
     QCOMPARE(cell(1, 3), QStringLiteral("更新中 37%"));
-    m_plates->SetPlateState(QStringLiteral("127.0.0.3"), PlateState::Updated, 100);
+    m_plates->setPlateState(QStringLiteral("127.0.0.3"), PlateState::Updated, 100);
     QVERIFY2(QRegularExpression(QStringLiteral("^已更新 \\d\\d:\\d\\d:\\d\\d$"))
                  .match(cell(1, 3))
                  .hasMatch(),
              qPrintable(cell(1, 3)));
-    m_plates->SetPlateState(QStringLiteral("127.0.0.2"), PlateState::NotConnected, 0);
+    m_plates->setPlateState(QStringLiteral("127.0.0.2"), PlateState::NotConnected, 0);
     QCOMPARE(cell(0, 3), QStringLiteral("未连接"));
     QCOMPARE(listCell(m_list, 0, 3, Qt::AccessibleTextRole).toString(), QStringLiteral("未连接"));
 
@@ -180,7 +180,7 @@ void TestOnlinePlates::selectionMarkFillsIdEdit() {
     reply(5, "127.0.0.2");
     reply(8, "127.0.0.3");
     reply(13, "127.0.0.4");
-    QCOMPARE(m_plates->SelectionMark(), -1);
+    QCOMPARE(m_plates->selectionMark(), -1);
     click(1);
     QCOMPARE(m_idEdit->text(), QStringLiteral("8"));
     click(2, Qt::ControlModifier);
@@ -188,14 +188,14 @@ void TestOnlinePlates::selectionMarkFillsIdEdit() {
     QCOMPARE(m_list->selectionModel()->selectedRows().size(), 2);
     // Deselecting the marked row keeps the mark on it.
     click(2, Qt::ControlModifier);
-    QCOMPARE(m_plates->SelectionMark(), 2);
+    QCOMPARE(m_plates->selectionMark(), 2);
     QCOMPARE(m_idEdit->text(), QStringLiteral("13"));
     // Clearing the list is no operator selection: the typed ID stays, the mark goes.
     m_idEdit->setText(QStringLiteral("42"));
-    CUdpSocket socket;
-    m_plates->DetectPlates(socket, QString(), QString(), m_window.get());
+    PlateSocket socket;
+    m_plates->detectPlates(socket, QString(), QString(), m_window.get());
     QCOMPARE(m_idEdit->text(), QStringLiteral("42"));
-    QCOMPARE(m_plates->SelectionMark(), -1);
+    QCOMPARE(m_plates->selectionMark(), -1);
 }
 
 QTEST_MAIN(TestOnlinePlates)

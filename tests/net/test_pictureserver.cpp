@@ -69,7 +69,7 @@ void TestPictureServer::portTakenIsABindError() {
     QTcpServer other;
     QVERIFY(other.listen(QHostAddress::AnyIPv4, kPort));
     PictureServer server;
-    QVERIFY(!server.StartPictureServer(kPort, nullptr));
+    QVERIFY(!server.startPictureServer(kPort, nullptr));
     QVERIFY(!server.isListening());
     QCOMPARE(m_prompt->shown.size(), 1);
     QCOMPARE(m_prompt->shown[0].text, QStringLiteral("Bind Error:%1 ").arg(EADDRINUSE));
@@ -79,26 +79,26 @@ void TestPictureServer::portTakenIsABindError() {
     other.close();
     {
         PictureServer first;
-        QVERIFY(first.StartPictureServer(kPort, nullptr));
+        QVERIFY(first.startPictureServer(kPort, nullptr));
         auto plate = connectFrom("127.0.0.2");
         QVERIFY(plate->waitForConnected(5000));
     }
     PictureServer again;
-    QVERIFY(again.StartPictureServer(kPort, nullptr));
+    QVERIFY(again.startPictureServer(kPort, nullptr));
     QCOMPARE(again.port(), kPort);
     QCOMPARE(m_prompt->shown.size(), 1);
 }
 
 void TestPictureServer::servesOnlyTheAwaitedPlate() {
     PictureServer server;
-    QVERIFY(server.StartPictureServer(kPort, nullptr));
+    QVERIFY(server.startPictureServer(kPort, nullptr));
     QSignalSpy served(&server, &PictureServer::plateConnected);
 
     // Nobody awaited yet: a connection is closed at once.
     auto early = connectFrom("127.0.0.3");
     QVERIFY(closedByServer(*early));
 
-    server.PrepareRequest(QHostAddress(QStringLiteral("127.0.0.3")));
+    server.prepareRequest(QHostAddress(QStringLiteral("127.0.0.3")));
     auto stranger = connectFrom("127.0.0.2");
     QVERIFY(closedByServer(*stranger));
     QCOMPARE(served.size(), 0);
@@ -118,9 +118,9 @@ void TestPictureServer::servesOnlyTheAwaitedPlate() {
 
 void TestPictureServer::nextRequestClosesAfterEveryByte() {
     PictureServer server;
-    QVERIFY(server.StartPictureServer(kPort, nullptr));
+    QVERIFY(server.startPictureServer(kPort, nullptr));
     QSignalSpy served(&server, &PictureServer::plateConnected);
-    server.PrepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
+    server.prepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
     auto plate = connectFrom("127.0.0.2");
     QVERIFY(served.wait(5000));
 
@@ -132,7 +132,7 @@ void TestPictureServer::nextRequestClosesAfterEveryByte() {
     connection->write(picture);
     QTRY_COMPARE_WITH_TIMEOUT(connection->bytesToWrite(), qint64(0), 10000);
 
-    server.PrepareRequest(QHostAddress(QStringLiteral("127.0.0.4")));
+    server.prepareRequest(QHostAddress(QStringLiteral("127.0.0.4")));
     QVERIFY(!server.plateConnection());
     QByteArray received;
     while (received.size() < picture.size() && plate->waitForReadyRead(5000))
@@ -144,14 +144,14 @@ void TestPictureServer::nextRequestClosesAfterEveryByte() {
 
 void TestPictureServer::waitingConnectionIsTakenOnDemand() {
     PictureServer server;
-    QVERIFY(server.StartPictureServer(kPort, nullptr));
+    QVERIFY(server.startPictureServer(kPort, nullptr));
     QSignalSpy served(&server, &PictureServer::plateConnected);
-    server.PrepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
+    server.prepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
     auto plate = connectFrom("127.0.0.2");
     // The system completed the connection; the event loop has not seen it.
     QVERIFY(plate->waitForConnected(5000));
     QCOMPARE(served.size(), 0);
-    server.AcceptWaiting();
+    server.acceptWaiting();
     QCOMPARE(served.size(), 1);
 }
 
@@ -177,7 +177,7 @@ void TestPictureServer::acceptErrorCode() {
     QFETCH(int, error);
     QFETCH(int, lastError);
     QFETCH(int, code);
-    QCOMPARE(AcceptErrorCode(QAbstractSocket::SocketError(error), lastError), code);
+    QCOMPARE(delvora::acceptErrorCode(QAbstractSocket::SocketError(error), lastError), code);
 }
 
 void TestPictureServer::acceptFailureEndsTheServer() {
@@ -185,8 +185,8 @@ void TestPictureServer::acceptFailureEndsTheServer() {
     QSKIP("needs a descriptor limit to make accept fail");
 #else
     PictureServer server;
-    QVERIFY(server.StartPictureServer(kPort, nullptr));
-    server.PrepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
+    QVERIFY(server.startPictureServer(kPort, nullptr));
+    server.prepareRequest(QHostAddress(QStringLiteral("127.0.0.2")));
     QTcpSocket plate;
     QVERIFY(plate.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
 

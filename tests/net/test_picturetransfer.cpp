@@ -77,7 +77,7 @@ void TestPictureTransfer::sendsTheFileBlockByBlock() {
 
     QByteArray received;
     connect(m_plate.get(), &QTcpSocket::readyRead, this, [&] { received += m_plate->readAll(); });
-    transfer.SendPicture(m_connection, QStringLiteral("./x.jpg"));
+    transfer.sendPicture(m_connection, QStringLiteral("./x.jpg"));
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
     QCOMPARE(finished[0][0].toInt(), int(PictureTransfer::Sent));
     // Sent means handed over in full: the plate gets every byte, and the connection is kept.
@@ -100,7 +100,7 @@ void TestPictureTransfer::sendsTheFileBlockByBlock() {
 void TestPictureTransfer::missingFileIsNoFile() {
     PictureTransfer transfer;
     QSignalSpy finished(&transfer, &PictureTransfer::finished);
-    transfer.SendPicture(m_connection, QStringLiteral("./x.jpg"));
+    transfer.sendPicture(m_connection, QStringLiteral("./x.jpg"));
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(PictureTransfer::NoFile));
 }
@@ -110,7 +110,7 @@ void TestPictureTransfer::plateClosingEarlyIsShortCount() {
     PictureTransfer transfer;
     QSignalSpy finished(&transfer, &PictureTransfer::finished);
     connect(m_plate.get(), &QTcpSocket::readyRead, this, [&] { m_plate->abort(); });
-    transfer.SendPicture(m_connection, QStringLiteral("./x.jpg"));
+    transfer.sendPicture(m_connection, QStringLiteral("./x.jpg"));
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
     QCOMPARE(finished[0][0].toInt(), int(PictureTransfer::ShortCount));
     QCOMPARE(m_connection->state(), QAbstractSocket::UnconnectedState);

@@ -73,50 +73,50 @@ void TestPlateCommands::resetQuestion_data() {
 void TestPlateCommands::resetQuestion() {
     QFETCH(QStringList, ids);
     QFETCH(QString, list);
-    QCOMPARE(FactoryReset::Question(ids),
+    QCOMPARE(FactoryReset::question(ids),
              QStringLiteral("是否确定将以下%1台桌牌恢复出厂设置？\r\n").arg(ids.size()) + list +
                  QStringLiteral("\r\n恢复出厂设置会清空ID、IP和显示内容。"));
 }
 
 void TestPlateCommands::addressDialogKeepsConfirmedValues() {
-    CChangeIpDlg dialog;
+    ChangeIpDialog dialog;
     QStringList shown;
-    auto showThen = [&shown](std::function<void(CChangeIpDlg *)> act) {
-        whenModal<CChangeIpDlg>([&shown, act](CChangeIpDlg *d) {
+    auto showThen = [&shown](std::function<void(ChangeIpDialog *)> act) {
+        whenModal<ChangeIpDialog>([&shown, act](ChangeIpDialog *d) {
             shown = addresses(d->m_ipAddr, d->m_ipMask, d->m_ipGateway);
             act(d);
         });
     };
-    auto type = [](CChangeIpDlg *d, const char *a, const char *m, const char *g) {
+    auto type = [](ChangeIpDialog *d, const char *a, const char *m, const char *g) {
         d->m_ipAddr->setText(QString::fromLatin1(a));
         d->m_ipMask->setText(QString::fromLatin1(m));
         d->m_ipGateway->setText(QString::fromLatin1(g));
     };
-    auto ok = [](CChangeIpDlg *d) {
+    auto ok = [](ChangeIpDialog *d) {
         d->findChild<QPushButton *>(QStringLiteral("changeIpOk"))->click();
     };
 
-    showThen([&](CChangeIpDlg *d) {
+    showThen([&](ChangeIpDialog *d) {
         type(d, "10.0.0.5", "255.0.0.0", "10.0.0.1");
         ok(d);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(shown, QStringList({QStringLiteral("192.168.1.88"), QStringLiteral("255.255.255.0"),
                                  QStringLiteral("192.168.1.1")}));
-    QCOMPARE(dialog.m_szCommand, QByteArray("010000000005255000000000010000000001ip"));
+    QCOMPARE(dialog.m_command, QByteArray("010000000005255000000000010000000001ip"));
 
     // Cancel keeps the confirmed values and the command.
-    showThen([&](CChangeIpDlg *d) {
+    showThen([&](ChangeIpDialog *d) {
         type(d, "10.9.9.9", "255.255.0.0", "10.9.9.1");
         d->findChild<QPushButton *>(QStringLiteral("changeIpCancel"))->click();
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(shown, QStringList({QStringLiteral("10.0.0.5"), QStringLiteral("255.0.0.0"),
                                  QStringLiteral("10.0.0.1")}));
-    QCOMPARE(dialog.m_szCommand, QByteArray("010000000005255000000000010000000001ip"));
+    QCOMPARE(dialog.m_command, QByteArray("010000000005255000000000010000000001ip"));
 
     // Blank fields read 0.
-    showThen([&](CChangeIpDlg *d) {
+    showThen([&](ChangeIpDialog *d) {
         QCOMPARE(addresses(d->m_ipAddr, d->m_ipMask, d->m_ipGateway),
                  QStringList({QStringLiteral("10.0.0.5"), QStringLiteral("255.0.0.0"),
                               QStringLiteral("10.0.0.1")}));
@@ -125,7 +125,7 @@ void TestPlateCommands::addressDialogKeepsConfirmedValues() {
         ok(d);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(dialog.m_szCommand, QByteArray("010000000000255000000000000000000000ip"));
+    QCOMPARE(dialog.m_command, QByteArray("010000000000255000000000000000000000ip"));
 }
 
 void TestPlateCommands::resetGoesToConfirmedPlates() {
@@ -138,12 +138,12 @@ void TestPlateCommands::resetGoesToConfirmedPlates() {
     auto *list = new QTreeView(&window);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     OnlinePlates online;
-    online.Attach(list, new QLineEdit(&window));
+    online.attach(list, new QLineEdit(&window));
     auto reply = [&online](int id, int plate) {
         PlateReply r;
         r.plateId = id;
         r.sender = QHostAddress(QStringLiteral("127.0.0.%1").arg(plate + 2));
-        online.OnPlateReply(r);
+        online.onPlateReply(r);
     };
     for (int i = 0; i < 3; ++i)
         reply(20 + i, i);
@@ -157,10 +157,10 @@ void TestPlateCommands::resetGoesToConfirmedPlates() {
         reply(99, 2);
         delvora::test::selectListRow(list, 0);
     };
-    CUdpSocket socket;
-    QCOMPARE(FactoryReset::Command(online, socket, &window), 2);
+    PlateSocket socket;
+    QCOMPARE(FactoryReset::command(online, socket, &window), 2);
     QCOMPARE(prompt.texts(),
-             QStringList({FactoryReset::Question({QStringLiteral("20"), QStringLiteral("21")}),
+             QStringList({FactoryReset::question({QStringLiteral("20"), QStringLiteral("21")}),
                           nettexts::resetSent()}));
     for (int i = 0; i < 2; ++i) {
         QTRY_VERIFY(plates[i].hasPendingDatagrams());

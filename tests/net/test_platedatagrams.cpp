@@ -19,20 +19,20 @@ private slots:
 void TestPlateDatagrams::commandBytes_data() {
     QTest::addColumn<QByteArray>("datagram");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("hello") << HelloDatagram() << QByteArray("hello");
-    QTest::newRow("id 5") << IdChangeDatagram(5) << QByteArray("0005id");
-    QTest::newRow("id 0") << IdChangeDatagram(0) << QByteArray("0000id");
-    QTest::newRow("id 9999") << IdChangeDatagram(9999) << QByteArray("9999id");
-    QTest::newRow("picture 1234") << PictureRequestDatagram(1234) << QByteArray("connectpic1234");
+    QTest::newRow("hello") << helloDatagram() << QByteArray("hello");
+    QTest::newRow("id 5") << idChangeDatagram(5) << QByteArray("0005id");
+    QTest::newRow("id 0") << idChangeDatagram(0) << QByteArray("0000id");
+    QTest::newRow("id 9999") << idChangeDatagram(9999) << QByteArray("9999id");
+    QTest::newRow("picture 1234") << pictureRequestDatagram(1234) << QByteArray("connectpic1234");
     QTest::newRow("picture 48213")
-        << PictureRequestDatagram(48213) << QByteArray("connectpic48213");
+        << pictureRequestDatagram(48213) << QByteArray("connectpic48213");
     QTest::newRow("address 192.168.1.88")
-        << AddressChangeDatagram({192, 168, 1, 88}, {255, 255, 255, 0}, {192, 168, 1, 1})
+        << addressChangeDatagram({192, 168, 1, 88}, {255, 255, 255, 0}, {192, 168, 1, 1})
         << QByteArray("192168001088255255255000192168001001ip");
     QTest::newRow("address 10.0.0.5")
-        << AddressChangeDatagram({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1})
+        << addressChangeDatagram({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1})
         << QByteArray("010000000005255000000000010000000001ip");
-    QTest::newRow("factory reset") << FactoryResetDatagram() << QByteArray("000def");
+    QTest::newRow("factory reset") << factoryResetDatagram() << QByteArray("000def");
 }
 
 void TestPlateDatagrams::commandBytes() {
@@ -56,31 +56,31 @@ void TestPlateDatagrams::plateIdFromAnswer_data() {
 void TestPlateDatagrams::plateIdFromAnswer() {
     QFETCH(QByteArray, answer);
     QFETCH(qint32, id);
-    QCOMPARE(ReadPlateId(answer), id);
+    QCOMPARE(readPlateId(answer), id);
 }
 
 void TestPlateDatagrams::answerWindows_data() {
     QTest::addColumn<QByteArray>("command");
     QTest::addColumn<int>("ms");
-    QTest::newRow("probe") << HelloDatagram() << 3000;
-    QTest::newRow("ID change") << IdChangeDatagram(17) << 10000;
-    QTest::newRow("ID change to a negative ID") << IdChangeDatagram(-5) << 10000;
-    QTest::newRow("picture request") << PictureRequestDatagram(1234) << 0;
+    QTest::newRow("probe") << helloDatagram() << 3000;
+    QTest::newRow("ID change") << idChangeDatagram(17) << 10000;
+    QTest::newRow("ID change to a negative ID") << idChangeDatagram(-5) << 10000;
+    QTest::newRow("picture request") << pictureRequestDatagram(1234) << 0;
     QTest::newRow("address change")
-        << AddressChangeDatagram({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1}) << 0;
-    QTest::newRow("factory reset") << FactoryResetDatagram() << 0;
+        << addressChangeDatagram({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1}) << 0;
+    QTest::newRow("factory reset") << factoryResetDatagram() << 0;
     QTest::newRow("bare id") << QByteArray("id") << 0;
 }
 
 void TestPlateDatagrams::answerWindows() {
     QFETCH(QByteArray, command);
     QFETCH(int, ms);
-    QCOMPARE(AnswerWindowMs(command), ms);
+    QCOMPARE(answerWindowMs(command), ms);
 }
 
 void TestPlateDatagrams::sweepSkipsOwnAddress() {
     const QStringList probes =
-        SweepAddresses(QStringLiteral("192.168.1."), QStringLiteral("192.168.1.20"));
+        sweepAddresses(QStringLiteral("192.168.1."), QStringLiteral("192.168.1.20"));
     QCOMPARE(probes.size(), 253);
     QCOMPARE(probes.first(), QStringLiteral("192.168.1.1"));
     QCOMPARE(probes[18], QStringLiteral("192.168.1.19"));
@@ -88,7 +88,7 @@ void TestPlateDatagrams::sweepSkipsOwnAddress() {
     QCOMPARE(probes.last(), QStringLiteral("192.168.1.254"));
     QVERIFY(!probes.contains(QStringLiteral("192.168.1.20")));
     // A local address outside the prefix's range leaves all 254 in.
-    QCOMPARE(SweepAddresses(QStringLiteral("10.0.0."), QStringLiteral("10.0.0.255")).size(), 254);
+    QCOMPARE(sweepAddresses(QStringLiteral("10.0.0."), QStringLiteral("10.0.0.255")).size(), 254);
 }
 
 QTEST_GUILESS_MAIN(TestPlateDatagrams)

@@ -23,38 +23,38 @@ private slots:
 
 void TestPlatePicture::rendersTheEntryIntoTheLayout() {
     PlateCanvas canvas;
-    canvas.InitCanvas(QStringLiteral("/nonexistent/red.jpg"), MakeRgb(0, 0, 200));
+    canvas.initCanvas(QStringLiteral("/nonexistent/red.jpg"), makeRgb(0, 0, 200));
     PlateLayout layout;
     const NameRecord entry{1, QStringLiteral("5"), QStringLiteral("财政部"), QStringLiteral("李娜"),
                            QStringLiteral("司长")};
-    const QByteArray jpeg = RenderPlatePicture(layout, canvas, entry);
-    QCOMPARE(layout.m_pRows[0].m_strText, QStringLiteral("财政部"));
-    QCOMPARE(layout.m_pRows[1].m_strText, QStringLiteral("李娜"));
-    QCOMPARE(layout.m_pRows[2].m_strText, QStringLiteral("司长"));
+    const QByteArray jpeg = renderPlatePicture(layout, canvas, entry);
+    QCOMPARE(layout.rows[0].text, QStringLiteral("财政部"));
+    QCOMPARE(layout.rows[1].text, QStringLiteral("李娜"));
+    QCOMPARE(layout.rows[2].text, QStringLiteral("司长"));
     const QImage picture = test::decodeJpeg(jpeg);
-    QCOMPARE(picture.size(), QSize(canvas.m_nWidth, canvas.m_nHeight));
+    QCOMPARE(picture.size(), QSize(canvas.m_width, canvas.m_height));
     QVERIFY(test::near(picture.pixelColor(2, 2), QColor(0, 0, 200), 8));
 
     // Nothing to draw on: no picture at all.
-    canvas.SetBackgroundPicture(QImage());
-    QVERIFY(RenderPlatePicture(layout, canvas, entry).isEmpty());
+    canvas.setBackgroundPicture(QImage());
+    QVERIFY(renderPlatePicture(layout, canvas, entry).isEmpty());
 }
 
 void TestPlatePicture::writeReplacesTheWholeFile() {
     TempWorkDir dir;
     dir.write(QStringLiteral("x.jpg"), QByteArray(50000, 'o'));
-    QVERIFY(WritePlatePicture(QByteArray(1200, 'n')));
+    QVERIFY(writePlatePicture(QByteArray(1200, 'n')));
     QCOMPARE(dir.read(QStringLiteral("x.jpg")), QByteArray(1200, 'n'));
-    QVERIFY(WritePlatePicture(QByteArray(3000, 'm')));
+    QVERIFY(writePlatePicture(QByteArray(3000, 'm')));
     QCOMPARE(dir.read(QStringLiteral("x.jpg")), QByteArray(3000, 'm'));
 }
 
 void TestPlatePicture::writeFailures() {
     TempWorkDir dir;
-    QVERIFY(!WritePlatePicture(QByteArray()));
-    QVERIFY(!WritePlatePicture(QByteArray(10, 'n'), QStringLiteral("missing/x.jpg")));
+    QVERIFY(!writePlatePicture(QByteArray()));
+    QVERIFY(!writePlatePicture(QByteArray(10, 'n'), QStringLiteral("missing/x.jpg")));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x.jpg")));
-    QVERIFY(!WritePlatePicture(QByteArray(10, 'n')));
+    QVERIFY(!writePlatePicture(QByteArray(10, 'n')));
 }
 
 QTEST_MAIN(TestPlatePicture)

@@ -49,23 +49,23 @@ struct Plate {
 } // namespace
 
 void TestPresenceCheck::offlineAfterThreeMissesAndBack() {
-    CUdpSocket udp;
-    QVERIFY(udp.Create());
+    PlateSocket udp;
+    QVERIFY(udp.create());
     QWidget window;
     auto *list = new QTreeView(&window);
     OnlinePlates board;
-    board.Attach(list, new QLineEdit(&window));
-    connect(&udp, &CUdpSocket::plateReply, &board, &OnlinePlates::OnPlateReply);
+    board.attach(list, new QLineEdit(&window));
+    connect(&udp, &PlateSocket::plateReply, &board, &OnlinePlates::onPlateReply);
     bool busy = false;
     PresenceCheck presence(udp, board, [&busy] { return busy; });
-    connect(&udp, &CUdpSocket::plateReply, &presence, &PresenceCheck::OnPlateReply);
+    connect(&udp, &PlateSocket::plateReply, &presence, &PresenceCheck::onPlateReply);
     Plate a, b, stranger;
     QVERIFY(a.open(QStringLiteral("127.0.0.2"), 5));
     QVERIFY(b.open(QStringLiteral("127.0.0.3"), 7));
     QVERIFY(stranger.open(QStringLiteral("127.0.0.4"), 9));
     // The board lists the two plates as a sweep would.
     for (const char *address : {"127.0.0.2", "127.0.0.3"})
-        udp.SendTo(QByteArrayLiteral("hello"), QString::fromLatin1(address));
+        udp.sendTo(QByteArrayLiteral("hello"), QString::fromLatin1(address));
     QTRY_COMPARE(delvora::test::listRows(list), 2);
     const auto state = [list](int row) { return delvora::test::listText(list, row, 3); };
     QCOMPARE(state(0), QStringLiteral("在线"));

@@ -30,7 +30,7 @@ private:
     // once the marker has been handled, so everything sent before it has been too.
     void sendThenMarker(QUdpSocket &from, const QByteArray &datagram, QUdpSocket &marker);
 
-    std::unique_ptr<CUdpSocket> m_socket;
+    std::unique_ptr<PlateSocket> m_socket;
     qint64 m_now = 0; // the socket's clock
     std::unique_ptr<QSignalSpy> m_replies;
     std::unique_ptr<QSignalSpy> m_results;
@@ -41,13 +41,13 @@ const QByteArray kMarker("\xE1\x10\x00\x00", 4); // 4321
 }
 
 void TestUdpSocket::init() {
-    m_socket = std::make_unique<CUdpSocket>();
-    QVERIFY2(m_socket->Create(), qPrintable(m_socket->errorString()));
-    m_socket->m_dwHostIp = QHostAddress(QStringLiteral("127.0.0.7")).toIPv4Address();
+    m_socket = std::make_unique<PlateSocket>();
+    QVERIFY2(m_socket->create(), qPrintable(m_socket->errorString()));
+    m_socket->m_hostIp = QHostAddress(QStringLiteral("127.0.0.7")).toIPv4Address();
     m_now = 0;
     m_socket->setClock([this] { return m_now; });
-    m_replies = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::plateReply);
-    m_results = std::make_unique<QSignalSpy>(m_socket.get(), &CUdpSocket::idChangeResult);
+    m_replies = std::make_unique<QSignalSpy>(m_socket.get(), &PlateSocket::plateReply);
+    m_results = std::make_unique<QSignalSpy>(m_socket.get(), &PlateSocket::idChangeResult);
 }
 
 void TestUdpSocket::cleanup() {
@@ -67,8 +67,8 @@ void TestUdpSocket::sendThenMarker(QUdpSocket &from, const QByteArray &datagram,
                                    QUdpSocket &marker) {
     const auto program = QHostAddress(QHostAddress::LocalHost);
     // Both answers were asked for.
-    m_socket->ExpectAnswer(from.localAddress(), 3000);
-    m_socket->ExpectAnswer(marker.localAddress(), 3000);
+    m_socket->expectAnswer(from.localAddress(), 3000);
+    m_socket->expectAnswer(marker.localAddress(), 3000);
     from.writeDatagram(datagram, program, 8089);
     marker.writeDatagram(kMarker, program, 8089);
     QTRY_VERIFY(std::any_of(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
@@ -116,13 +116,13 @@ void TestUdpSocket::ownHostIgnored() {
     sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
     QCOMPARE(m_replies->size(), 0);
     // Not even an awaited ID answer comes from our own host.
-    m_socket->m_bWaitIdReply = true;
-    m_socket->m_nNewId = 5;
-    m_socket->m_addrIdPlate = QHostAddress(QStringLiteral("127.0.0.7"));
+    m_socket->m_waitIdReply = true;
+    m_socket->m_newId = 5;
+    m_socket->m_idPlate = QHostAddress(QStringLiteral("127.0.0.7"));
     sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
     QCOMPARE(m_replies->size(), 0);
     QCOMPARE(m_results->size(), 0);
-    QVERIFY(m_socket->m_bWaitIdReply);
+    QVERIFY(m_socket->m_waitIdReply);
 }
 
 void TestUdpSocket::idAnswerAwaited_data() {
@@ -146,9 +146,9 @@ void TestUdpSocket::idAnswerAwaited() {
     QFETCH(QString, from);
     QFETCH(QByteArray, answer);
     QFETCH(int, result);
-    m_socket->m_bWaitIdReply = true;
-    m_socket->m_nNewId = 17;
-    m_socket->m_addrIdPlate = QHostAddress(QStringLiteral("127.0.0.4"));
+    m_socket->m_waitIdReply = true;
+    m_socket->m_newId = 17;
+    m_socket->m_idPlate = QHostAddress(QStringLiteral("127.0.0.4"));
     auto plate = peer(from);
     auto marker = peer(QStringLiteral("127.0.0.6"));
     sendThenMarker(*plate, answer, *marker);
@@ -157,14 +157,14 @@ void TestUdpSocket::idAnswerAwaited() {
         QCOMPARE(m_results->size(), 0);
         QCOMPARE(m_replies->size(), 1);
         QCOMPARE(m_replies->at(0).at(0).value<PlateReply>().sender.toString(), from);
-        QVERIFY(m_socket->m_bWaitIdReply);
+        QVERIFY(m_socket->m_waitIdReply);
         return;
     }
     // The answer ends the wait and is no discovery answer; the marker after it is one again.
     QCOMPARE(m_results->size(), 1);
     QCOMPARE(m_results->at(0).at(0).toInt(), result);
     QCOMPARE(m_replies->size(), 0);
-    QVERIFY(!m_socket->m_bWaitIdReply);
+    QVERIFY(!m_socket->m_waitIdReply);
 }
 
 void TestUdpSocket::onlyAskedAnswers_data() {
@@ -187,7 +187,7 @@ void TestUdpSocket::onlyAskedAnswers() {
     };
     const auto send = [&](qsizetype markersBefore) {
         host->writeDatagram(datagram, program, 8089);
-        m_socket->ExpectAnswer(marker->localAddress(), 3000);
+        m_socket->expectAnswer(marker->localAddress(), 3000);
         marker->writeDatagram(kMarker, program, 8089);
         QTRY_VERIFY(
             std::count_if(m_replies->cbegin(), m_replies->cend(), [](const QList<QVariant> &a) {
@@ -198,23 +198,24 @@ void TestUdpSocket::onlyAskedAnswers() {
     send(0); // never asked
     QCOMPARE(countFromHost(), 0);
     // Asked by a probe 1 s ago: listed once; the same again without a new probe is dropped.
-    QVERIFY(m_socket->SendTo(HelloDatagram(), QStringLiteral("127.0.0.3")));
+    QVERIFY(m_socket->sendTo(helloDatagram(), QStringLiteral("127.0.0.3")));
     m_now += 1000;
     send(1);
     QCOMPARE(countFromHost(), 1);
     const auto fromHost = std::find_if(m_replies->cbegin(), m_replies->cend(), [](const auto &a) {
-        return a[0].template value<PlateReply>().sender == QHostAddress(QStringLiteral("127.0.0.3"));
+        return a[0].template value<PlateReply>().sender ==
+               QHostAddress(QStringLiteral("127.0.0.3"));
     });
-    QCOMPARE(fromHost->at(0).value<PlateReply>().plateId, ReadPlateId(datagram));
+    QCOMPARE(fromHost->at(0).value<PlateReply>().plateId, readPlateId(datagram));
     send(2);
     QCOMPARE(countFromHost(), 1);
     // A probe whose 3 s have passed admits nothing.
-    QVERIFY(m_socket->SendTo(HelloDatagram(), QStringLiteral("127.0.0.3")));
+    QVERIFY(m_socket->sendTo(helloDatagram(), QStringLiteral("127.0.0.3")));
     m_now += 3000;
     send(3);
     QCOMPARE(countFromHost(), 1);
     // An ID change admits its late answer for 10 s.
-    QVERIFY(m_socket->SendTo(IdChangeDatagram(3), QStringLiteral("127.0.0.3")));
+    QVERIFY(m_socket->sendTo(idChangeDatagram(3), QStringLiteral("127.0.0.3")));
     m_now += 9000;
     send(4);
     QCOMPARE(countFromHost(), 2);
@@ -227,7 +228,7 @@ void TestUdpSocket::sharesPortWithPlates() {
     QVERIFY2(plate.bind(QHostAddress(QStringLiteral("127.0.0.2")), 8089,
                         QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint),
              qPrintable(plate.errorString()));
-    QVERIFY(m_socket->SendTo("hello", QStringLiteral("127.0.0.2")));
+    QVERIFY(m_socket->sendTo("hello", QStringLiteral("127.0.0.2")));
     QTRY_VERIFY(plate.hasPendingDatagrams());
     QHostAddress from;
     quint16 port = 0;
@@ -244,7 +245,7 @@ void TestUdpSocket::sendsOnlyToPlateAddresses() {
     // Host names are never looked up, and 0.0.0.0/8 (from an unset local address) is no
     // destination.
     for (const char *text : {"", "1", "254", "0.0.0.5", "plate.example", "::1"})
-        QVERIFY2(!m_socket->SendTo("hello", QString::fromLatin1(text)), text);
+        QVERIFY2(!m_socket->sendTo("hello", QString::fromLatin1(text)), text);
 }
 
 QTEST_GUILESS_MAIN(TestUdpSocket)

@@ -26,9 +26,9 @@ QList<AdapterEntry> adapters() {
 }
 
 QByteArray settingsFile(const QString &mac, const QString &ip) {
-    CArchive ar;
-    ar.WriteString(mac);
-    ar.WriteString(ip);
+    Archive ar;
+    ar.writeString(mac);
+    ar.writeString(ip);
     return ar.data();
 }
 
@@ -48,10 +48,10 @@ private slots:
 };
 
 void TestLocalAddress::macText() {
-    QCOMPARE(MacText(QByteArray("\x00\x1a\x2b\x3c\x4d\x5e", 6)),
+    QCOMPARE(delvora::macText(QByteArray("\x00\x1a\x2b\x3c\x4d\x5e", 6)),
              QStringLiteral("00-1A-2B-3C-4D-5E"));
-    QCOMPARE(MacText(QByteArray("\xff", 1)), QStringLiteral("FF"));
-    QCOMPARE(MacText(QByteArray()), QString());
+    QCOMPARE(delvora::macText(QByteArray("\xff", 1)), QStringLiteral("FF"));
+    QCOMPARE(delvora::macText(QByteArray()), QString());
 }
 
 void TestLocalAddress::systemListHasLoopback() {
@@ -90,7 +90,7 @@ void TestLocalAddress::adapterIpByMac() {
     QFETCH(QString, mac);
     QFETCH(QString, ip);
     FakeAdapters fake(adapters());
-    QCOMPARE(GetAdapterIpByMac(mac), ip);
+    QCOMPARE(getAdapterIpByMac(mac), ip);
 }
 
 void TestLocalAddress::startUp_data() {
@@ -131,8 +131,8 @@ void TestLocalAddress::startUp() {
     FakeAdapters fake(adapters());
     if (!file.isEmpty())
         dir.write(QStringLiteral("settings.dat"), file);
-    CSettings settings;
-    const LocalAddress local = LoadLocalAddress(settings, nullptr);
+    NetworkChoice settings;
+    const LocalAddress local = loadLocalAddress(settings, nullptr);
     QCOMPARE(prompt.texts(), messages);
     QCOMPARE(local.fixed, fixed);
     QCOMPARE(local.ip, ip);
@@ -152,13 +152,13 @@ void TestLocalAddress::choice() {
     QFETCH(QString, storedIp);
     QFETCH(QString, ip);
     FakeAdapters fake(adapters());
-    CSettings settings;
-    settings.m_strIp = QStringLiteral("10.1.1.1");
-    const LocalAddress local = ChooseLocalAddress(
+    NetworkChoice settings;
+    settings.fixedIp = QStringLiteral("10.1.1.1");
+    const LocalAddress local = chooseLocalAddress(
         settings, fixed, QStringLiteral("02-FC-00-00-00-01"), QStringLiteral("127.0.0.1"));
     // The adapter choice is kept also with a fixed address, for when the box is cleared.
-    QCOMPARE(settings.m_strMac, QStringLiteral("02-FC-00-00-00-01"));
-    QCOMPARE(settings.m_strIp, storedIp);
+    QCOMPARE(settings.mac, QStringLiteral("02-FC-00-00-00-01"));
+    QCOMPARE(settings.fixedIp, storedIp);
     QCOMPARE(local.fixed, fixed);
     QCOMPARE(local.ip, ip);
     QCOMPARE(local.prefix, QStringLiteral("127.0.0."));

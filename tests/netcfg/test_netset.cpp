@@ -38,7 +38,7 @@ private slots:
 
 void TestNetSet::firstStartShowsNothingChosen() {
     FakeAdapters fake(adapters());
-    CNetSet dialog(QString(), false, QString());
+    NetworkDialog dialog(QString(), false, QString());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("网络设置"));
     QCOMPARE(dialog.m_comboAdapter->count(), 4);
     QCOMPARE(dialog.m_comboAdapter->itemText(2), QStringLiteral("eth0 again"));
@@ -48,8 +48,8 @@ void TestNetSet::firstStartShowsNothingChosen() {
     QVERIFY(!dialog.m_checkFixed->isChecked());
     dialog.findChild<QPushButton *>(QStringLiteral("netSetOk"))->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.m_strMac, QString());
-    QVERIFY(!dialog.m_bFixedIp);
+    QCOMPARE(dialog.m_mac, QString());
+    QVERIFY(!dialog.m_fixedIp);
 }
 
 void TestNetSet::storedChoiceShown_data() {
@@ -73,7 +73,7 @@ void TestNetSet::storedChoiceShown() {
     QFETCH(int, selected);
     QFETCH(QString, shownIp);
     FakeAdapters fake(adapters());
-    CNetSet dialog(mac, fixed, QStringLiteral("10.0.0.5"));
+    NetworkDialog dialog(mac, fixed, QStringLiteral("10.0.0.5"));
     QCOMPARE(dialog.m_comboAdapter->currentIndex(), selected);
     QCOMPARE(dialog.m_editMac->text(), selected < 0 ? QString() : mac);
     QCOMPARE(dialog.m_ipCtrl->text(), shownIp);
@@ -82,7 +82,7 @@ void TestNetSet::storedChoiceShown() {
 
 void TestNetSet::choosingAdapterReplacesTypedAddress() {
     FakeAdapters fake(adapters());
-    CNetSet dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
+    NetworkDialog dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     // The operator picks wlan0 with the keyboard while the box is checked.
@@ -93,25 +93,25 @@ void TestNetSet::choosingAdapterReplacesTypedAddress() {
     QCOMPARE(dialog.m_ipCtrl->text(), QStringLiteral("0.0.0.0"));
     dialog.m_ipCtrl->setText(QStringLiteral("127.0.0.1"));
     dialog.findChild<QPushButton *>(QStringLiteral("netSetOk"))->click();
-    QVERIFY(dialog.m_bFixedIp);
-    QCOMPARE(dialog.m_strIp, QStringLiteral("127.0.0.1"));
-    QCOMPARE(dialog.m_strMac, QStringLiteral("02-FC-00-00-00-02"));
+    QVERIFY(dialog.m_fixedIp);
+    QCOMPARE(dialog.m_ip, QStringLiteral("127.0.0.1"));
+    QCOMPARE(dialog.m_mac, QStringLiteral("02-FC-00-00-00-02"));
 }
 
 void TestNetSet::okWithoutFixedAddressKeepsIt() {
     FakeAdapters fake(adapters());
-    CNetSet dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
+    NetworkDialog dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
     dialog.m_checkFixed->setChecked(false);
     dialog.m_ipCtrl->setText(QStringLiteral("10.9.9.9"));
     dialog.accept();
-    QVERIFY(!dialog.m_bFixedIp);
-    QCOMPARE(dialog.m_strIp, QStringLiteral("10.0.0.5"));
-    QCOMPARE(dialog.m_strMac, QStringLiteral("02-FC-00-00-00-01"));
+    QVERIFY(!dialog.m_fixedIp);
+    QCOMPARE(dialog.m_ip, QStringLiteral("10.0.0.5"));
+    QCOMPARE(dialog.m_mac, QStringLiteral("02-FC-00-00-00-01"));
 }
 
 void TestNetSet::controlsCanBeFound() {
     FakeAdapters fake(adapters());
-    CNetSet dialog(QString(), false, QString());
+    NetworkDialog dialog(QString(), false, QString());
     const QList<QPair<const char *, QString>> named = {
         {"adapterCombo", QStringLiteral("网卡")},
         {"macEdit", QStringLiteral("MAC")},

@@ -54,13 +54,13 @@ void TestSettingsFile::fortyTwoByteFile() {
     const QByteArray file = wideShort(kMac) + QByteArray("\xFF\xFE\xFF\x00", 4);
     QCOMPARE(file.size(), 42);
     dir.write(QStringLiteral("settings.dat"), file + QByteArray("trailing bytes are ignored"));
-    CSettings settings;
-    settings.m_strIp = QStringLiteral("old");
-    QVERIFY(settings.Load());
-    QCOMPARE(settings.m_strMac, kMac);
-    QCOMPARE(settings.m_strIp, QString());
+    NetworkChoice settings;
+    settings.fixedIp = QStringLiteral("old");
+    QVERIFY(settings.load());
+    QCOMPARE(settings.mac, kMac);
+    QCOMPARE(settings.fixedIp, QString());
     QVERIFY(prompt.shown.isEmpty());
-    QVERIFY(settings.Save());
+    QVERIFY(settings.save());
     QCOMPARE(dir.read(QStringLiteral("settings.dat")), file);
 }
 
@@ -81,15 +81,15 @@ void TestSettingsFile::lengthPrefixes() {
     QString text(length, Qt::Uninitialized);
     for (int i = 0; i < length; ++i)
         text[i] = QChar(char16_t(0x4E00 + i % 500)); // CJK, so both bytes of a unit matter
-    CArchive out;
-    out.WriteString(text);
-    out.WriteString(QStringLiteral("x"));
+    Archive out;
+    out.writeString(text);
+    out.writeString(QStringLiteral("x"));
     QCOMPARE(out.data().left(3 + prefix.size()), QByteArray("\xFF\xFE\xFF", 3) + prefix);
     QCOMPARE(out.data().size(), 3 + prefix.size() + 2 * length + 6);
-    CArchive in(out.data());
+    Archive in(out.data());
     QString back, next;
-    QVERIFY(in.ReadString(back));
-    QVERIFY(in.ReadString(next));
+    QVERIFY(in.readString(back));
+    QVERIFY(in.readString(next));
     QCOMPARE(back, text);
     QCOMPARE(next, QStringLiteral("x"));
 }
@@ -101,18 +101,18 @@ void TestSettingsFile::narrowStringsLoadAndAreSavedWide() {
     const QByteArray ip = QByteArray("10.0.0.5") + QByteArray(292, ' ');
     dir.write(QStringLiteral("settings.dat"), QByteArray(1, char(kMac.size())) + kMac.toLatin1() +
                                                   QByteArray("\xFF\x2C\x01", 3) + ip);
-    CSettings settings;
-    QVERIFY(settings.Load());
-    QCOMPARE(settings.m_strMac, kMac);
-    QCOMPARE(settings.m_strIp, QString::fromLatin1(ip));
-    QVERIFY(settings.Save());
+    NetworkChoice settings;
+    QVERIFY(settings.load());
+    QCOMPARE(settings.mac, kMac);
+    QCOMPARE(settings.fixedIp, QString::fromLatin1(ip));
+    QVERIFY(settings.save());
     QCOMPARE(dir.read(QStringLiteral("settings.dat")),
              wideShort(kMac) + wide(QString::fromLatin1(ip), QByteArray("\xFF\x2C\x01", 3)));
 
     const QByteArray gbk = toGbk(QStringLiteral("网卡"));
-    CArchive in(QByteArray(1, char(gbk.size())) + gbk);
+    Archive in(QByteArray(1, char(gbk.size())) + gbk);
     QString text;
-    QVERIFY(in.ReadString(text));
+    QVERIFY(in.readString(text));
     QCOMPARE(text, QStringLiteral("网卡"));
 }
 
@@ -129,13 +129,13 @@ void TestSettingsFile::cutFileKeepsWhatWasRead() {
     ScriptedPrompt prompt;
     dir.write(QStringLiteral("settings.dat"),
               wideShort(kMac) + wideShort(QStringLiteral("10.0.0.5")).left(cut));
-    CSettings settings;
-    settings.m_strIp = QStringLiteral("earlier");
-    QVERIFY(!settings.Load());
+    NetworkChoice settings;
+    settings.fixedIp = QStringLiteral("earlier");
+    QVERIFY(!settings.load());
     QCOMPARE(prompt.texts(), QStringList{QStringLiteral("读取配置失败")});
     QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
-    QCOMPARE(settings.m_strMac, kMac);
-    QCOMPARE(settings.m_strIp, QStringLiteral("earlier"));
+    QCOMPARE(settings.mac, kMac);
+    QCOMPARE(settings.fixedIp, QStringLiteral("earlier"));
 }
 
 void TestSettingsFile::badLengthsAreErrors_data() {
@@ -154,33 +154,33 @@ void TestSettingsFile::badLengthsAreErrors_data() {
 
 void TestSettingsFile::badLengthsAreErrors() {
     QFETCH(QByteArray, bytes);
-    CArchive in(bytes);
+    Archive in(bytes);
     QString text = QStringLiteral("kept");
-    QVERIFY(!in.ReadString(text));
+    QVERIFY(!in.readString(text));
     QCOMPARE(text, QStringLiteral("kept"));
 }
 
 void TestSettingsFile::missingFile() {
     TempWorkDir dir;
     ScriptedPrompt prompt;
-    CSettings settings;
-    settings.m_strMac = QStringLiteral("kept");
-    QVERIFY(!settings.Load());
+    NetworkChoice settings;
+    settings.mac = QStringLiteral("kept");
+    QVERIFY(!settings.load());
     QCOMPARE(prompt.texts(), QStringList{QStringLiteral("找不到配置文件")});
     QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
-    QCOMPARE(settings.m_strMac, QStringLiteral("kept"));
+    QCOMPARE(settings.mac, QStringLiteral("kept"));
 }
 
 void TestSettingsFile::failedSaveKeepsOldFile() {
     TempWorkDir dir;
     ScriptedPrompt prompt;
-    CSettings settings;
-    settings.m_strMac = kMac;
-    settings.m_strIp = QStringLiteral("127.0.0.1");
+    NetworkChoice settings;
+    settings.mac = kMac;
+    settings.fixedIp = QStringLiteral("127.0.0.1");
 
     // A folder where the file should be.
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("settings.dat/inside")));
-    QVERIFY(!settings.Save());
+    QVERIFY(!settings.save());
     QCOMPARE(prompt.texts(), QStringList{QStringLiteral("保存配置失败")});
     QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
     QVERIFY(QFileInfo::exists(dir.file(QStringLiteral("settings.dat/inside"))));
@@ -197,7 +197,7 @@ void TestSettingsFile::failedSaveKeepsOldFile() {
     rlimit small = saved;
     small.rlim_cur = 10;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved42 = settings.Save();
+    const bool saved42 = settings.save();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY(!saved42);

@@ -19,7 +19,7 @@ namespace {
 // empty list cancels with Esc.
 void answerRangeDialog(QList<std::pair<QString, QString>> attempts) {
     QTimer::singleShot(0, [attempts]() mutable {
-        auto *dlg = qobject_cast<CIdRangeDlg *>(QApplication::activeModalWidget());
+        auto *dlg = qobject_cast<IdRangeDialog *>(QApplication::activeModalWidget());
         QVERIFY(dlg);
         QCOMPARE(dlg->windowTitle(), QStringLiteral("请输入ID范围"));
         auto *start = dlg->findChild<QLineEdit *>(QStringLiteral("idStart"));
@@ -45,7 +45,7 @@ void answerRangeDialog(QList<std::pair<QString, QString>> attempts) {
 class TestIdListCommand : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void ranges_data();
     void ranges();
     void refusedInput_data();
@@ -81,7 +81,7 @@ void TestIdListCommand::ranges() {
     dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     answerRangeDialog({{start, end}});
     dlg.face().makeIdFile->click();
     QCOMPARE(dir.read(QStringLiteral("ID.txt")), content);
@@ -114,7 +114,7 @@ void TestIdListCommand::refusedInput() {
     dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     answerRangeDialog({{start, end}});
     dlg.face().makeIdFile->click();
     QCOMPARE(prompt.texts(), QStringList{message});
@@ -127,7 +127,7 @@ void TestIdListCommand::cancelAndRerun() {
     dir.useFixedAddress();
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     answerRangeDialog({});
     dlg.face().makeIdFile->click();
     QVERIFY(!QFile::exists(QStringLiteral("ID.txt")));
@@ -146,7 +146,7 @@ void TestIdListCommand::unwritableFile() {
     QDir(dir.path()).mkpath(QStringLiteral("ID.txt/inside"));
     FakeDrives drives({{dir.path(), 0}});
     ScriptedPrompt prompt;
-    CPlaxonDlg dlg;
+    MainWindow dlg;
     answerRangeDialog({{QStringLiteral("1"), QStringLiteral("3")}});
     dlg.face().makeIdFile->click();
     QCOMPARE(prompt.shown.size(), 1);

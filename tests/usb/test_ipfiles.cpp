@@ -41,7 +41,7 @@ QMap<QString, QByteArray> tree(const QString &root) {
 class TestIpFiles : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void init();
     void cleanup();
     void writesOneFilePerPlate();
@@ -64,7 +64,7 @@ private:
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<FakeDrives> m_drives;
     std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<CPlaxonDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
 };
 
 void TestIpFiles::init() {
@@ -72,7 +72,7 @@ void TestIpFiles::init() {
     m_dir->useFixedAddress();
     m_drives = std::make_unique<FakeDrives>(QList<DriveInfo>{{m_dir->path(), 0}});
     m_prompt = std::make_unique<ScriptedPrompt>();
-    m_dlg = std::make_unique<CPlaxonDlg>();
+    m_dlg = std::make_unique<MainWindow>();
 }
 
 void TestIpFiles::cleanup() {
@@ -88,7 +88,7 @@ void TestIpFiles::run(const QString &workbook) {
     m_dlg->face().makeIpFiles->click();
     QCOMPARE(m_prompt->lastFilter, texts::workbookFilter());
     // Every path closes the workbook again.
-    QVERIFY(!m_dlg->excel().IsOpen());
+    QVERIFY(!m_dlg->excel().isOpen());
 }
 
 void TestIpFiles::writesOneFilePerPlate() {

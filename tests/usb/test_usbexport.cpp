@@ -75,7 +75,7 @@ int differingPixels(const QImage &a, const QImage &b) {
 class TestUsbExport : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { CPlaxonApp::PrepareApplication(); }
+    void initTestCase() { Application::prepareApplication(); }
     void init();
     void cleanup();
     void exportsEveryEntry();
@@ -103,7 +103,7 @@ private:
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<FakeDrives> m_drives;
     std::unique_ptr<ScriptedPrompt> m_prompt;
-    std::unique_ptr<CPlaxonDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
 };
 
 void TestUsbExport::init() {
@@ -115,7 +115,7 @@ void TestUsbExport::init() {
     m_drives = std::make_unique<FakeDrives>(
         QList<DriveInfo>{{m_dir->path(), 0}, {m_dir->file(QStringLiteral("drive")), 0}});
     m_prompt = std::make_unique<ScriptedPrompt>();
-    m_dlg = std::make_unique<CPlaxonDlg>();
+    m_dlg = std::make_unique<MainWindow>();
 }
 
 void TestUsbExport::cleanup() {
@@ -140,17 +140,16 @@ void TestUsbExport::exportsEveryEntry() {
         // one of another entry.
         const NameRecord e = m_dlg->names().at(i - 1);
         PlateLayout layout = m_dlg->layout();
-        layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
-        const int own = differingPixels(got, RenderPlate(layout, m_dlg->canvas().m_pBackground));
+        layout.setTexts(e.organisation, e.name, e.title);
+        const int own = differingPixels(got, renderPlate(layout, m_dlg->canvas().m_background));
         const NameRecord other = m_dlg->names().at(i % 3);
-        layout.SetTexts(other.m_strOrganisation, other.m_strName, other.m_strTitle);
-        const int foreign =
-            differingPixels(got, RenderPlate(layout, m_dlg->canvas().m_pBackground));
+        layout.setTexts(other.organisation, other.name, other.title);
+        const int foreign = differingPixels(got, renderPlate(layout, m_dlg->canvas().m_background));
         QVERIFY2(own < 40 && foreign > 150,
                  qPrintable(QStringLiteral("%1 %2").arg(own).arg(foreign)));
     }
     // Afterwards the preview shows the operator's current entry again.
-    QCOMPARE(m_dlg->layout().m_pRows[1].m_strText, m_dlg->names().at(1).m_strName);
+    QCOMPARE(m_dlg->layout().rows[1].text, m_dlg->names().at(1).name);
 }
 
 void TestUsbExport::progressSteps_data() {
@@ -191,9 +190,9 @@ void TestUsbExport::sameIdAndZeroAndOtherFiles() {
     // 4.jpg holds the later entry.
     PlateLayout layout = m_dlg->layout();
     const NameRecord later = m_dlg->names().at(2);
-    layout.SetTexts(later.m_strOrganisation, later.m_strName, later.m_strTitle);
+    layout.setTexts(later.organisation, later.name, later.title);
     QVERIFY(differingPixels(decodeJpeg(pictures(QStringLiteral("4.jpg"))),
-                            RenderPlate(layout, m_dlg->canvas().m_pBackground)) < 50);
+                            renderPlate(layout, m_dlg->canvas().m_background)) < 50);
 }
 
 void TestUsbExport::emptyList() {
@@ -252,19 +251,19 @@ void TestUsbExport::picturesAsOneThreadMakesThem() {
     QCOMPARE(m_prompt->texts(), QStringList(2, QStringLiteral("生成U盘文件成功")));
     for (const NameRecord &e : list) {
         PlateLayout layout = m_dlg->layout();
-        layout.SetTexts(e.m_strOrganisation, e.m_strName, e.m_strTitle);
+        layout.setTexts(e.organisation, e.name, e.title);
         // Made on one thread of its own, as the workers make them.
         QByteArray alone;
         std::unique_ptr<QThread> thread(QThread::create([&] {
-            alone = EncodePlateJpeg(RenderPlate(layout, m_dlg->canvas().m_pBackground), 97);
+            alone = encodePlateJpeg(renderPlate(layout, m_dlg->canvas().m_background), 97);
         }));
         thread->start();
         thread->wait();
-        const QByteArray file = m_dir->read(QStringLiteral("drive/PICTURE/%1.jpg").arg(e.m_strId));
-        QVERIFY2(file == alone, qPrintable(e.m_strId));
+        const QByteArray file = m_dir->read(QStringLiteral("drive/PICTURE/%1.jpg").arg(e.id));
+        QVERIFY2(file == alone, qPrintable(e.id));
         // The window's own thread draws it the same.
-        QVERIFY2(file == EncodePlateJpeg(RenderPlate(layout, m_dlg->canvas().m_pBackground), 97),
-                 qPrintable(e.m_strId));
+        QVERIFY2(file == encodePlateJpeg(renderPlate(layout, m_dlg->canvas().m_background), 97),
+                 qPrintable(e.id));
     }
 }
 

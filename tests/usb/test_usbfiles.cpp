@@ -33,7 +33,7 @@ void TestUsbFiles::driveEntryText_data() {
 void TestUsbFiles::driveEntryText() {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(DriveEntryText({QStringLiteral("E:\\"), bytes}), text);
+    QCOMPARE(delvora::driveEntryText({QStringLiteral("E:\\"), bytes}), text);
 }
 
 void TestUsbFiles::driveRoot() {
@@ -45,20 +45,20 @@ void TestUsbFiles::driveRoot() {
     ScriptedPrompt prompt;
     QComboBox box;
     box.setEditable(true);
-    FillDriveList(&box);
+    fillDriveList(&box);
     QCOMPARE(box.count(), 2);
     QCOMPARE(box.currentIndex(), 1); // the last volume
     QCOMPARE(box.itemText(0), dir.file(QStringLiteral("a")) + QStringLiteral("(1.0 G)"));
-    QCOMPARE(SelectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("b")));
+    QCOMPARE(selectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("b")));
     // A typed existing folder serves as the root; anything else is refused with a warning.
     box.setEditText(dir.file(QStringLiteral("a")));
-    QCOMPARE(SelectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("a")));
+    QCOMPARE(selectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("a")));
     QVERIFY(prompt.shown.isEmpty());
     box.setEditText(dir.file(QStringLiteral("missing")));
-    QCOMPARE(SelectedDriveRoot(&box, nullptr), std::nullopt);
+    QCOMPARE(selectedDriveRoot(&box, nullptr), std::nullopt);
     QCOMPARE(prompt.texts(), QStringList{QStringLiteral("请选择U盘！")});
     QCOMPARE(prompt.shown.last().icon, Prompt::Icon::Warning);
-    QCOMPARE(DrivePath(QStringLiteral("/media/x/"), QStringLiteral("ID.txt")),
+    QCOMPARE(drivePath(QStringLiteral("/media/x/"), QStringLiteral("ID.txt")),
              QDir::toNativeSeparators(QStringLiteral("/media/x/ID.txt")));
 }
 
@@ -79,7 +79,7 @@ void TestUsbFiles::addressDigits_data() {
 void TestUsbFiles::addressDigits() {
     QFETCH(QString, address);
     QFETCH(QByteArray, digits);
-    const std::optional<QByteArray> got = AddressDigits(address);
+    const std::optional<QByteArray> got = delvora::addressDigits(address);
     if (digits.isEmpty())
         QCOMPARE(got, std::nullopt);
     else
@@ -95,12 +95,12 @@ void TestUsbFiles::clearFolder() {
     dir.write(QStringLiteral("IP/sub/deeper/2.txt"), "old");
     dir.write(QStringLiteral("outside.txt"), "keep");
     QFile::link(dir.file(QStringLiteral("outside.txt")), dir.file(QStringLiteral("IP/link")));
-    QVERIFY(ClearFolder(dir.file(QStringLiteral("IP"))));
+    QVERIFY(delvora::clearFolder(dir.file(QStringLiteral("IP"))));
     QVERIFY(QFileInfo(dir.file(QStringLiteral("IP/sub/deeper"))).isDir());
     QCOMPARE(QDir(dir.file(QStringLiteral("IP"))).entryList(QDir::Files | QDir::System), {});
     QVERIFY(!QFile::exists(dir.file(QStringLiteral("IP/sub/1.txt"))));
     QCOMPARE(dir.read(QStringLiteral("outside.txt")), QByteArray("keep"));
-    QVERIFY(ClearFolder(dir.file(QStringLiteral("IP")))); // nothing left to delete
+    QVERIFY(delvora::clearFolder(dir.file(QStringLiteral("IP")))); // nothing left to delete
 }
 
 QTEST_MAIN(TestUsbFiles)
