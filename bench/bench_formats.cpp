@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
 
 using namespace delvora;

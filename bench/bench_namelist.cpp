@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
 
 using namespace delvora;

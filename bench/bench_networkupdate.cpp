@@ -18,7 +18,7 @@
 
 #include "benchplate.h"
 #include "benchprompt.h"
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
@@ -27,7 +27,7 @@
 #include "net/pictureserver.h"
 #include "net/platedatagrams.h"
 #include "net/platepicture.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 using namespace delvora;
 

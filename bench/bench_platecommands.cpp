@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "benchroom.h"
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "net/factoryreset.h"
 #include "net/plateidchange.h"
 

@@ -21,14 +21,14 @@
 #include "benchplate.h"
 #include "benchprompt.h"
 #include "common/gbk.h"
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "layout/logfont.h"
 #include "net/editorlauncher.h"
 #include "net/networkupdate.h"
 #include "net/pictureserver.h"
 #include "net/platedatagrams.h"
 #include "net/platepicture.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 using namespace delvora;
 

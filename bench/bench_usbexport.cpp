@@ -11,15 +11,15 @@
 #include <QThreadPool>
 #include <cstdio>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
-#include "common/prompt.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
+#include "gui/prompt.h"
 #include "layout/jpegencoder.h"
 #include "layout/picturepool.h"
 #include "layout/renderer.h"
 #include "namelist/namelist.h"
 #include "usb/drivelist.h"
-#include "usb/usbprovisioning.h"
+#include "gui/usbprovisioning.h"
 
 using namespace delvora;
 

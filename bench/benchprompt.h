@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 
 namespace delvora::bench {
 

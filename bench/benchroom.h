@@ -6,8 +6,8 @@
 #include <QTreeView>
 #include <cstdio>
 
-#include "net/onlineplates.h"
-#include "net/udpsocket.h"
+#include "gui/onlineplates.h"
+#include "net/platesocket.h"
 
 namespace delvora::bench {
 

@@ -14,10 +14,10 @@
 //             that many bytes (fewer when the input ends).
 #include "fuzzsupport.h"
 
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platedatagrams.h"
 #include "net/platereply.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,9 +5,9 @@
 #include "fuzzsupport.h"
 
 #include "common/gbk.h"
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "netcfg/netcfgtexts.h"
-#include "netcfg/settings.h"
+#include "netcfg/networkchoice.h"
 
 #include <QStringList>
 #include <optional>

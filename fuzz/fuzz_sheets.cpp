@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "fuzzsupport.h"
-#include "namelist/celltext.h"
-#include "namelist/csvsheetsource.h"
-#include "namelist/odssheetsource.h"
+#include "sheets/celltext.h"
+#include "sheets/csvsheetsource.h"
+#include "sheets/odssheetsource.h"
 #include "namelist/plateid.h"
-#include "namelist/workbookerror.h"
-#include "namelist/xlsxsheetsource.h"
+#include "sheets/workbookerror.h"
+#include "sheets/xlsxsheetsource.h"
 
 using namespace delvora;
 

@@ -4,13 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "namelist/biffrecordstream.h"
-#include "namelist/celltext.h"
-#include "namelist/compounddocument.h"
+#include "sheets/biffrecordstream.h"
+#include "sheets/celltext.h"
+#include "sheets/compounddocument.h"
 #include "namelist/plateid.h"
-#include "namelist/sheetreader.h"
-#include "namelist/workbook.h"
-#include "namelist/workbookerror.h"
+#include "sheets/sheetreader.h"
+#include "sheets/workbook.h"
+#include "sheets/workbookerror.h"
 
 using namespace delvora;
 

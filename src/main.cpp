@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/plaxonapp.h"
+#include "gui/application.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);

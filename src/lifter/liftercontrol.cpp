@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "lifter/serialportlist.h"
 
 namespace delvora {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "lifter/cpserialport.h"
+#include "lifter/serialport.h"
 #include "lifter/lifterframe.h"
 
 class QComboBox;

@@ -4,9 +4,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "layout/platelayout.h"
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
 

@@ -1,6 +1,6 @@
 #include "namelist/overflowmarks.h"
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "layout/platecanvas.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"

@@ -1,10 +1,10 @@
 #include "net/factoryreset.h"
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "net/nettexts.h"
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platedatagrams.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 namespace delvora {
 

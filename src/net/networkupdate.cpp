@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 #include "namelist/namelist.h"

@@ -5,7 +5,7 @@
 
 #include "net/pictureserver.h"
 #include "net/platedatagrams.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 namespace delvora {
 

@@ -3,7 +3,7 @@
 #include <QTcpSocket>
 #include <QWidget>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "net/listensocket.h"
 #include "net/updatetexts.h"
 

@@ -1,12 +1,12 @@
 #include "net/plateidchange.h"
 
 #include "common/integertext.h"
-#include "common/prompt.h"
+#include "gui/prompt.h"
 #include "net/nettexts.h"
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platedatagrams.h"
 #include "net/platereply.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 namespace delvora {
 

@@ -1,10 +1,10 @@
 #include "net/presencecheck.h"
 
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platedatagrams.h"
 #include "net/platereply.h"
 #include "net/platestate.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 namespace delvora {
 

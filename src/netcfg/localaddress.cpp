@@ -1,7 +1,7 @@
 #include "netcfg/localaddress.h"
 
 #include "netcfg/adapterlist.h"
-#include "netcfg/settings.h"
+#include "netcfg/networkchoice.h"
 
 namespace delvora {
 

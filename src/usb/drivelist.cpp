@@ -8,7 +8,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 
 namespace delvora {
 

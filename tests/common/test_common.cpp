@@ -2,7 +2,6 @@
 
 #include "common/gbk.h"
 #include "common/integertext.h"
-#include "common/prompt.h"
 
 using namespace delvora;
 
@@ -11,8 +10,6 @@ class TestCommon : public QObject {
 private slots:
     void dialogInt_data();
     void dialogInt();
-    void nameFilters_data();
-    void nameFilters();
     void gbk_data();
     void gbk();
 };
@@ -40,24 +37,6 @@ void TestCommon::dialogInt() {
     } else {
         QCOMPARE(got, value);
     }
-}
-
-void TestCommon::nameFilters_data() {
-    QTest::addColumn<QString>("windows");
-    QTest::addColumn<QStringList>("qt");
-    QTest::newRow("pictures") << "图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"
-                              << QStringList{QStringLiteral("图像文件t(*.jpg *.jpeg)")};
-    QTest::newRow("workbooks") << "Eexel 97-2003工作簿(*.xls)|*.xls||"
-                               << QStringList{QStringLiteral("Eexel 97-2003工作簿(*.xls)")};
-    QTest::newRow("text without patterns")
-        << "All|*.*|Text|*.txt;*.log||"
-        << QStringList{QStringLiteral("All (*.*)"), QStringLiteral("Text (*.txt *.log)")};
-}
-
-void TestCommon::nameFilters() {
-    QFETCH(QString, windows);
-    QFETCH(QStringList, qt);
-    QCOMPARE(qtNameFilters(windows), qt);
 }
 
 void TestCommon::gbk_data() {

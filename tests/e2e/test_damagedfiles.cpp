@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "layout/profile.h"
 #include "namelist/namelist.h"
 #include "support/fakedrives.h"

@@ -5,10 +5,10 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/plaxondlg.h"
-#include "common/ipaddressedit.h"
+#include "gui/mainwindow.h"
+#include "gui/ipaddressedit.h"
 #include "netcfg/archive.h"
-#include "netcfg/netset.h"
+#include "gui/networkdialog.h"
 #include "support/fakeadapters.h"
 #include "support/listcells.h"
 #include "support/platesim.h"

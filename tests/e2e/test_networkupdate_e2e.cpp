@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <cerrno>
 
-#include "app/plaxondlg.h"
+#include "gui/mainwindow.h"
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
 #include "net/platedatagrams.h"

@@ -3,7 +3,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/plaxondlg.h"
+#include "gui/mainwindow.h"
 #include "layout/renderer.h"
 #include "net/errorlistfile.h"
 #include "support/jpegcheck.h"

@@ -5,9 +5,9 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#include "app/plaxondlg.h"
-#include "common/ipaddressedit.h"
-#include "net/changeipdlg.h"
+#include "gui/mainwindow.h"
+#include "gui/ipaddressedit.h"
+#include "gui/changeipdialog.h"
 #include "support/listcells.h"
 #include "support/loopbackplace.h"
 #include "support/platesim.h"

@@ -3,9 +3,9 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
-#include "app/uilanguage.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
+#include "gui/uilanguage.h"
 #include "layout/layoutfiles.h"
 #include "net/platereply.h"
 #include "support/listcells.h"

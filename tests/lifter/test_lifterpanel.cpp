@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/plaxondlg.h"
+#include "gui/mainwindow.h"
 #include "lifter/serialportlist.h"
 #include "ptypeer.h"
 #include "support/scriptedprompt.h"

@@ -1,11 +1,11 @@
 #include <QtTest>
 
 #include "fixtures.h"
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
-#include "namelist/spreadsheettexts.h"
-#include "namelist/workbookerror.h"
+#include "sheets/spreadsheettexts.h"
+#include "sheets/workbookerror.h"
 #include "support/tempworkdir.h"
 
 using namespace delvora;

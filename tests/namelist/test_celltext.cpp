@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "namelist/celltext.h"
-#include "namelist/dateformat.h"
+#include "sheets/celltext.h"
+#include "sheets/dateformat.h"
 #include "namelist/plateid.h"
 
 using namespace delvora;

@@ -3,10 +3,10 @@
 #include <QRandomGenerator>
 
 #include "fixtures.h"
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
-#include "namelist/workbookerror.h"
+#include "sheets/workbookerror.h"
 #include "support/tempworkdir.h"
 
 using namespace delvora;

@@ -5,7 +5,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/plaxondlg.h"
+#include "gui/mainwindow.h"
 #include "fixtures.h"
 #include "layout/logfont.h"
 #include "layout/renderer.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "app/plaxondlg.h"
+#include "gui/mainwindow.h"
 #include "fixtures.h"
 #include "layout/logfont.h"
 #include "layout/renderer.h"

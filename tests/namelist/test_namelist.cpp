@@ -4,7 +4,7 @@
 #include <QTreeView>
 
 #include "namelist/namelist.h"
-#include "namelist/namelistview.h"
+#include "gui/namelistview.h"
 #include "support/listcells.h"
 
 using namespace delvora;

@@ -5,9 +5,9 @@
 #include <QJsonObject>
 
 #include "fixtures.h"
-#include "namelist/excelreader.h"
+#include "namelist/workbookreader.h"
 #include "namelist/namelist.h"
-#include "namelist/workbookerror.h"
+#include "sheets/workbookerror.h"
 
 using namespace delvora;
 using namespace Qt::StringLiterals;

@@ -6,11 +6,11 @@
 #include <map>
 
 #include "fixtures.h"
-#include "namelist/biffrecordstream.h"
-#include "namelist/celltext.h"
-#include "namelist/compounddocument.h"
-#include "namelist/sheetreader.h"
-#include "namelist/workbook.h"
+#include "sheets/biffrecordstream.h"
+#include "sheets/celltext.h"
+#include "sheets/compounddocument.h"
+#include "sheets/sheetreader.h"
+#include "sheets/workbook.h"
 
 using namespace delvora;
 using namespace Qt::StringLiterals;

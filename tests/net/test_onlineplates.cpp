@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "namelist/namelist.h"
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platereply.h"
 #include "net/platestate.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 #include "support/listcells.h"
 #include "support/scriptedprompt.h"
 

@@ -4,13 +4,13 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#include "common/ipaddressedit.h"
-#include "net/changeipdlg.h"
+#include "gui/ipaddressedit.h"
+#include "gui/changeipdialog.h"
 #include "net/factoryreset.h"
 #include "net/nettexts.h"
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platereply.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 #include "support/listcells.h"
 #include "support/scriptedprompt.h"
 #include "support/whenmodal.h"

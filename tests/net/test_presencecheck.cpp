@@ -3,10 +3,10 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#include "net/onlineplates.h"
+#include "gui/onlineplates.h"
 #include "net/platereply.h"
 #include "net/presencecheck.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 #include "support/listcells.h"
 
 using namespace delvora;

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "net/platedatagrams.h"
-#include "net/udpsocket.h"
+#include "net/platesocket.h"
 
 using namespace delvora;
 

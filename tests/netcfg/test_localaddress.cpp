@@ -3,7 +3,7 @@
 #include "netcfg/adapterlist.h"
 #include "netcfg/archive.h"
 #include "netcfg/localaddress.h"
-#include "netcfg/settings.h"
+#include "netcfg/networkchoice.h"
 #include "support/fakeadapters.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"

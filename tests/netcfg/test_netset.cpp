@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "common/ipaddressedit.h"
-#include "netcfg/netset.h"
+#include "gui/ipaddressedit.h"
+#include "gui/networkdialog.h"
 #include "support/fakeadapters.h"
 
 using namespace delvora;

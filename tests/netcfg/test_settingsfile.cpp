@@ -2,7 +2,7 @@
 
 #include "common/gbk.h"
 #include "netcfg/archive.h"
-#include "netcfg/settings.h"
+#include "netcfg/networkchoice.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 

@@ -4,7 +4,7 @@
 #include <QQueue>
 #include <QString>
 
-#include "common/prompt.h"
+#include "gui/prompt.h"
 
 namespace delvora::test {
 

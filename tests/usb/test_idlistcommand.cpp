@@ -3,12 +3,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "support/fakedrives.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
-#include "usb/idrangedlg.h"
+#include "gui/idrangedialog.h"
 
 using namespace delvora;
 using namespace delvora::test;

@@ -1,8 +1,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "namelist/namelisttexts.h"
 #include "support/fakedrives.h"
 #include "support/scriptedprompt.h"

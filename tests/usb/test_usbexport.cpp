@@ -5,8 +5,8 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/plaxonapp.h"
-#include "app/plaxondlg.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "layout/jpegencoder.h"
 #include "layout/renderer.h"
 #include "namelist/namelist.h"
@@ -15,7 +15,7 @@
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
-#include "usb/usbprovisioning.h"
+#include "gui/usbprovisioning.h"
 
 using namespace delvora;
 using namespace delvora::test;

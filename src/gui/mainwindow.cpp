@@ -1,0 +1,407 @@
+#include "gui/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+#include "gui/aboutdialog.h"
+#include "gui/uilanguage.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+#include "gui/prompt.h"
+#include "layout/layoutfiles.h"
+#include "layout/renderer.h"
+#include "gui/namelistview.h"
+#include "net/factoryreset.h"
+#include "net/networkoptions.h"
+#include "gui/plateaddresschange.h"
+#include "net/plateidchange.h"
+#include "gui/networkdialog.h"
+#include "gui/usbprovisioning.h"
+
+namespace delvora {
+
+MainWindow *g_pMainDlg = nullptr;
+
+MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
+    // The layout is read before any control exists.
+    m_layout.load(m_canvas.m_width, m_canvas.m_height);
+    m_canvas.setPlateSize(m_canvas.m_width);
+
+    setAcceptDrops(true);
+    setWindowTitle(QStringLiteral("Delvora"));
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowIcon(QIcon(QStringLiteral(":/delvora/delvora.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    m_face.build(this);
+    m_face.preview->paintPreview = [this](QPainter &painter, const QRect &r) {
+        m_canvas.drawPreview(painter, r);
+    };
+
+    LayoutControls controls;
+    controls.row = m_face.rowCombo;
+    controls.alignH = m_face.alignH;
+    controls.alignV = m_face.alignV;
+    controls.left = m_face.indentLeft;
+    controls.right = m_face.indentRight;
+    controls.top = m_face.indentTop;
+    controls.bottom = m_face.indentBottom;
+    controls.autoFit = m_face.autoFit;
+    controls.preview = m_face.preview;
+    controls.client = m_face.client;
+    controls.res800 = m_face.actionRes800;
+    controls.res1024 = m_face.actionRes1024;
+    m_editor = new LayoutEditor(
+        m_layout, m_canvas, controls,
+        [this] {
+            refreshPreview();
+            m_marks.schedule();
+        },
+        this);
+
+    UsbContext usb;
+    usb.names = &m_names;
+    usb.layout = &m_layout;
+    usb.canvas = &m_canvas;
+    usb.excel = &m_excel;
+    usb.driveBox = m_face.driveCombo;
+    usb.usbButton = m_face.usbUpdate;
+    usb.progress = m_face.progress;
+    usb.progressText = m_face.progressText;
+    usb.confirmSending = [this](QWidget *owner) { return m_marks.confirmSending(owner); };
+    m_usb = new UsbProvisioning(usb, this);
+
+    m_timerConnect = new QTimer(this);
+    m_timerConnect->setSingleShot(true);
+    connect(m_timerConnect, &QTimer::timeout, this, [this] { onTimer(TIMER_CONNECT); });
+    m_timerIdChange = new QTimer(this);
+    m_timerIdChange->setSingleShot(true);
+    connect(m_timerIdChange, &QTimer::timeout, this, [this] { onTimer(TIMER_ID_CHANGE); });
+
+    m_onlinePlates.attach(m_face.onlineList, m_face.newId);
+    m_onlinePlates.setNameList(&m_names);
+    connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
+            &OnlinePlates::setPlateState);
+    connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
+        NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
+        m_presence.setEnabled(on);
+    });
+
+    route();
+    onInitDialog();
+}
+
+MainWindow::~MainWindow() {
+    // Indents changed by dragging are saved only here.
+    m_layout.saveIndents();
+    if (g_pMainDlg == this)
+        g_pMainDlg = nullptr;
+}
+
+void MainWindow::onInitDialog() {
+    addAboutToSystemMenu();
+    g_pMainDlg = this;
+
+    // The two lists in report view; each names and sizes its own columns.
+    attachNameList(m_face.nameList, m_names);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
+    connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
+
+    // Row, horizontal and vertical alignment choices.
+    m_editor->fillChoices();
+
+    // Network settings: the stored adapter or fixed address gives the local address.
+    setLocalAddress(loadLocalAddress(m_settings, this));
+
+    // The preview region and the canvas pictures.
+    m_face.previewFrame->setGeometry(7, 7, 519, 307);
+    m_editor->placePreview();
+    m_canvas.initCanvas(QStringLiteral("./red.jpg"), m_layout.backColor);
+    m_editor->checkResolutionItem();
+
+    // Row 0's style in the editing controls.
+    m_editor->showRowStyle(0);
+
+    // Drive list: every ready volume, the last one selected.
+    m_usb->fillDrives();
+
+    // Host address, picture server on m_tcpPort, datagram socket on UDP 8089.
+    m_udpSocket.findHostAddress();
+    m_pictureServer.startPictureServer(quint16(m_tcpPort), this);
+    m_udpSocket.create();
+    m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
+    const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
+    m_face.actionPresence->setChecked(presence);
+    m_presence.setEnabled(presence);
+
+    // Members to controls; changes made here must not run the edit handlers.
+    m_editor->updateData(false);
+
+    refreshPreview();
+
+    // The stored interface language, which may differ from the running one until restarted.
+    (readLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
+
+    // Serial port list of the lifter.
+    m_lifter.fillPortList(m_face.comPort);
+}
+
+void MainWindow::route() {
+    connect(m_face.actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
+    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbProvisioning::onUsbUpdate);
+    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIdFile);
+    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIpFiles);
+    connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::onChooseFont);
+    connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::onAutoFit);
+    connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
+            &LayoutEditor::onSolidBackground);
+    connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
+            &LayoutEditor::onPictureBackground);
+    // Lifter panel; choosing the same port again reopens it.
+    connect(m_face.comPort, &QComboBox::activated, this, [this](int index) {
+        m_lifter.onPortChosen(m_face.comPort->itemData(index).toString());
+    });
+    for (auto [button, command] : {std::pair{m_face.lifterUp, LifterCommand::Up},
+                                   std::pair{m_face.lifterStop, LifterCommand::Stop},
+                                   std::pair{m_face.lifterDown, LifterCommand::Down}})
+        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.send(command); });
+    connect(m_face.actionNetwork, &QAction::triggered, this, &MainWindow::onNetworkSettings);
+    connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
+    // Plate answers are handled after the event that received them, like posted messages.
+    connect(&m_udpSocket, &PlateSocket::plateReply, this, &MainWindow::onPlateReply,
+            Qt::QueuedConnection);
+    connect(m_face.openTable, &QPushButton::clicked, this, &MainWindow::onOpenTable);
+    connect(m_face.changeId, &QPushButton::clicked, this, &MainWindow::onChangeId);
+    connect(&m_udpSocket, &PlateSocket::idChangeResult, this, &MainWindow::onIdChangeResult,
+            Qt::QueuedConnection);
+    connect(m_face.changeIp, &QPushButton::clicked, this, &MainWindow::onChangeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, this, &MainWindow::onFactoryReset);
+    connect(m_face.actionLanguageZh, &QAction::triggered, this,
+            [this] { chooseLanguage(this, QStringLiteral("zh")); });
+    connect(m_face.actionLanguageEn, &QAction::triggered, this,
+            [this] { chooseLanguage(this, QStringLiteral("en")); });
+    // One network update at a time.
+    connect(m_face.networkUpdate, &QPushButton::clicked, this, &MainWindow::onNetworkUpdate);
+    connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
+    // Updates and exports draw every entry; the preview then shows the operator's entry again.
+    connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
+        if (!running)
+            m_listEditor->showCurrent();
+    });
+    connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
+    // An update and an export share the progress bar: while one runs, the other waits.
+    connect(&m_update, &NetworkUpdate::runningChanged, m_face.usbUpdate, &QWidget::setDisabled);
+    connect(m_usb, &UsbProvisioning::exportStarted, m_face.networkUpdate,
+            [this] { m_face.networkUpdate->setEnabled(false); });
+    connect(m_usb, &UsbProvisioning::exportFinished, m_face.networkUpdate,
+            [this] { m_face.networkUpdate->setEnabled(true); });
+    m_update.setProgressBar(m_face.progress);
+    // Clicks on the client area reach the drag handlers, also over the preview.
+    m_face.client->setMouseTracking(true);
+    m_face.client->installEventFilter(this);
+}
+
+void MainWindow::setLocalAddress(const LocalAddress &local) {
+    m_fixedIp = local.fixed;
+    m_localIp = local.ip;
+    m_netPrefix = local.prefix;
+}
+
+void MainWindow::onNetworkSettings() {
+    if (const auto chosen = runNetworkSettings(m_settings, {m_fixedIp, m_localIp, {}}, this))
+        setLocalAddress(*chosen);
+}
+
+void MainWindow::detectPlates() {
+    m_onlinePlates.detectPlates(m_udpSocket, m_localIp, m_netPrefix, this);
+}
+
+void MainWindow::onPlateReply(const PlateReply &reply) {
+    m_onlinePlates.onPlateReply(reply);
+    m_presence.onPlateReply(reply);
+}
+
+void MainWindow::onChangeId() {
+    if (PlateIdChange::command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
+        setTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
+}
+
+void MainWindow::onIdChangeResult(int result) {
+    killTimer(TIMER_ID_CHANGE);
+    if (PlateIdChange::showResult(result, this))
+        detectPlates();
+}
+
+void MainWindow::onChangeIp() {
+    PlateAddressChange::command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
+}
+
+void MainWindow::onFactoryReset() {
+    FactoryReset::command(m_onlinePlates, m_udpSocket, this);
+}
+
+QString MainWindow::findPlateIp(const QString &plateId) const {
+    return m_onlinePlates.findPlateIp(plateId);
+}
+
+void MainWindow::refreshPreview() {
+    m_canvas.m_preview = renderPlate(m_layout, m_canvas.m_background);
+    drawPreview();
+}
+
+void MainWindow::drawPreview() {
+    m_face.preview->update();
+}
+
+void MainWindow::setTimer(TimerId id, int milliseconds) {
+    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->start(milliseconds);
+}
+
+void MainWindow::killTimer(TimerId id) {
+    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->stop();
+}
+
+void MainWindow::onTimer(int id) {
+    switch (id) {
+    case TIMER_CONNECT:
+        killTimer(TIMER_CONNECT);
+        break;
+    case TIMER_ID_CHANGE:
+        killTimer(TIMER_ID_CHANGE);
+        if (PlateIdChange::timeOut(m_udpSocket))
+            QMetaObject::invokeMethod(
+                this, [this] { onIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::onAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::onOpenTable() {
+    importNames({});
+}
+
+void MainWindow::importNames(const QString &droppedFile) {
+    if (!m_listEditor->file().maybeSave())
+        return;
+    const QList<NameRecord> before = m_names.entries();
+    bool complete = false;
+    // A read error is not the command's to handle: its own text is shown with a stop icon.
+    try {
+        if (droppedFile.isEmpty() ? m_nameImport.run(this, m_layout)
+                                  : m_nameImport.importFile(this, m_layout, droppedFile)) {
+            refreshPreview();
+            complete = true;
+        }
+    } catch (const std::exception &e) {
+        Prompt::stop(this, QString::fromUtf8(e.what()));
+    }
+    m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
+}
+
+void MainWindow::showEntry(const NameRecord &entry) {
+    m_layout.setTexts(entry.organisation, entry.name, entry.title);
+    refreshPreview();
+}
+
+void MainWindow::reject() {
+    if (m_listEditor->file().maybeSave())
+        QDialog::reject();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (!NameListImport::droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QString path = NameListImport::droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has returned, so the program the file came from is not held up.
+    QMetaObject::invokeMethod(
+        this, [this, path] { importNames(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::onNetworkUpdate() {
+    // Sending every entry first asks about texts that do not fit; one chosen entry does not.
+    if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
+        return;
+    m_update.run(m_names, this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_face.client) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            m_editor->onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+            break;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_editor->onLButtonDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_editor->onLButtonUp();
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+#ifdef _WIN32
+namespace {
+constexpr UINT kIdmAboutBox = 0x0010;
+}
+
+void MainWindow::addAboutToSystemMenu() {
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    const QString text = tr("关于 Delvora(&A)...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<LPCWSTR>(text.utf16()));
+}
+
+bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result) {
+    const MSG *msg = static_cast<const MSG *>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kIdmAboutBox) {
+        onAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#else
+// Only Windows gives a program a system menu of its own; the 帮助 menu serves elsewhere.
+void MainWindow::addAboutToSystemMenu() {}
+#endif
+
+void MainWindow::keyPressEvent(QKeyEvent *event) {
+    // Enter activates the default (or focused) button and never closes the window; Esc closes.
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace delvora

@@ -1,0 +1,109 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "gui/application.h"
+#include "gui/mainwindow.h"
+#include "layout/layoutfiles.h"
+#include "support/jpegcheck.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+
+using namespace delvora;
+using namespace delvora::test;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Application::prepareApplication(); }
+    void firstStartWithoutFiles_data();
+    void firstStartWithoutFiles();
+    void smallPlateFromSettings();
+    void closingWritesIndents();
+};
+
+void TestStartup::firstStartWithoutFiles_data() {
+    QTest::addColumn<bool>("withTemplate");
+    QTest::newRow("red.jpg present") << true;
+    QTest::newRow("red.jpg missing") << false;
+}
+
+void TestStartup::firstStartWithoutFiles() {
+    QFETCH(bool, withTemplate);
+    TempWorkDir dir;
+    if (withTemplate)
+        dir.installResource(QStringLiteral("red.jpg"));
+    ScriptedPrompt prompt;
+    MainWindow dlg;
+    for (const RowStyle &row : dlg.layout().rows) {
+        QCOMPARE(row.color, makeRgb(255, 255, 0));
+        QCOMPARE(row.logFont.faceName(), QStringLiteral("宋体"));
+        QCOMPARE(row.alignH, 1);
+        QCOMPARE(row.alignV, 1);
+        QVERIFY(row.text.isEmpty());
+    }
+    QVERIFY(dlg.face().actionRes1024->isChecked());
+    QVERIFY(!dlg.face().actionRes800->isChecked());
+    QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
+    QCOMPARE(dlg.face().previewFrame->geometry(), QRect(7, 7, 519, 307));
+    // The preview holds the plain red background.
+    const QImage &preview = dlg.canvas().m_preview;
+    QCOMPARE(preview.size(), QSize(1024, 600));
+    QCOMPARE(countNear(preview, preview.rect(), QColor(255, 0, 0), 8), 1024 * 600);
+    QCOMPARE(dlg.face().alignH->currentText(), QStringLiteral("居中"));
+    QCOMPARE(dlg.face().alignV->currentText(), QStringLiteral("居中"));
+    QCOMPARE(dlg.face().indentLeft->text(), QStringLiteral("0"));
+    // Only the missing network settings are reported.
+    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("找不到配置文件")});
+    // The preview widget shows that picture.
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QImage grabbed = dlg.face().preview->grab().toImage();
+    QVERIFY(near(grabbed.pixelColor(256, 150), QColor(255, 0, 0), 8));
+}
+
+void TestStartup::smallPlateFromSettings() {
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    dir.installResource(QStringLiteral("red.jpg"));
+    dir.write(QStringLiteral("Settings.ini"),
+              "[Resolution]\r\nH=800\r\nV=480\r\n[Row0]\r\nalign_h=0\r\nalign_v=2\r\n"
+              "indent_l=15\r\nindent_b=-4\r\n");
+    ScriptedPrompt prompt;
+    MainWindow dlg;
+    QVERIFY(dlg.face().actionRes800->isChecked());
+    QVERIFY(!dlg.face().actionRes1024->isChecked());
+    QCOMPARE(dlg.face().preview->geometry(), QRect(66, 40, 400, 240));
+    QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
+    // Row 0's own alignments and indents are shown, each box independently.
+    QCOMPARE(dlg.face().alignH->currentIndex(), 0);
+    QCOMPARE(dlg.face().alignV->currentIndex(), 2);
+    QCOMPARE(dlg.face().indentLeft->text(), QStringLiteral("15"));
+    QCOMPARE(dlg.face().indentBottom->text(), QStringLiteral("-4"));
+}
+
+void TestStartup::closingWritesIndents() {
+    TempWorkDir dir;
+    dir.useFixedAddress();
+    ScriptedPrompt prompt;
+    {
+        MainWindow dlg;
+        dlg.layout().rows[0].indentTop = -30;
+        dlg.layout().rows[2].indentRight = 12;
+        QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
+    }
+    for (int row = 0; row < 3; ++row) {
+        int l, t, r, b;
+        readRowIndents(row, l, t, r, b);
+        QCOMPARE(QList<int>({l, t, r, b}), row == 0   ? QList<int>({0, -30, 0, 0})
+                                           : row == 2 ? QList<int>({0, 0, 12, 0})
+                                                      : QList<int>({0, 0, 0, 0}));
+    }
+    const QByteArray ini = dir.read(QStringLiteral("Settings.ini"));
+    for (const char *section : {"[Row0]", "[Row1]", "[Row2]"})
+        QVERIFY(ini.contains(section));
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
