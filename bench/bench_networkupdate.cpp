@@ -21,6 +21,7 @@
 #include "gui/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
+#include "layout/platedesign.h"
 #include "layout/platelayout.h"
 #include "net/editorlauncher.h"
 #include "net/networkupdate.h"
@@ -120,8 +121,7 @@ QList<NameRecord> Entries(int count) {
 struct Bench {
     PictureServer &server;
     PlateSocket &socket;
-    PlateLayout &layout;
-    PlateCanvas &canvas;
+    PlateDesign &design;
 
     // Wall time of the update of all entries in ms, until every plate stored its picture;
     // negative when pictures went missing or the error list is not empty.
@@ -129,7 +129,7 @@ struct Bench {
         Room room;
         if (!room.start(entries, options, QDir::current().filePath(QStringLiteral("plates"))))
             return -1;
-        NetworkUpdate update(server, socket, layout, canvas,
+        NetworkUpdate update(server, socket, design,
                              [&room](const QString &id) { return room.online.value(id); });
         update.setParallel(parallel);
         bool done = false;
@@ -174,12 +174,15 @@ int main(int argc, char **argv) {
     PlateCanvas canvas;
     PlateLayout layout;
     SetUpBenchPlate(canvas, layout);
+    PlateDesign design;
+    design.setLayout(layout);
+    design.setBackgroundPicture(canvas.m_background);
     PlateSocket socket;
     socket.create();
     PictureServer server;
     if (!server.startPictureServer(kPictureServerPort, nullptr))
         return 1;
-    Bench bench{server, socket, layout, canvas};
+    Bench bench{server, socket, design};
     std::printf("pictures %dx%d at quality 100, %d simulator processes, %d cores\n", canvas.m_width,
                 canvas.m_height, kSimProcesses, QThread::idealThreadCount());
 

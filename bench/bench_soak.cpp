@@ -23,6 +23,7 @@
 #include "common/gbk.h"
 #include "gui/prompt.h"
 #include "layout/logfont.h"
+#include "layout/platedesign.h"
 #include "net/editorlauncher.h"
 #include "net/networkupdate.h"
 #include "net/pictureserver.h"
@@ -85,6 +86,9 @@ int main(int argc, char **argv) {
     PlateCanvas canvas;
     PlateLayout layout;
     SetUpBenchPlate(canvas, layout);
+    PlateDesign design;
+    design.setLayout(layout);
+    design.setBackgroundPicture(canvas.m_background);
 
     // Which plates misbehave, and how, is drawn at random (the seed is printed).
     const quint32 seed = argc > 1 ? quint32(atol(argv[1])) : QRandomGenerator::global()->generate();
@@ -143,7 +147,7 @@ int main(int argc, char **argv) {
     PictureServer server;
     if (!server.startPictureServer(kPictureServerPort, nullptr))
         return 1;
-    NetworkUpdate update(server, socket, layout, canvas,
+    NetworkUpdate update(server, socket, design,
                          [&online](const QString &id) { return online.value(id); });
 
     std::printf("serving %d plates at once\n", update.parallel());

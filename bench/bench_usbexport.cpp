@@ -19,7 +19,7 @@
 #include "layout/renderer.h"
 #include "namelist/namelist.h"
 #include "usb/drivelist.h"
-#include "gui/usbprovisioning.h"
+#include "usb/pictureexport.h"
 
 using namespace delvora;
 
@@ -55,21 +55,23 @@ int main(int argc, char **argv) {
         entries.append({i, QString::number(i), QStringLiteral("国家发展和改革委员会第%1司").arg(i),
                         QStringLiteral("张%1伟").arg(i % 97), QStringLiteral("副司长")});
     dlg.names().append(entries);
-    dlg.layout().rows[0].indentTop = -170;
-    dlg.layout().rows[2].indentTop = 170;
+    PlateLayout layout = dlg.design().layout();
+    layout.rows[0].indentTop = -170;
+    layout.rows[2].indentTop = 170;
+    dlg.design().setLayout(layout);
 
     // The former work: render and encode every picture in memory on this thread.
     QElapsedTimer t;
     t.start();
     for (const NameRecord &e : entries) {
-        dlg.layout().setTexts(e.organisation, e.name, e.title);
-        encodeJpegWithImageWriter(renderPlate(dlg.layout(), dlg.canvas().m_background), 97);
+        encodeJpegWithImageWriter(
+            renderPlate(dlg.design().layout(), dlg.design().canvas().m_background, e.texts()), 97);
     }
     const double single = double(t.nsecsElapsed()) / 1e6;
 
     // The export from the button until its message, files written to the folder.
     QEventLoop loop;
-    QObject::connect(dlg.findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished, &loop,
+    QObject::connect(dlg.findChild<PictureExport *>(), &PictureExport::finished, &loop,
                      &QEventLoop::quit);
     t.restart();
     dlg.face().usbUpdate->click();

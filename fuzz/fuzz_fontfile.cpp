@@ -22,9 +22,9 @@ const QString kPath = QString::fromUtf16(kFontSettingDat);
 
 QString describe(const LogFont &lf) {
     return QStringLiteral("height %1 width %2 weight %3 face \"%4\"")
-        .arg(lf.lfHeight)
-        .arg(lf.lfWidth)
-        .arg(lf.lfWeight)
+        .arg(lf.height)
+        .arg(lf.width)
+        .arg(lf.weight)
         .arg(lf.faceName());
 }
 
@@ -38,13 +38,13 @@ void checkConversion(const LogFont &lf) {
     const QString what = describe(lf);
     FUZZ_CHECK(font.pixelSize() >= 1 && font.pixelSize() <= kMaxFontPixels, what);
     // A negative height is the character height itself, as the font dialog wrote it.
-    if (lf.lfHeight < 0)
-        FUZZ_CHECK(font.pixelSize() == std::min<int64_t>(-int64_t(lf.lfHeight), kMaxFontPixels),
+    if (lf.height < 0)
+        FUZZ_CHECK(font.pixelSize() == std::min<int64_t>(-int64_t(lf.height), kMaxFontPixels),
                    what);
     FUZZ_CHECK(font.weight() >= 1 && font.weight() <= 1000, what);
-    FUZZ_CHECK(font.italic() == (lf.lfItalic != 0), what);
-    FUZZ_CHECK(font.underline() == (lf.lfUnderline != 0), what);
-    FUZZ_CHECK(font.strikeOut() == (lf.lfStrikeOut != 0), what);
+    FUZZ_CHECK(font.italic() == (lf.italic != 0), what);
+    FUZZ_CHECK(font.underline() == (lf.underline != 0), what);
+    FUZZ_CHECK(font.strikeOut() == (lf.strikeOut != 0), what);
     // Qt reads a family text as a list: it splits at commas and drops blanks and quotes around
     // names. Real face names have none of these; for them the face must pass unchanged.
     const QString face = lf.faceName();
@@ -55,9 +55,9 @@ void checkConversion(const LogFont &lf) {
 
     // And back, as after the font dialog: the height is the negative pixel size.
     const LogFont back = qFontToLogFont(font);
-    FUZZ_CHECK(back.lfHeight == -font.pixelSize(), what);
-    FUZZ_CHECK(back.lfItalic == (lf.lfItalic != 0) && back.lfUnderline == (lf.lfUnderline != 0) &&
-                   back.lfStrikeOut == (lf.lfStrikeOut != 0),
+    FUZZ_CHECK(back.height == -font.pixelSize(), what);
+    FUZZ_CHECK(back.italic == (lf.italic != 0) && back.underline == (lf.underline != 0) &&
+                   back.strikeOut == (lf.strikeOut != 0),
                what);
     if (plainFace)
         FUZZ_CHECK(back.faceName() == face.left(31),
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     fuzz::writeFile(kPath, file);
     for (int row = 0; row < 3; ++row) {
         LogFont marker;
-        marker.lfHeight = 0x5A5A;
+        marker.height = 0x5A5A;
         LogFont lf = marker;
         const bool whole = file.size() >= qsizetype(LogFont::kSize) * (row + 1);
         FUZZ_CHECK(readRowFont(row, lf) == whole, QStringLiteral("row %1").arg(row));

@@ -2,9 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
-#include <functional>
 
-#include "layout/platecanvas.h"
 #include "layout/platelayout.h"
 
 class QAction;
@@ -14,6 +12,9 @@ class QLineEdit;
 class QWidget;
 
 namespace delvora {
+
+class PlateDesign;
+class PlatePreview;
 
 // The controls of the main window that edit the layout.
 struct LayoutControls {
@@ -32,24 +33,18 @@ struct LayoutControls {
 };
 
 // The layout editing commands: row choice, alignment, indents, font and colour, background,
-// resolution and dragging rows in the preview. Every change is written to the layout files at
-// once (indents changed by dragging are written when the window closes) and shown in the
-// preview through `refresh`.
+// resolution and dragging rows in the preview with the mouse. Every change goes to the design
+// and is written to the layout files at once (indents changed by dragging are written when the
+// window closes).
 class LayoutEditor : public QObject {
     Q_OBJECT
 public:
-    LayoutEditor(PlateLayout &layout, PlateCanvas &canvas, const LayoutControls &controls,
-                 std::function<void()> refresh, QWidget *owner);
+    LayoutEditor(PlateDesign &design, const PlatePreview &preview, const LayoutControls &controls,
+                 QWidget *owner);
 
-    // Start-up steps, in the order the main window runs them.
-    void fillChoices();
-    void placePreview();
-    void checkResolutionItem();
-    void showRowStyle(int row);
-
-    // Moves the members to the edits (false) or reads the edits into the members (true; stops
-    // with a message at the first edit without an integer and returns false).
-    bool updateData(bool saveAndValidate);
+    // Shows the design in the controls: the choices, the preview's place, the plate size and
+    // row 0's style.
+    void showDesign();
 
     int selectedRow() const { return m_selectedRow; }
     bool isDragging() const { return m_dragging; }
@@ -59,43 +54,46 @@ public slots:
     void onSelChangeRow();
     void onSelChangeAlignH();
     void onSelChangeAlignV();
-    void onChangeIndentLeft();
-    void onChangeIndentTop();
-    void onChangeIndentRight();
-    void onChangeIndentBottom();
     void onChooseFont();
     void onAutoFit(bool on);
     void onSolidBackground();
     void onPictureBackground();
     void onResolution800();
     void onResolution1024();
-    void onMouseMove(QPoint point);
-    void onLButtonDown(QPoint point);
-    void onLButtonUp();
+
+protected:
+    // Mouse input of the client area moves rows, also over the preview.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    RowStyle &selected() { return m_layout.rows[size_t(m_selectedRow)]; }
-    void indentChanged(int32_t RowStyle::*indent, const int &member);
+    const RowStyle &selected() const;
+    void setSelected(const RowStyle &row);
+    void showRowStyle();
+    // Moves the edit values to the edits (false), or reads the edits into them (true; stops
+    // with a message at the first edit without an integer and returns false).
+    bool exchangeIndents(bool read);
+    void onIndentEdited(int RowStyle::*indent, const int &value);
     void setResolution(int width, int height, bool fromTemplate);
+    void placePreview();
     void setCursor(bool move);
+    void onMouseMove(QPoint point);
+    void onLeftButtonDown(QPoint point);
 
-    PlateLayout &m_layout;
-    PlateCanvas &m_canvas;
+    PlateDesign &m_design;
+    const PlatePreview &m_preview;
     LayoutControls m_controls;
-    std::function<void()> m_refresh;
     QWidget *m_owner;
 
-    QString m_picturePath;
     int m_selectedRow = 0;
     bool m_hover = false;
     bool m_dragging = false;
-    int m_lastX = 0;
-    int m_lastY = 0;
+    QPoint m_last;
     int m_hoverRow = 0;
-    int m_editBottom = 0;
+    // The values the four indent edits hold.
     int m_editLeft = 0;
-    int m_editRight = 0;
     int m_editTop = 0;
+    int m_editRight = 0;
+    int m_editBottom = 0;
 };
 
 } // namespace delvora

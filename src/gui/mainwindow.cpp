@@ -6,10 +6,11 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
@@ -20,25 +21,33 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#include "gui/jobs.h"
+#include "gui/namelistview.h"
+#include "gui/networkdialog.h"
+#include "gui/plateaddresschange.h"
 #include "gui/prompt.h"
+#include "gui/usbpanel.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
-#include "gui/namelistview.h"
 #include "net/factoryreset.h"
 #include "net/networkoptions.h"
-#include "gui/plateaddresschange.h"
 #include "net/plateidchange.h"
-#include "gui/networkdialog.h"
-#include "gui/usbprovisioning.h"
 
 namespace delvora {
 
-MainWindow *g_pMainDlg = nullptr;
+namespace {
+// The one local file that dragged data carries; empty when it carries anything else.
+QString droppedFile(const QMimeData *data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile())
+        return {};
+    const QString path = data->urls()[0].toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     // The layout is read before any control exists.
-    m_layout.load(m_canvas.m_width, m_canvas.m_height);
-    m_canvas.setPlateSize(m_canvas.m_width);
+    m_design.loadFromFiles(QStringLiteral("./red.jpg"));
 
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Delvora"));
@@ -49,7 +58,7 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     m_face.build(this);
     m_face.preview->paintPreview = [this](QPainter &painter, const QRect &r) {
-        m_canvas.drawPreview(painter, r);
+        m_preview.paint(painter, r);
     };
 
     LayoutControls controls;
@@ -65,25 +74,13 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     controls.client = m_face.client;
     controls.res800 = m_face.actionRes800;
     controls.res1024 = m_face.actionRes1024;
-    m_editor = new LayoutEditor(
-        m_layout, m_canvas, controls,
-        [this] {
-            refreshPreview();
-            m_marks.schedule();
-        },
-        this);
+    m_editor = new LayoutEditor(m_design, m_preview, controls, this);
+    connect(&m_design, &PlateDesign::changed, this, &MainWindow::refreshPreview);
 
-    UsbContext usb;
-    usb.names = &m_names;
-    usb.layout = &m_layout;
-    usb.canvas = &m_canvas;
-    usb.excel = &m_excel;
-    usb.driveBox = m_face.driveCombo;
-    usb.usbButton = m_face.usbUpdate;
-    usb.progress = m_face.progress;
-    usb.progressText = m_face.progressText;
-    usb.confirmSending = [this](QWidget *owner) { return m_marks.confirmSending(owner); };
-    m_usb = new UsbProvisioning(usb, this);
+    m_jobs =
+        new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
+                 m_names, m_marks, m_design, m_update, this);
+    m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
@@ -107,34 +104,24 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
 
 MainWindow::~MainWindow() {
     // Indents changed by dragging are saved only here.
-    m_layout.saveIndents();
-    if (g_pMainDlg == this)
-        g_pMainDlg = nullptr;
+    writeIndents(m_design.layout());
 }
 
 void MainWindow::onInitDialog() {
     addAboutToSystemMenu();
-    g_pMainDlg = this;
 
     // The two lists in report view; each names and sizes its own columns.
     attachNameList(m_face.nameList, m_names);
-    m_listEditor = new NameListEditor(m_face.nameList, m_names, this);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, m_excel, this);
     connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
-
-    // Row, horizontal and vertical alignment choices.
-    m_editor->fillChoices();
 
     // Network settings: the stored adapter or fixed address gives the local address.
     setLocalAddress(loadLocalAddress(m_settings, this));
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
-    m_editor->placePreview();
-    m_canvas.initCanvas(QStringLiteral("./red.jpg"), m_layout.backColor);
-    m_editor->checkResolutionItem();
-
-    // Row 0's style in the editing controls.
-    m_editor->showRowStyle(0);
+    // The plate size, row 0's style and the choices in the editing controls.
+    m_editor->showDesign();
 
     // Drive list: every ready volume, the last one selected.
     m_usb->fillDrives();
@@ -148,9 +135,6 @@ void MainWindow::onInitDialog() {
     m_face.actionPresence->setChecked(presence);
     m_presence.setEnabled(presence);
 
-    // Members to controls; changes made here must not run the edit handlers.
-    m_editor->updateData(false);
-
     refreshPreview();
 
     // The stored interface language, which may differ from the running one until restarted.
@@ -162,9 +146,9 @@ void MainWindow::onInitDialog() {
 
 void MainWindow::route() {
     connect(m_face.actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
-    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbProvisioning::onUsbUpdate);
-    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIdFile);
-    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbProvisioning::onMakeIpFiles);
+    connect(m_face.usbUpdate, &QPushButton::clicked, m_usb, &UsbPanel::onUsbUpdate);
+    connect(m_face.makeIdFile, &QPushButton::clicked, m_usb, &UsbPanel::onMakeIdFile);
+    connect(m_face.makeIpFiles, &QPushButton::clicked, m_usb, &UsbPanel::onMakeIpFiles);
     connect(m_face.fontButton, &QPushButton::clicked, m_editor, &LayoutEditor::onChooseFont);
     connect(m_face.autoFit, &QCheckBox::toggled, m_editor, &LayoutEditor::onAutoFit);
     connect(m_face.solidBackground, &QPushButton::clicked, m_editor,
@@ -194,22 +178,7 @@ void MainWindow::route() {
             [this] { chooseLanguage(this, QStringLiteral("zh")); });
     connect(m_face.actionLanguageEn, &QAction::triggered, this,
             [this] { chooseLanguage(this, QStringLiteral("en")); });
-    // One network update at a time.
-    connect(m_face.networkUpdate, &QPushButton::clicked, this, &MainWindow::onNetworkUpdate);
-    connect(&m_update, &NetworkUpdate::runningChanged, m_face.networkUpdate, &QWidget::setDisabled);
-    // Updates and exports draw every entry; the preview then shows the operator's entry again.
-    connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
-        if (!running)
-            m_listEditor->showCurrent();
-    });
-    connect(m_face.usbUpdate, &QPushButton::clicked, this, [this] { m_listEditor->showCurrent(); });
-    // An update and an export share the progress bar: while one runs, the other waits.
-    connect(&m_update, &NetworkUpdate::runningChanged, m_face.usbUpdate, &QWidget::setDisabled);
-    connect(m_usb, &UsbProvisioning::exportStarted, m_face.networkUpdate,
-            [this] { m_face.networkUpdate->setEnabled(false); });
-    connect(m_usb, &UsbProvisioning::exportFinished, m_face.networkUpdate,
-            [this] { m_face.networkUpdate->setEnabled(true); });
-    m_update.setProgressBar(m_face.progress);
+    connect(m_face.networkUpdate, &QPushButton::clicked, m_jobs, &Jobs::networkUpdate);
     // Clicks on the client area reach the drag handlers, also over the preview.
     m_face.client->setMouseTracking(true);
     m_face.client->installEventFilter(this);
@@ -259,11 +228,7 @@ QString MainWindow::findPlateIp(const QString &plateId) const {
 }
 
 void MainWindow::refreshPreview() {
-    m_canvas.m_preview = renderPlate(m_layout, m_canvas.m_background);
-    drawPreview();
-}
-
-void MainWindow::drawPreview() {
+    m_preview.render(m_design.layout(), m_design.canvas().m_background);
     m_face.preview->update();
 }
 
@@ -297,29 +262,11 @@ void MainWindow::onAbout() {
 }
 
 void MainWindow::onOpenTable() {
-    importNames({});
-}
-
-void MainWindow::importNames(const QString &droppedFile) {
-    if (!m_listEditor->file().maybeSave())
-        return;
-    const QList<NameRecord> before = m_names.entries();
-    bool complete = false;
-    // A read error is not the command's to handle: its own text is shown with a stop icon.
-    try {
-        if (droppedFile.isEmpty() ? m_nameImport.run(this, m_layout)
-                                  : m_nameImport.importFile(this, m_layout, droppedFile)) {
-            refreshPreview();
-            complete = true;
-        }
-    } catch (const std::exception &e) {
-        Prompt::stop(this, QString::fromUtf8(e.what()));
-    }
-    m_listEditor->file().recordImport(before, m_nameImport.path(), complete);
+    m_listEditor->openTable();
 }
 
 void MainWindow::showEntry(const NameRecord &entry) {
-    m_layout.setTexts(entry.organisation, entry.name, entry.title);
+    m_preview.setTexts(entry.texts());
     refreshPreview();
 }
 
@@ -329,46 +276,18 @@ void MainWindow::reject() {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
-    if (!NameListImport::droppedFile(event->mimeData()).isEmpty())
+    if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent *event) {
-    const QString path = NameListImport::droppedFile(event->mimeData());
+    const QString path = droppedFile(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
     // After the drop has returned, so the program the file came from is not held up.
     QMetaObject::invokeMethod(
-        this, [this, path] { importNames(path); }, Qt::QueuedConnection);
-}
-
-void MainWindow::onNetworkUpdate() {
-    // Sending every entry first asks about texts that do not fit; one chosen entry does not.
-    if (m_names.count() > 0 && m_names.firstSelected() < 0 && !m_marks.confirmSending(this))
-        return;
-    m_update.run(m_names, this);
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_face.client) {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-            m_editor->onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
-            break;
-        case QEvent::MouseButtonPress:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                m_editor->onLButtonDown(static_cast<QMouseEvent *>(event)->position().toPoint());
-            break;
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                m_editor->onLButtonUp();
-            break;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+        this, [this, path] { m_listEditor->importFile(path); }, Qt::QueuedConnection);
 }
 
 #ifdef _WIN32
@@ -398,10 +317,5 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr
 // Only Windows gives a program a system menu of its own; the 帮助 menu serves elsewhere.
 void MainWindow::addAboutToSystemMenu() {}
 #endif
-
-void MainWindow::keyPressEvent(QKeyEvent *event) {
-    // Enter activates the default (or focused) button and never closes the window; Esc closes.
-    QDialog::keyPressEvent(event);
-}
 
 } // namespace delvora

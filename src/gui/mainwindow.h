@@ -3,30 +3,30 @@
 #include <QDialog>
 #include <QString>
 
-#include "gui/mainwindowface.h"
-#include "gui/layouteditor.h"
-#include "layout/platecanvas.h"
-#include "layout/platelayout.h"
-#include "lifter/liftercontrol.h"
-#include "namelist/workbookreader.h"
-#include "namelist/namelist.h"
-#include "gui/namelisteditor.h"
-#include "namelist/namelistimport.h"
-#include "namelist/overflowmarks.h"
 #include "gui/changeipdialog.h"
-#include "net/networkupdate.h"
+#include "gui/layouteditor.h"
+#include "gui/mainwindowface.h"
+#include "gui/namelisteditor.h"
 #include "gui/onlineplates.h"
+#include "layout/platedesign.h"
+#include "layout/platepreview.h"
+#include "lifter/liftercontrol.h"
+#include "namelist/namelist.h"
+#include "namelist/overflowmarks.h"
+#include "namelist/workbookreader.h"
+#include "net/networkupdate.h"
 #include "net/pictureserver.h"
-#include "net/presencecheck.h"
 #include "net/platesocket.h"
+#include "net/presencecheck.h"
 #include "netcfg/localaddress.h"
 #include "netcfg/networkchoice.h"
 
 class QTimer;
 
 namespace delvora {
-class UsbProvisioning;
-}
+class Jobs;
+class UsbPanel;
+} // namespace delvora
 
 namespace delvora {
 
@@ -43,8 +43,8 @@ public:
 
     // Renders the current layout anew and shows it in the preview.
     void refreshPreview();
-    // Redraws the kept preview picture without rendering.
-    void drawPreview();
+    // Shows this entry in the preview.
+    void showEntry(const NameRecord &entry);
 
     // Arms one of the two one-shot timers.
     void setTimer(TimerId id, int milliseconds);
@@ -54,8 +54,8 @@ public:
     QString findPlateIp(const QString &plateId) const;
 
     MainWindowFace &face() { return m_face; }
-    PlateLayout &layout() { return m_layout; }
-    PlateCanvas &canvas() { return m_canvas; }
+    PlateDesign &design() { return m_design; }
+    const PlatePreview &preview() const { return m_preview; }
     LayoutEditor &editor() { return *m_editor; }
     NameList &names() { return m_names; }
     PlateSocket &udpSocket() { return m_udpSocket; }
@@ -75,13 +75,10 @@ public slots:
     void onIdChangeResult(int result);
     void onChangeIp();
     void onFactoryReset();
-    void onNetworkUpdate();
     // Esc and closing the window: unsaved changes of the name list are offered for saving.
     void reject() override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     // A name list dropped on the window is imported as 打开表格 would.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -92,14 +89,12 @@ protected:
 
 private:
     void onInitDialog();
-    void importNames(const QString &droppedFile);
     void route();
     void addAboutToSystemMenu();
     void setLocalAddress(const LocalAddress &local);
-    void showEntry(const NameRecord &entry);
 
-    PlateCanvas m_canvas;
-    PlateLayout m_layout; // the rows, their count and the background colour
+    PlateDesign m_design;   // the layout and the pictures plates are drawn on
+    PlatePreview m_preview; // the chosen entry drawn with the design
     PlateSocket m_udpSocket;
     QString m_localIp;
     QString m_netPrefix;
@@ -108,27 +103,24 @@ private:
     bool m_fixedIp = false;
     WorkbookReader m_excel;
     NameList m_names;
-    NameListImport m_nameImport{m_excel, m_names};
 
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr;       // row choice, style, background, resolution, dragging
     NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
-    UsbProvisioning *m_usb = nullptr;       // pictures, ID list and address files on a USB drive
+    Jobs *m_jobs = nullptr;                 // 网络更新 and U盘更新, one at a time
+    UsbPanel *m_usb = nullptr;              // pictures, ID list and address files on a USB drive
     LifterControl m_lifter{this};
     OnlinePlates m_onlinePlates; // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
     ChangeIpDialog m_changeIpDlg{this}; // keeps the last confirmed addresses
     PictureServer m_pictureServer;      // TCP 8087, where plates fetch their pictures
-    NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_layout, m_canvas,
+    NetworkUpdate m_update{m_pictureServer, m_udpSocket, m_design,
                            [this](const QString &id) { return findPlateIp(id); }};
     // The idle probes of the plates on the board; quiet while the program awaits a plate.
     PresenceCheck m_presence{m_udpSocket, m_onlinePlates,
                              [this] { return m_update.isRunning() || m_udpSocket.m_waitIdReply; }};
-    OverflowMarks m_marks{m_names, m_layout, m_canvas}; // texts that do not fit, in the list
+    OverflowMarks m_marks{m_names, m_design}; // texts that do not fit, in the list
 };
-
-// The one main window, once it is initialised.
-extern MainWindow *g_pMainDlg;
 
 } // namespace delvora

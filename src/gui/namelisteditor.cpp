@@ -5,12 +5,15 @@
 
 #include "gui/prompt.h"
 #include "namelist/namelist.h"
+#include "namelist/namelistimport.h"
 #include "namelist/namelisttexts.h"
 
 namespace delvora {
 
-NameListEditor::NameListEditor(QTreeView *view, NameList &list, QWidget *window)
-    : QObject(window), m_view(view), m_list(list), m_window(window), m_file(list, window) {
+NameListEditor::NameListEditor(QTreeView *view, NameList &list, WorkbookReader &reader,
+                               QWidget *window)
+    : QObject(window), m_view(view), m_list(list), m_reader(reader), m_window(window),
+      m_file(list, window) {
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -86,6 +89,35 @@ void NameListEditor::updateActions() {
     m_swap->setEnabled(rows.size() == 2);
     m_up->setEnabled(!rows.isEmpty() && rows.first() > 0);
     m_down->setEnabled(!rows.isEmpty() && rows.last() < m_list.count() - 1);
+}
+
+void NameListEditor::openTable() {
+    if (!m_file.maybeSave())
+        return;
+    const QString path = Prompt::instance().openFileName(m_window, texts::workbookFilter());
+    if (!path.isEmpty())
+        import(path);
+}
+
+void NameListEditor::importFile(const QString &path) {
+    if (m_file.maybeSave())
+        import(path);
+}
+
+void NameListEditor::import(const QString &path) {
+    const ImportOutcome outcome = importNameList(m_reader, m_list, path);
+    switch (outcome.status) {
+    case ImportOutcome::Complete:
+        emit showEntry(m_list.count() > 0 ? m_list.at(0) : NameRecord());
+        break;
+    case ImportOutcome::NotOpened:
+        Prompt::plain(m_window, outcome.reason);
+        break;
+    case ImportOutcome::Broken:
+        // A read error is not the command's to handle: its own text is shown with a stop icon.
+        Prompt::stop(m_window, outcome.reason);
+        break;
+    }
 }
 
 void NameListEditor::addEntry() {

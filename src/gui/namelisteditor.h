@@ -12,6 +12,7 @@ class QWidget;
 namespace delvora {
 
 class NameList;
+class WorkbookReader;
 
 // Editing the name list in its view: cells edited in place, the context menu and the keys of
 // 添加, 删除, 交换座位, 上移, 下移, 撤销, 重做, 保存名单 and 另存为. It tells the window which
@@ -19,9 +20,15 @@ class NameList;
 class NameListEditor : public QObject {
     Q_OBJECT
 public:
-    NameListEditor(QTreeView *view, NameList &list, QWidget *window);
+    NameListEditor(QTreeView *view, NameList &list, WorkbookReader &reader, QWidget *window);
 
     NameListFile &file() { return m_file; }
+
+    // 打开表格: after unsaved changes were offered for saving, the operator picks a list file and
+    // its rows replace the list; the preview then shows the first entry.
+    void openTable();
+    // The same with the file already chosen (dropped on the window).
+    void importFile(const QString &path);
 
     void addEntry();
     void removeEntries();
@@ -38,8 +45,11 @@ private:
                        Qt::ShortcutContext context);
     void updateActions();
 
+    void import(const QString &path);
+
     QTreeView *m_view;
     NameList &m_list;
+    WorkbookReader &m_reader;
     QWidget *m_window;
     NameListFile m_file;
     QAction *m_swap = nullptr;

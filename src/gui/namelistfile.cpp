@@ -80,21 +80,6 @@ bool NameListFile::maybeSave() {
     }
 }
 
-void NameListFile::recordImport(const QList<NameRecord> &before, const QString &path,
-                                bool complete) {
-    const QString beforePath = m_list.filePath();
-    const bool changed = m_list.entries() != before;
-    if (!changed && !complete)
-        return;
-    // Saving a partly read list over its file would lose the rest of it.
-    m_list.setFilePath(complete ? path : QString());
-    if (changed || beforePath != m_list.filePath())
-        m_list.recordReplace(before, beforePath);
-    if (complete)
-        m_list.undoStack()->setClean();
-    updateTitle();
-}
-
 void NameListFile::updateTitle() {
     const QString name = QFileInfo(m_list.filePath()).fileName();
     const bool modified = !m_list.undoStack()->isClean();

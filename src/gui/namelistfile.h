@@ -29,9 +29,6 @@ public:
     // Before the list is dropped: "名单已修改，是否保存？" when there are unsaved changes.
     // True when the caller may go on.
     bool maybeSave();
-    // An import replaced the list that was `before`; a complete import is the list's file and
-    // has no unsaved changes, a broken one leaves a list of its own.
-    void recordImport(const QList<NameRecord> &before, const QString &path, bool complete);
 
 private:
     bool writeTo(const QString &path);

@@ -7,10 +7,10 @@ QPointF canvasPointAt(QPoint client, QPoint previewTopLeft) {
                    2.0 * (client.y() - previewTopLeft.y()) + 2.0);
 }
 
-int hitRow(const PlateLayout &layout, QPointF p) {
+int hitRow(const QList<QRectF> &boxes, QPointF p) {
     int row = 0;
-    for (; row < layout.rowCount; ++row) {
-        const QRectF &box = layout.rows[size_t(row)].box;
+    for (; row < boxes.size(); ++row) {
+        const QRectF &box = boxes.at(row);
         if (box.x() < p.x() && p.x() < box.x() + box.width() && box.y() < p.y() &&
             p.y() < box.y() + box.height())
             break;

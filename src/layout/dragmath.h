@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QPointF>
+#include <QRectF>
 
-#include "layout/platelayout.h"
+#include "layout/rowstyle.h"
 
 namespace delvora {
 
@@ -12,9 +14,9 @@ namespace delvora {
 // (2x - 18, 2y - 18).
 QPointF canvasPointAt(QPoint client, QPoint previewTopLeft);
 
-// The first row (0, 1, 2) whose last measured box holds the canvas point strictly inside, or
-// the row count when none does.
-int hitRow(const PlateLayout &layout, QPointF canvasPoint);
+// The first row (0, 1, 2) whose text box holds the canvas point strictly inside, or the number
+// of boxes when none does.
+int hitRow(const QList<QRectF> &boxes, QPointF canvasPoint);
 
 // Moves a row by a mouse movement over the preview: two canvas pixels per preview pixel, on
 // the indents that act for the row's alignment.

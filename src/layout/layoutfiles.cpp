@@ -21,35 +21,40 @@ QPair<QString, QString> kv(const char *key, int value) {
     return {QString::fromLatin1(key), QString::number(value)};
 }
 
+// Only the low byte of each value counts, as in a Windows colour value.
+QColor colorOf(int r, int g, int b) {
+    return QColor(r & 0xFF, g & 0xFF, b & 0xFF);
+}
+
 } // namespace
 
-ColorRef readBackColor() {
+QColor readBackColor() {
     const QString s = QStringLiteral("BackColor");
-    return makeRgb(readKey(s, "backColor_r", 255), readKey(s, "backColor_g", 0),
+    return colorOf(readKey(s, "backColor_r", 255), readKey(s, "backColor_g", 0),
                    readKey(s, "backColor_b", 0));
 }
 
-bool writeBackColor(ColorRef c) {
+bool writeBackColor(const QColor &c) {
     Profile::writeStrings(
         iniPath(), QStringLiteral("BackColor"),
-        {kv("backColor_r", redOf(c)), kv("backColor_g", greenOf(c)), kv("backColor_b", blueOf(c))});
+        {kv("backColor_r", c.red()), kv("backColor_g", c.green()), kv("backColor_b", c.blue())});
     return true;
 }
 
-ColorRef readRowColor(int row) {
+QColor readRowColor(int row) {
     const QString s = rowSection(row);
-    return makeRgb(readKey(s, "color_r", 255), readKey(s, "color_g", 255),
+    return colorOf(readKey(s, "color_r", 255), readKey(s, "color_g", 255),
                    readKey(s, "color_b", 0));
 }
 
-bool writeRowColor(ColorRef c, int row) {
+bool writeRowColor(const QColor &c, int row) {
     Profile::writeStrings(
         iniPath(), rowSection(row),
-        {kv("color_r", redOf(c)), kv("color_g", greenOf(c)), kv("color_b", blueOf(c))});
+        {kv("color_r", c.red()), kv("color_g", c.green()), kv("color_b", c.blue())});
     return true;
 }
 
-bool readRowAlign(int row, int32_t &horizontal, int32_t &vertical) {
+bool readRowAlign(int row, int &horizontal, int &vertical) {
     horizontal = readKey(rowSection(row), "align_h", 1);
     vertical = readKey(rowSection(row), "align_v", 1);
     return true;
@@ -61,7 +66,7 @@ bool writeRowAlign(int horizontal, int vertical, int row) {
     return true;
 }
 
-void readRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom) {
+void readRowIndents(int row, int &left, int &top, int &right, int &bottom) {
     const QString s = rowSection(row);
     left = readKey(s, "indent_l", 0);
     top = readKey(s, "indent_t", 0);
@@ -84,9 +89,9 @@ bool writeRowAutoFit(bool on, int row) {
     return Profile::writeStrings(iniPath(), rowSection(row), {kv("autofit", on ? 1 : 0)});
 }
 
-void readResolution(int32_t &width, int32_t &height) {
-    width = readKey(QStringLiteral("Resolution"), "H", 1024);
-    height = readKey(QStringLiteral("Resolution"), "V", 600);
+QSize readResolution() {
+    return QSize(readKey(QStringLiteral("Resolution"), "H", 1024),
+                 readKey(QStringLiteral("Resolution"), "V", 600));
 }
 
 bool writeResolution(int width, int height) {

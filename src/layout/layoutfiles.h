@@ -1,6 +1,10 @@
 #pragma once
 
-#include "layout/rowstyle.h"
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+#include "layout/logfont.h"
 
 namespace delvora {
 
@@ -8,18 +12,20 @@ namespace delvora {
 inline constexpr char16_t kSettingsIni[] = u"./Settings.ini";
 inline constexpr char16_t kFontSettingDat[] = u"fontSetting.dat";
 
-ColorRef readBackColor();
-bool writeBackColor(ColorRef color);
-ColorRef readRowColor(int row);
-bool writeRowColor(ColorRef color, int row);
-bool readRowAlign(int row, int32_t &horizontal, int32_t &vertical);
+// Colours are kept as their red, green and blue values; a value beyond 0-255 keeps its low byte.
+QColor readBackColor();
+bool writeBackColor(const QColor &color);
+QColor readRowColor(int row);
+bool writeRowColor(const QColor &color, int row);
+bool readRowAlign(int row, int &horizontal, int &vertical);
 bool writeRowAlign(int horizontal, int vertical, int row);
-void readRowIndents(int row, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom);
+void readRowIndents(int row, int &left, int &top, int &right, int &bottom);
 bool writeRowIndents(int left, int top, int right, int bottom, int row);
 // 自动缩小 of a row: `autofit` in the row's group, off when missing.
 bool readRowAutoFit(int row);
 bool writeRowAutoFit(bool on, int row);
-void readResolution(int32_t &width, int32_t &height);
+// The plate size as the file has it ("[Resolution] H, V").
+QSize readResolution();
 bool writeResolution(int width, int height);
 
 // The interface language, "[Window] language": "zh" or "en". Anything else, or no key, is "zh".

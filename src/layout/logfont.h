@@ -9,20 +9,20 @@ namespace delvora {
 
 // The Windows LogFont record as the font files store it: 92 bytes, little-endian.
 struct LogFont {
-    int32_t lfHeight = 0; // negative: character height in pixels; positive: cell height; 0: default
-    int32_t lfWidth = 0;
-    int32_t lfEscapement = 0;
-    int32_t lfOrientation = 0;
-    int32_t lfWeight = 0; // 400 normal, 700 bold, 0 default
-    uint8_t lfItalic = 0;
-    uint8_t lfUnderline = 0;
-    uint8_t lfStrikeOut = 0;
-    uint8_t lfCharSet = 0;
-    uint8_t lfOutPrecision = 0;
-    uint8_t lfClipPrecision = 0;
-    uint8_t lfQuality = 0;
-    uint8_t lfPitchAndFamily = 0;
-    std::array<char16_t, 32> lfFaceName{}; // NUL-terminated
+    int32_t height = 0; // negative: character height in pixels; positive: cell height; 0: default
+    int32_t width = 0;
+    int32_t escapement = 0;
+    int32_t orientation = 0;
+    int32_t weight = 0; // 400 normal, 700 bold, 0 default
+    uint8_t italic = 0;
+    uint8_t underline = 0;
+    uint8_t strikeOut = 0;
+    uint8_t charSet = 0;
+    uint8_t outPrecision = 0;
+    uint8_t clipPrecision = 0;
+    uint8_t quality = 0;
+    uint8_t pitchAndFamily = 0;
+    std::array<char16_t, 32> face{}; // NUL-terminated
 
     static constexpr int kSize = 92;
 
@@ -48,6 +48,9 @@ QFont logFontToQFont(const LogFont &lf);
 // And back: height becomes the negative character height in pixels, as the Windows font
 // dialog reports it.
 LogFont qFontToLogFont(const QFont &font);
+
+// The font as the font file keeps it: what a font chosen now looks like after a restart.
+QFont recordedFont(const QFont &font);
 
 // Maps 宋体 and its relatives to an installed Song-style CJK face where Windows fonts are
 // missing. Call once after the application object exists.

@@ -10,16 +10,15 @@ namespace delvora {
 
 namespace {
 
-void checkSlice(PlateLayout &layout, int w, int h, const QList<PlateTexts> &texts, int from, int to,
-                quint8 *out, const std::atomic<bool> *cancelled = nullptr) {
+void checkSlice(const PlateLayout &layout, int w, int h, const QList<PlateTexts> &texts, int from,
+                int to, quint8 *out, const std::atomic<bool> *cancelled = nullptr) {
     for (int i = from; i < to; ++i) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
             return;
         const PlateTexts &t = texts.at(i);
-        layout.setTexts(t.organisation, t.name, t.title);
         quint8 rows = 0;
         for (int r = 0; r < PlateLayout::kRows; ++r)
-            if (rowOverflows(layout.rows[size_t(r)], w, h))
+            if (rowOverflows(layout.rows[size_t(r)], t.row(r), w, h))
                 rows |= quint8(1u << r);
         out[i] = rows;
     }
@@ -30,8 +29,7 @@ void checkSlice(PlateLayout &layout, int w, int h, const QList<PlateTexts> &text
 QList<quint8> checkOverflow(const PlateLayout &layout, int w, int h,
                             const QList<PlateTexts> &texts) {
     QList<quint8> marks(texts.size(), 0);
-    PlateLayout copy = layout;
-    checkSlice(copy, w, h, texts, 0, int(texts.size()), marks.data());
+    checkSlice(layout, w, h, texts, 0, int(texts.size()), marks.data());
     return marks;
 }
 
@@ -78,8 +76,7 @@ void OverflowCheck::start(const PlateLayout &layout, int w, int h, QList<PlateTe
         const int from = int(qint64(count) * s / slices);
         const int to = int(qint64(count) * (s + 1) / slices);
         pool.start([this, run, from, to, out] {
-            PlateLayout layout = run->layout;
-            checkSlice(layout, run->w, run->h, run->texts, from, to, out, &run->cancelled);
+            checkSlice(run->layout, run->w, run->h, run->texts, from, to, out, &run->cancelled);
             finishSlice(run);
         });
     }

@@ -6,8 +6,8 @@
 #include <QWaitCondition>
 #include <memory>
 
-#include "layout/picturebatch.h"
 #include "layout/platelayout.h"
+#include "layout/platetexts.h"
 
 namespace delvora {
 

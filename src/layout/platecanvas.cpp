@@ -1,9 +1,6 @@
 #include "layout/platecanvas.h"
 
 #include <QImageReader>
-#include <QPainter>
-
-#include "layout/jpegencoder.h"
 
 namespace delvora {
 
@@ -30,7 +27,7 @@ void PlateCanvas::setPlateSize(int width) {
     m_height = small ? 480 : 600;
 }
 
-bool PlateCanvas::initCanvas(const QString &templatePath, ColorRef backColor) {
+bool PlateCanvas::initCanvas(const QString &templatePath, const QColor &backColor) {
     QImageReader reader(templatePath);
     QImage loaded = reader.read();
     const bool ok = !loaded.isNull();
@@ -39,37 +36,25 @@ bool PlateCanvas::initCanvas(const QString &templatePath, ColorRef backColor) {
     m_template = loaded.convertToFormat(QImage::Format_RGB32);
     setPlateSize(m_width);
     m_background = scaledTo(m_template, m_width, m_height);
-    m_preview = m_background;
-    fillBackground(redOf(backColor), greenOf(backColor), blueOf(backColor));
+    fillBackground(backColor);
     return ok;
 }
 
-void PlateCanvas::fillBackground(int red, int green, int blue) {
+void PlateCanvas::fillBackground(const QColor &color) {
     if (m_background.isNull())
         return;
-    m_background.fill(QColor(red & 0xFF, green & 0xFF, blue & 0xFF));
+    m_background.fill(color);
 }
 
 void PlateCanvas::setBackgroundPicture(const QImage &picture) {
     m_background = picture.isNull() ? QImage() : scaledTo(picture, m_width, m_height);
 }
 
-void PlateCanvas::setResolution(int width, int height, ColorRef backColor) {
+void PlateCanvas::setResolution(int width, int height, const QColor &backColor) {
     m_width = width;
     m_height = height;
     m_background = scaledTo(m_template.isNull() ? builtInTemplate() : m_template, width, height);
-    fillBackground(redOf(backColor), greenOf(backColor), blueOf(backColor));
-}
-
-void PlateCanvas::drawPreview(QPainter &painter, const QRect &target) const {
-    if (m_preview.isNull())
-        return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(target, m_preview);
-}
-
-bool PlateCanvas::savePlateJpeg(const QImage &picture, const QString &path, int quality) {
-    return writeJpegFile(encodePlateJpeg(picture, quality), path);
+    fillBackground(backColor);
 }
 
 QRect previewGeometry(int canvasWidth, int canvasHeight) {

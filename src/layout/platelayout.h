@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <array>
 
 #include "layout/rowstyle.h"
@@ -7,23 +8,22 @@
 namespace delvora {
 
 // How a plate picture looks: three text rows (organisation, name, title) and the background
-// colour. The canvas size lives with the pictures (PlateCanvas).
+// colour. It holds the style only; the texts of an entry go into each drawing.
 struct PlateLayout {
     static constexpr int kRows = 3;
-    int32_t rowCount = kRows;
     std::array<RowStyle, kRows> rows;
-    ColorRef backColor = makeRgb(255, 0, 0);
+    QColor backColor{255, 0, 0};
 
-    // Reads the layout from the two files in the working folder, in the order the program has
-    // always used: background colour, canvas size, fonts, then each row's alignment, indents
-    // and colour. Missing files or keys give the defaults.
-    void load(int32_t &canvasWidth, int32_t &canvasHeight);
-
-    // Writes every row's indents; used when the main window closes.
-    void saveIndents() const;
-
-    // Gives the rows the three texts of one name entry.
-    void setTexts(const QString &organisation, const QString &name, const QString &title);
+    bool operator==(const PlateLayout &) const = default;
 };
+
+// Reads the layout from "./Settings.ini" and "fontSetting.dat" in the working folder, in the
+// order the program has always used: background colour, plate size, fonts, then each row's
+// alignment, indents and colour. Missing files or keys give the defaults. The plate size goes
+// to `plateSize` as the file has it.
+PlateLayout readLayout(QSize &plateSize);
+
+// Writes every row's indents (indents changed by dragging are kept when the window closes).
+void writeIndents(const PlateLayout &layout);
 
 } // namespace delvora

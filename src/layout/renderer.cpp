@@ -98,21 +98,21 @@ bool fitsOnOneLine(const RowStyle &row, const QString &text, const QFont &font, 
     return box.width() <= layoutRect.width() && visible.contains(box);
 }
 
-QString rowText(const RowStyle &row) {
-    return row.text.left(kMaxRowText);
+QString cut(const QString &text) {
+    return text.left(kMaxRowText);
 }
 
 } // namespace
 
-QFont rowFont(const RowStyle &row, int w, int h) {
-    QFont font = logFontToQFont(row.logFont);
+QFont rowFont(const RowStyle &row, const QString &whole, int w, int h) {
+    QFont font = row.font;
     // Glyphs on whole pixels, as the plates' original software drew them. With fractional
     // glyph positions a thread's font engines place a text a fraction of a pixel differently
     // depending on what that thread drew or measured before, so the same entry could come out
     // a few levels different at its glyph edges from one picture thread to another; on whole
     // pixels every thread draws every picture the same.
     font.setHintingPreference(QFont::PreferFullHinting);
-    const QString text = rowText(row);
+    const QString text = cut(whole);
     if (!row.autoFit || text.isEmpty() || fitsOnOneLine(row, text, font, w, h))
         return font;
     const int size = font.pixelSize();
@@ -137,33 +137,40 @@ QFont rowFont(const RowStyle &row, int w, int h) {
     return font;
 }
 
-bool rowOverflows(const RowStyle &row, int w, int h) {
-    const QString text = rowText(row);
-    return !text.isEmpty() && !fitsOnOneLine(row, text, rowFont(row, w, h), w, h);
+bool rowOverflows(const RowStyle &row, const QString &whole, int w, int h) {
+    const QString text = cut(whole);
+    return !text.isEmpty() && !fitsOnOneLine(row, text, rowFont(row, text, w, h), w, h);
 }
 
-void drawRow(RowStyle &row, QPainter &painter, int w, int h) {
-    const QString text = rowText(row);
-    const QFont font = rowFont(row, w, h);
-    const QRectF layoutRect = rowLayoutRect(row, w, h);
+QRectF rowTextBox(const RowStyle &row, const QString &whole, int w, int h) {
+    const QString text = cut(whole);
+    return singleLineBox(row, text, rowFont(row, text, w, h), w, h);
+}
 
-    // The box is the unwrapped text, placed by the row's alignment and indents.
-    row.box = singleLineBox(row, text, font, w, h);
-
+void drawRow(const RowStyle &row, const QString &whole, QPainter &painter, int w, int h) {
+    const QString text = cut(whole);
     if (text.isEmpty())
         return;
+    const QRectF layoutRect = rowLayoutRect(row, w, h);
     painter.save();
     painter.setClipRect(layoutRect, Qt::IntersectClip);
-    painter.setFont(font);
-    painter.setPen(QColor(redOf(row.color), greenOf(row.color), blueOf(row.color)));
+    painter.setFont(rowFont(row, text, w, h));
+    painter.setPen(row.color);
     painter.drawText(layoutRect, int(alignmentOf(row)) | Qt::TextWordWrap, text);
     painter.restore();
 }
 
-void renderPlateOnto(PlateLayout &layout, const QImage &background, QImage &picture) {
+void drawPlateTexts(QPainter &painter, const PlateLayout &layout, const PlateTexts &texts, int w,
+                    int h) {
+    // Text is anti-aliased; nothing else is drawn.
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (int i = 0; i < PlateLayout::kRows; ++i)
+        drawRow(layout.rows[size_t(i)], texts.row(i), painter, w, h);
+}
+
+void renderPlateOnto(const PlateLayout &layout, const QImage &background, const PlateTexts &texts,
+                     QImage &picture) {
     if (background.isNull()) {
-        for (RowStyle &row : layout.rows)
-            row.box = QRectF();
         picture = QImage();
         return;
     }
@@ -173,15 +180,12 @@ void renderPlateOnto(PlateLayout &layout, const QImage &background, QImage &pict
     else
         std::memcpy(picture.bits(), background.constBits(), size_t(background.sizeInBytes()));
     QPainter painter(&picture);
-    // Text is anti-aliased; nothing else is drawn.
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (RowStyle &row : layout.rows)
-        drawRow(row, painter, picture.width(), picture.height());
+    drawPlateTexts(painter, layout, texts, picture.width(), picture.height());
 }
 
-QImage renderPlate(PlateLayout &layout, const QImage &background) {
+QImage renderPlate(const PlateLayout &layout, const QImage &background, const PlateTexts &texts) {
     QImage picture;
-    renderPlateOnto(layout, background, picture);
+    renderPlateOnto(layout, background, texts, picture);
     return picture;
 }
 

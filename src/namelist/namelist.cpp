@@ -151,6 +151,17 @@ void NameList::recordReplace(QList<NameRecord> before, const QString &beforePath
     m_undo.push(new ReplaceList(*this, {std::move(before), beforePath}, {m_entries, m_filePath}));
 }
 
+void NameList::recordImport(const QList<NameRecord> &before, const QString &beforePath,
+                            const QString &path, bool complete) {
+    const bool changed = m_entries != before;
+    if (changed || complete) {
+        setFilePath(complete ? path : QString());
+        if (changed || beforePath != m_filePath)
+            recordReplace(before, beforePath);
+    }
+    m_undo.setClean();
+}
+
 void NameList::setFilePath(const QString &path) {
     if (path == m_filePath)
         return;

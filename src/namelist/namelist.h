@@ -52,6 +52,12 @@ public:
     // The list was replaced (by an import) from `before` of `beforePath`; makes that one undo
     // step, which also brings back the file the list belongs to.
     void recordReplace(QList<NameRecord> before, const QString &beforePath);
+    // An import of `path` replaced the list that was `before` of `beforePath`: one undo step
+    // when anything changed. A complete import makes the list that file's; a broken one leaves a
+    // list of its own (saving a partly read list over its file would lose the rest). Either way
+    // the list then counts as unchanged: the operator edited nothing.
+    void recordImport(const QList<NameRecord> &before, const QString &beforePath,
+                      const QString &path, bool complete);
 
     // The changes the edit commands are made of, each with its model signals.
     void setCell(int position, int column, const QString &text);

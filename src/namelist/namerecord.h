@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "layout/platetexts.h"
+
 namespace delvora {
 
 // One entry of the name list: a row of the name workbook.
@@ -11,6 +13,9 @@ struct NameRecord {
     QString organisation; // layout row 0
     QString name;         // layout row 1
     QString title;        // layout row 2
+
+    // What the entry's plate picture shows.
+    PlateTexts texts() const { return {organisation, name, title}; }
 
     bool operator==(const NameRecord &) const = default;
 };

@@ -1,19 +1,18 @@
 #include "namelist/overflowmarks.h"
 
-#include "gui/prompt.h"
-#include "layout/platecanvas.h"
+#include "layout/platedesign.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
 
 namespace delvora {
 
-OverflowMarks::OverflowMarks(NameList &names, const PlateLayout &layout, const PlateCanvas &canvas,
-                             QObject *parent)
-    : QObject(parent), m_names(names), m_layout(layout), m_canvas(canvas) {
+OverflowMarks::OverflowMarks(NameList &names, const PlateDesign &design, QObject *parent)
+    : QObject(parent), m_names(names), m_design(design) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(30);
     connect(&m_timer, &QTimer::timeout, this, &OverflowMarks::startCheck);
     connect(&m_check, &OverflowCheck::ready, this, &OverflowMarks::apply);
+    connect(&design, &PlateDesign::changed, this, &OverflowMarks::schedule);
     connect(&names, &QAbstractItemModel::modelReset, this, &OverflowMarks::schedule);
     connect(&names, &QAbstractItemModel::rowsInserted, this, &OverflowMarks::schedule);
     connect(&names, &QAbstractItemModel::rowsRemoved, this, &OverflowMarks::schedule);
@@ -37,21 +36,22 @@ QList<PlateTexts> OverflowMarks::entryTexts() const {
     out.reserve(m_names.count());
     for (int i = 0; i < m_names.count(); ++i) {
         const NameRecord &e = m_names.at(i);
-        out.append({e.organisation, e.name, e.title});
+        out.append(e.texts());
     }
     return out;
 }
 
 QSize OverflowMarks::canvasSize() const {
     // Pictures are drawn on the background; its size is the plate's.
-    if (!m_canvas.m_background.isNull())
-        return m_canvas.m_background.size();
-    return {m_canvas.m_width, m_canvas.m_height};
+    const PlateCanvas &canvas = m_design.canvas();
+    if (!canvas.m_background.isNull())
+        return canvas.m_background.size();
+    return canvas.size();
 }
 
 void OverflowMarks::startCheck() {
     const QSize size = canvasSize();
-    m_check.start(m_layout, size.width(), size.height(), entryTexts());
+    m_check.start(m_design.layout(), size.width(), size.height(), entryTexts());
 }
 
 void OverflowMarks::apply(const QList<quint8> &marks) {
@@ -69,18 +69,14 @@ int OverflowMarks::markedCount() {
         // The result of a check still running saw an older state.
         m_check.cancel();
         m_stale = false;
-        m_names.setOverflowRows(checkOverflow(m_layout, size.width(), size.height(), entryTexts()));
+        m_names.setOverflowRows(
+            checkOverflow(m_design.layout(), size.width(), size.height(), entryTexts()));
         emit updated();
     }
     int marked = 0;
     for (int i = 0; i < m_names.count(); ++i)
         marked += m_names.overflowRows(i) != 0 ? 1 : 0;
     return marked;
-}
-
-bool OverflowMarks::confirmSending(QWidget *owner) {
-    const int marked = markedCount();
-    return marked == 0 || Prompt::ask(owner, texts::overflowQuestion(marked));
 }
 
 } // namespace delvora

@@ -5,22 +5,18 @@
 
 #include "layout/overflowcheck.h"
 
-class QWidget;
-
 namespace delvora {
 
 class NameList;
-class PlateCanvas;
+class PlateDesign;
 
 // Keeps the overflow marks of the name list current: after an import, an edit of the list and
 // a change of the layout the texts are checked again on the picture pool, and the marks are
-// set when the check is done. Before pictures are sent, the operator is asked whether to go
-// on when entries are marked.
+// set when the check is done.
 class OverflowMarks : public QObject {
     Q_OBJECT
 public:
-    OverflowMarks(NameList &names, const PlateLayout &layout, const PlateCanvas &canvas,
-                  QObject *parent = nullptr);
+    OverflowMarks(NameList &names, const PlateDesign &design, QObject *parent = nullptr);
 
     // The layout changed: check again soon (changes in quick succession, as in a drag, make
     // one check).
@@ -28,9 +24,6 @@ public:
 
     // Entries with a mark, as the list and layout are now: a check still pending is done here.
     int markedCount();
-
-    // Asks "有N个名单的文字超出显示区域，是否继续？" when entries are marked. True to go on.
-    bool confirmSending(QWidget *owner);
 
 signals:
     void updated();
@@ -42,8 +35,7 @@ private:
     QSize canvasSize() const;
 
     NameList &m_names;
-    const PlateLayout &m_layout;
-    const PlateCanvas &m_canvas;
+    const PlateDesign &m_design;
     OverflowCheck m_check;
     QTimer m_timer;
     bool m_stale = false; // a change not yet reflected in the marks

@@ -5,8 +5,7 @@
 #include <QWidget>
 
 #include "gui/prompt.h"
-#include "layout/platecanvas.h"
-#include "layout/platelayout.h"
+#include "layout/platedesign.h"
 #include "namelist/namelist.h"
 #include "net/editorlauncher.h"
 #include "net/platepicture.h"
@@ -23,9 +22,9 @@ QString errorListPath() {
 constexpr int kOfflineBatch = 64;
 } // namespace
 
-NetworkUpdate::NetworkUpdate(PictureServer &server, PlateSocket &socket, PlateLayout &layout,
-                             PlateCanvas &canvas, PlateLookup findPlateIp, QObject *parent)
-    : QObject(parent), m_layout(layout), m_canvas(canvas), m_findPlateIp(std::move(findPlateIp)),
+NetworkUpdate::NetworkUpdate(PictureServer &server, PlateSocket &socket, const PlateDesign &design,
+                             PlateLookup findPlateIp, QObject *parent)
+    : QObject(parent), m_design(design), m_findPlateIp(std::move(findPlateIp)),
       m_delivery(server, socket) {
     connect(&m_delivery, &PictureDelivery::finished, this, &NetworkUpdate::onDelivered);
     connect(&m_delivery, &PictureDelivery::progressed, this, [this](qint64 sent, qint64 size) {
@@ -78,7 +77,8 @@ void NetworkUpdate::updateOne(const NameRecord &entry, QWidget *owner) {
         Prompt::plain(owner, updatetexts::selectedNotOnline());
         return;
     }
-    const qint64 size = writeEntryPicture(renderPlatePicture(m_layout, m_canvas, entry));
+    const qint64 size =
+        writeEntryPicture(renderPlatePicture(m_design.layout(), m_design.canvas(), entry));
     if (size < 0) {
         Prompt::warning(owner, updatetexts::cannotOpenFile());
         return;
@@ -102,7 +102,7 @@ void NetworkUpdate::updateAll(QList<NameRecord> entries, QWidget *owner) {
     m_next = 0;
     m_written = 0;
     m_finished = 0;
-    m_renderer.begin(m_layout, m_canvas.m_background, m_entries);
+    m_renderer.begin(m_design.layout(), m_design.canvas().m_background, m_entries);
     if (m_progress) {
         m_progress->setRange(0, int(qMin<qsizetype>(m_entries.size(), INT_MAX)));
         m_progress->setValue(0);
@@ -159,9 +159,6 @@ void NetworkUpdate::renderAhead() {
 }
 
 bool NetworkUpdate::startEntry(qsizetype index, const QString &address, const QByteArray &jpeg) {
-    const NameRecord &entry = m_entries.at(index);
-    // The layout keeps the texts of the last picture made, as a picture made here would.
-    m_layout.setTexts(entry.organisation, entry.name, entry.title);
     // The picture file stays the record of the last picture sent; a picture that cannot be
     // written there is not sent either.
     if (writeEntryPicture(jpeg) < 0) {

@@ -20,8 +20,7 @@ namespace delvora {
 class PlateSocket;
 class NameList;
 class PictureServer;
-class PlateCanvas;
-struct PlateLayout;
+class PlateDesign;
 
 // The network update (button "网络更新"): the selected entry's plate, or every entry's plate in
 // list order, gets its picture. It runs on the event loop (ask the plate, wait for its
@@ -35,8 +34,8 @@ public:
     // The address of the online plate with this ID text, empty when it is not listed.
     using PlateLookup = std::function<QString(const QString &plateId)>;
 
-    NetworkUpdate(PictureServer &server, PlateSocket &socket, PlateLayout &layout,
-                  PlateCanvas &canvas, PlateLookup findPlateIp, QObject *parent = nullptr);
+    NetworkUpdate(PictureServer &server, PlateSocket &socket, const PlateDesign &design,
+                  PlateLookup findPlateIp, QObject *parent = nullptr);
 
     static constexpr int kDefaultParallel = 16;
     static constexpr int kMaxParallel = 64;
@@ -80,8 +79,7 @@ private:
     // Writes the picture file of the entry; its size, or -1 when there is nothing to send.
     qint64 writeEntryPicture(const QByteArray &jpeg);
 
-    PlateLayout &m_layout;
-    PlateCanvas &m_canvas;
+    const PlateDesign &m_design;
     PlateLookup m_findPlateIp;
     PictureDelivery m_delivery;
     Mode m_mode = Mode::Idle;

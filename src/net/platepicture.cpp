@@ -10,15 +10,14 @@
 
 namespace delvora {
 
-QByteArray renderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+QByteArray renderPlatePicture(const PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry) {
     return renderPlatePicture(layout, canvas.m_background, entry);
 }
 
-QByteArray renderPlatePicture(PlateLayout &layout, const QImage &background,
+QByteArray renderPlatePicture(const PlateLayout &layout, const QImage &background,
                               const NameRecord &entry) {
-    layout.setTexts(entry.organisation, entry.name, entry.title);
-    return encodePlateJpeg(renderPlate(layout, background), 100);
+    return encodePlateJpeg(renderPlate(layout, background, entry.texts()), 100);
 }
 
 bool writePlatePicture(const QByteArray &jpeg, const QString &path) {

@@ -16,12 +16,11 @@ inline QString platePicturePath() {
     return QStringLiteral("./x.jpg");
 }
 
-// Puts the entry's three texts into rows 0, 1 and 2 of the layout (they stay there) and
-// renders the picture as JPEG at quality 100. Empty when nothing can be drawn.
-QByteArray renderPlatePicture(PlateLayout &layout, const PlateCanvas &canvas,
+// The entry's picture as JPEG at quality 100, as plates receive it. Empty when nothing can be
+// drawn.
+QByteArray renderPlatePicture(const PlateLayout &layout, const PlateCanvas &canvas,
                               const NameRecord &entry);
-// The same on a given background; safe on a worker thread with its own layout copy.
-QByteArray renderPlatePicture(PlateLayout &layout, const QImage &background,
+QByteArray renderPlatePicture(const PlateLayout &layout, const QImage &background,
                               const NameRecord &entry);
 
 // Replaces the picture file with these bytes. False when they are not all written: the file

@@ -2,10 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <optional>
-
-class QComboBox;
-class QWidget;
 
 namespace delvora {
 
@@ -34,15 +30,6 @@ public:
 // "E:\(7.5 G)": the root followed by the capacity in GiB, computed in single precision as the
 // program always has.
 QString driveEntryText(const DriveInfo &drive);
-
-// Fills the drive box, one entry per volume (the root kept with the entry), and selects the last.
-// The box stays as narrow as the window places it, so its list opens as wide as its longest
-// entry and the whole selected entry is its tooltip and accessible description.
-void fillDriveList(QComboBox *box);
-
-// The folder the USB commands write into: the selected entry's root, or a typed path that names
-// an existing folder. Without either, shows "请选择U盘！" and gives nothing.
-std::optional<QString> selectedDriveRoot(const QComboBox *box, QWidget *owner);
 
 // A path inside the drive root, with the platform's separators.
 QString drivePath(const QString &root, const QString &relative);

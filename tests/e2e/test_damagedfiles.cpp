@@ -95,13 +95,12 @@ void TestDamagedFiles::damagedLayoutFiles() {
         MainWindow dlg;
         QVERIFY(prompt.shown.isEmpty());
         // Still usable: texts are drawn, and an edit works.
-        dlg.layout().setTexts(QStringLiteral("单位"), QStringLiteral("名字"),
-                              QStringLiteral("职位"));
-        dlg.refreshPreview();
-        QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
+        dlg.showEntry({1, QStringLiteral("1"), QStringLiteral("单位"), QStringLiteral("名字"),
+                       QStringLiteral("职位")});
+        QCOMPARE(dlg.preview().picture().size(), QSize(1024, 600));
         QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
         dlg.face().indentTop->setText(QStringLiteral("7"));
-        QCOMPARE(dlg.layout().rows[0].indentTop, 7);
+        QCOMPARE(dlg.design().layout().rows[0].indentTop, 7);
     }
     // The font file is never rewritten by a start; the profile keeps every line it had, and
     // gains only the keys that were written.

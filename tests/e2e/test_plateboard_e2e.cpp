@@ -82,9 +82,9 @@ bool TestPlateBoardE2e::open(int parallel, const QList<QPair<int, QStringList>> 
 }
 
 QByteArray TestPlateBoardE2e::picture(const NameRecord &e) {
-    PlateLayout layout = m_window->layout();
-    layout.setTexts(e.organisation, e.name, e.title);
-    return qtWriterJpeg(renderPlate(layout, m_window->canvas().m_background), 100);
+    const PlateLayout &layout = m_window->design().layout();
+    return qtWriterJpeg(renderPlate(layout, m_window->design().canvas().m_background, e.texts()),
+                        100);
 }
 
 QString TestPlateBoardE2e::state(const QString &address) {
@@ -128,7 +128,7 @@ void TestPlateBoardE2e::manyPlatesAtOnce() {
     for (int y = 0; y < noise.height(); ++y)
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, random.generate() | 0xff000000u);
-    m_window->canvas().setBackgroundPicture(noise);
+    m_window->design().setBackgroundPicture(noise);
 
     QByteArray expectedErrors;
     for (const NameRecord &e : names) {
@@ -167,7 +167,7 @@ void TestPlateBoardE2e::manyPlatesAtOnce() {
                  qPrintable(state(address(plate))));
     }
     QCOMPARE(decodeJpeg(m_sim->picture(101)).size(),
-             QSize(m_window->canvas().m_width, m_window->canvas().m_height));
+             QSize(m_window->design().canvas().m_width, m_window->design().canvas().m_height));
     // No plate ever got a second connection served or another plate's picture.
     QCOMPARE(m_sim->linesStartingWith(QStringLiteral("picture-extra")), QStringList());
 }

@@ -7,7 +7,9 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "layout/layoutfiles.h"
+#include "layout/logfont.h"
 #include "layout/profile.h"
+#include "support/designedit.h"
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -31,7 +33,7 @@ void mouse(MainWindow &dlg, QEvent::Type type, QPoint at) {
 
 // Presses on the middle of a row's box and drags by (dx, dy) window pixels.
 void drag(MainWindow &dlg, int row, int dx, int dy) {
-    const QRectF box = dlg.layout().rows[size_t(row)].box;
+    const QRectF box = dlg.preview().rowBoxes().at(row);
     const QPoint previewAt = dlg.face().preview->pos();
     const QPoint start(int(box.center().x() / 2 + previewAt.x() - 1),
                        int(box.center().y() / 2 + previewAt.y() - 1));
@@ -50,11 +52,21 @@ QString ini(const char *section, const char *key) {
 
 // Texts on three separate lines, so that each row can be picked on its own.
 void giveTexts(MainWindow &dlg) {
-    dlg.layout().rows[0].indentTop = -170;
-    dlg.layout().rows[2].indentTop = 170;
-    dlg.layout().setTexts(QStringLiteral("国家发展和改革委员会"), QStringLiteral("张伟"),
-                          QStringLiteral("副主任"));
-    dlg.refreshPreview();
+    editRow(dlg.design(), 0, [&](RowStyle &row) { row.indentTop = -170; });
+    editRow(dlg.design(), 2, [&](RowStyle &row) { row.indentTop = 170; });
+    dlg.showEntry({1, QStringLiteral("1"), QStringLiteral("国家发展和改革委员会"),
+                   QStringLiteral("张伟"), QStringLiteral("副主任")});
+}
+
+// Row 0's text starts at canvas x 300 and y 200, left-aligned; its box as drawn.
+QRectF rowFromLeft300(MainWindow &dlg) {
+    editRow(dlg.design(), 0, [](RowStyle &row) {
+        row.alignH = row.alignV = 0;
+        row.indentLeft = 300;
+        row.indentTop = 200;
+    });
+    dlg.showEntry({1, QStringLiteral("1"), QStringLiteral("单位名称单位名称"), {}, {}});
+    return dlg.preview().rowBoxes().at(0);
 }
 
 } // namespace
@@ -100,8 +112,8 @@ void TestLayoutEditing::rowSelectionAndAlignment() {
     // A new horizontal alignment zeroes the indents in the row and the edits, but writes only
     // the alignment keys.
     f.alignH->setCurrentIndex(2);
-    QCOMPARE(dlg.layout().rows[1].alignH, 2);
-    QCOMPARE(dlg.layout().rows[1].indentLeft, 0);
+    QCOMPARE(dlg.design().layout().rows[1].alignH, 2);
+    QCOMPARE(dlg.design().layout().rows[1].indentLeft, 0);
     for (QLineEdit *e : {f.indentLeft, f.indentTop, f.indentRight, f.indentBottom})
         QCOMPARE(e->text(), QStringLiteral("0"));
     QCOMPARE(ini("Row1", "align_h"), QStringLiteral("2"));
@@ -109,9 +121,9 @@ void TestLayoutEditing::rowSelectionAndAlignment() {
     QCOMPARE(ini("Row1", "indent_l"), QStringLiteral("40"));
 
     // The vertical alignment keeps the indents.
-    dlg.layout().rows[1].indentTop = 33;
+    editRow(dlg.design(), 1, [&](RowStyle &row) { row.indentTop = 33; });
     f.alignV->setCurrentIndex(0);
-    QCOMPARE(dlg.layout().rows[1].indentTop, 33);
+    QCOMPARE(dlg.design().layout().rows[1].indentTop, 33);
     QCOMPARE(ini("Row1", "align_v"), QStringLiteral("0"));
     QVERIFY(prompt.shown.isEmpty());
 }
@@ -139,12 +151,12 @@ void TestLayoutEditing::indentEdits() {
     auto &f = dlg.face();
     f.rowCombo->setCurrentIndex(2);
     f.indentLeft->setText(QStringLiteral("5"));
-    QCOMPARE(dlg.layout().rows[2].indentLeft, 5);
+    QCOMPARE(dlg.design().layout().rows[2].indentLeft, 5);
     prompt.clear();
     f.indentLeft->selectAll();
     f.indentLeft->setFocus();
     QTest::keyClicks(f.indentLeft, typed);
-    QCOMPARE(dlg.layout().rows[2].indentLeft, expected);
+    QCOMPARE(dlg.design().layout().rows[2].indentLeft, expected);
     QCOMPARE(prompt.texts().contains(QStringLiteral("请输入一个整数。")), complains);
     if (complains)
         QCOMPARE(prompt.shown.last().icon, Prompt::Icon::None);
@@ -170,17 +182,17 @@ void TestLayoutEditing::dragging() {
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     MainWindow dlg;
-    dlg.layout().rows[1].alignH = alignH;
+    editRow(dlg.design(), 1, [&](RowStyle &row) { row.alignH = alignH; });
     giveTexts(dlg);
-    const QImage before = dlg.canvas().m_preview;
+    const QImage before = dlg.preview().picture();
     drag(dlg, 1, 10, 0);
-    QCOMPARE(dlg.layout().rows[1].indentLeft, expectedLeft);
-    QCOMPARE(dlg.layout().rows[1].indentRight, expectedRight);
+    QCOMPARE(dlg.design().layout().rows[1].indentLeft, expectedLeft);
+    QCOMPARE(dlg.design().layout().rows[1].indentRight, expectedRight);
     // The dragged row became the selected row, and the edits show its indents.
     QCOMPARE(dlg.face().rowCombo->currentIndex(), 1);
     QCOMPARE(dlg.face().indentLeft->text(), QString::number(expectedLeft));
     QCOMPARE(dlg.face().indentRight->text(), QString::number(expectedRight));
-    QVERIFY(dlg.canvas().m_preview != before);
+    QVERIFY(dlg.preview().picture() != before);
     QVERIFY(!dlg.editor().isDragging());
     // Nothing is written while dragging.
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
@@ -193,34 +205,40 @@ void TestLayoutEditing::dragAboveTopIsSavedOnClose() {
     {
         MainWindow dlg;
         giveTexts(dlg);
-        dlg.layout().rows[0].alignV = 0;
-        dlg.layout().rows[0].indentTop = 0;
-        dlg.refreshPreview();
+        editRow(dlg.design(), 0, [&](RowStyle &row) { row.alignV = 0; });
+        editRow(dlg.design(), 0, [&](RowStyle &row) { row.indentTop = 0; });
         drag(dlg, 0, 0, -30);
-        QCOMPARE(dlg.layout().rows[0].indentTop, -60);
+        QCOMPARE(dlg.design().layout().rows[0].indentTop, -60);
         QCOMPARE(dlg.face().indentTop->text(), QStringLiteral("-60"));
     }
     QCOMPARE(ini("Row0", "indent_t"), QStringLiteral("-60"));
 }
 
 void TestLayoutEditing::hitTestBounds_data() {
-    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("offset");
     QTest::addColumn<bool>("hit");
-    QTest::newRow("159") << 159 << false;
-    QTest::newRow("160") << 160 << true;
-    QTest::newRow("358") << 358 << true;
-    QTest::newRow("359") << 359 << false;
+    // Window x 159 is canvas x 300, the box's left edge itself: outside.
+    QTest::newRow("on the left edge") << 0 << 0 << false;
+    QTest::newRow("just inside the left") << 0 << 1 << true;
+    QTest::newRow("just inside the right") << 1 << 0 << true;
+    QTest::newRow("on or past the right edge") << 1 << 1 << false;
 }
 
 void TestLayoutEditing::hitTestBounds() {
-    QFETCH(int, x);
+    QFETCH(int, side);
+    QFETCH(int, offset);
     QFETCH(bool, hit);
     TempWorkDir dir;
     dir.useFixedAddress();
     ScriptedPrompt prompt;
     MainWindow dlg;
-    dlg.layout().rows[0].box = QRectF(300, 200, 400, 100); // canvas x 300..700
-    mouse(dlg, QEvent::MouseMove, QPoint(x, 134));         // canvas y 250
+    const QRectF box = rowFromLeft300(dlg);
+    QCOMPARE(box.left(), 300.0);
+    // Window x maps to canvas x 2x - 18: the last window x strictly inside the right edge.
+    const int lastInside = int(std::ceil((box.right() + 18) / 2)) - 1;
+    const int x = side == 0 ? 159 + offset : lastInside + offset;
+    mouse(dlg, QEvent::MouseMove, QPoint(x, 134)); // canvas y 250
     QCOMPARE(dlg.editor().isHovering(), hit);
     QCOMPARE(dlg.face().client->cursor().shape(), hit ? Qt::SizeAllCursor : Qt::ArrowCursor);
 }
@@ -231,8 +249,8 @@ void TestLayoutEditing::smallPlateMapsToItsPreview() {
     ScriptedPrompt prompt;
     MainWindow dlg;
     dlg.face().actionRes800->trigger();
-    dlg.layout().rows[0].box = QRectF(300, 200, 400, 100);
-    // Preview at (66, 40): canvas x 300..700 lies between window x 215 and 415.
+    rowFromLeft300(dlg);
+    // Preview at (66, 40): canvas x 300 lies at window x 215.
     mouse(dlg, QEvent::MouseMove, QPoint(216, 40 + 124));
     QVERIFY(dlg.editor().isHovering());
     mouse(dlg, QEvent::MouseMove, QPoint(160, 40 + 124));
@@ -252,16 +270,16 @@ void TestLayoutEditing::resolutionCommands() {
         QVERIFY(dlg.face().actionRes800->isChecked());
         QVERIFY(!dlg.face().actionRes1024->isChecked());
         QCOMPARE(dlg.face().preview->geometry(), QRect(66, 40, 400, 240));
-        QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
+        QCOMPARE(dlg.preview().picture().size(), QSize(800, 480));
         QCOMPARE(ini("Resolution", "H"), QStringLiteral("800"));
-        QCOMPARE(dlg.canvas().m_preview.pixelColor(799, 479), QColor(0, 0, 255));
+        QCOMPARE(dlg.preview().picture().pixelColor(799, 479), QColor(0, 0, 255));
         dlg.face().actionRes1024->trigger();
         QVERIFY(dlg.face().actionRes1024->isChecked());
         QVERIFY(!dlg.face().actionRes800->isChecked());
         QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
-        QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
+        QCOMPARE(dlg.preview().picture().size(), QSize(1024, 600));
         QCOMPARE(ini("Resolution", "V"), QStringLiteral("600"));
-        QCOMPARE(dlg.canvas().m_preview.pixelColor(0, 0), QColor(0, 0, 255));
+        QCOMPARE(dlg.preview().picture().pixelColor(0, 0), QColor(0, 0, 255));
     }
 }
 
@@ -289,7 +307,7 @@ void TestLayoutEditing::pictureBackground() {
     prompt.fileNames.enqueue(dir.file(QStringLiteral("bg.png")));
     dlg.face().pictureBackground->click();
     QCOMPARE(prompt.lastFilter, QStringLiteral("图像文件t(*.jpg;*.jpeg)|*.jpg;*.jpeg||"));
-    const QImage &preview = dlg.canvas().m_preview;
+    const QImage &preview = dlg.preview().picture();
     QCOMPARE(preview.size(), QSize(1024, 600));
     QVERIFY(near(preview.pixelColor(100, 300), QColor(0, 160, 0), 8));
     QVERIFY(near(preview.pixelColor(900, 300), QColor(0, 0, 160), 8));
@@ -307,13 +325,13 @@ void TestLayoutEditing::unreadablePictureThenRecover() {
     MainWindow dlg;
     prompt.fileNames.enqueue(dir.file(QStringLiteral("broken.jpg")));
     dlg.face().pictureBackground->click();
-    QVERIFY(dlg.canvas().m_preview.isNull());
+    QVERIFY(dlg.preview().picture().isNull());
     dlg.face().actionRes800->trigger(); // cannot scale nothing
-    QVERIFY(dlg.canvas().m_preview.isNull());
+    QVERIFY(dlg.preview().picture().isNull());
     dlg.face().actionRes1024->trigger(); // a new background from the template
-    QCOMPARE(dlg.canvas().m_preview.size(), QSize(1024, 600));
+    QCOMPARE(dlg.preview().picture().size(), QSize(1024, 600));
     dlg.face().actionRes800->trigger();
-    QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
+    QCOMPARE(dlg.preview().picture().size(), QSize(800, 480));
     QVERIFY(prompt.shown.isEmpty());
 }
 
@@ -329,7 +347,7 @@ void TestLayoutEditing::solidBackgroundOverPicture() {
     dlg.face().pictureBackground->click();
     prompt.colors.enqueue(QColor(10, 200, 30));
     dlg.face().solidBackground->click();
-    const QImage &preview = dlg.canvas().m_preview;
+    const QImage &preview = dlg.preview().picture();
     QCOMPARE(countNear(preview, preview.rect(), QColor(10, 200, 30), 0), 1024 * 600);
     QCOMPARE(ini("BackColor", "backColor_g"), QStringLiteral("200"));
 }
@@ -359,13 +377,14 @@ void TestLayoutEditing::fontChoice() {
         dlg.face().fontButton->click();
         // The dialog was offered the row's font and colour.
         QCOMPARE(prompt.lastFontOffered.color, QColor(255, 255, 0));
-        const RowStyle &row = dlg.layout().rows[1];
-        QCOMPARE(row.logFont.lfHeight, -90);
-        QCOMPARE(row.logFont.lfUnderline, 1);
-        QCOMPARE(row.logFont.faceName(), QStringLiteral("黑体"));
-        QCOMPARE(row.color, makeRgb(0, 0, 255));
+        const RowStyle &row = dlg.design().layout().rows[1];
+        QCOMPARE(row.font.pixelSize(), 90);
+        QVERIFY(row.font.underline());
+        QCOMPARE(row.font.family(), QStringLiteral("黑体"));
+        QCOMPARE(row.color, QColor(0, 0, 255));
         // The preview shows the name in blue.
-        QVERIFY(countNear(dlg.canvas().m_preview, row.box.toRect(), QColor(0, 0, 255), 20) > 100);
+        QVERIFY(countNear(dlg.preview().picture(), dlg.preview().rowBoxes().at(1).toRect(),
+                          QColor(0, 0, 255), 20) > 100);
         QCOMPARE(ini("Row1", "color_b"), QStringLiteral("255"));
     }
     if (fontFileExists) {
@@ -374,12 +393,12 @@ void TestLayoutEditing::fontChoice() {
         QCOMPARE(fonts.left(92), fontsBefore.left(92));
         LogFont lf;
         QVERIFY(readRowFont(1, lf));
-        QCOMPARE(lf.lfHeight, -90);
+        QCOMPARE(lf.height, -90);
     } else {
         QVERIFY(!QFile::exists(QStringLiteral("fontSetting.dat")));
         // The next start has the default font again.
         MainWindow again;
-        QCOMPARE(again.layout().rows[1].logFont, defaultLogFont());
+        QCOMPARE(again.design().layout().rows[1].font, logFontToQFont(defaultLogFont()));
     }
 }
 
@@ -389,13 +408,13 @@ void TestLayoutEditing::cancelledDialogsChangeNothing() {
     ScriptedPrompt prompt; // every dialog cancelled
     MainWindow dlg;
     giveTexts(dlg);
-    const QImage before = dlg.canvas().m_preview;
-    const LogFont font = dlg.layout().rows[0].logFont;
+    const QImage before = dlg.preview().picture();
+    const QFont font = dlg.design().layout().rows[0].font;
     dlg.face().fontButton->click();
     dlg.face().solidBackground->click();
     dlg.face().pictureBackground->click();
-    QCOMPARE(dlg.canvas().m_preview, before);
-    QCOMPARE(dlg.layout().rows[0].logFont, font);
+    QCOMPARE(dlg.preview().picture(), before);
+    QCOMPARE(dlg.design().layout().rows[0].font, font);
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
 }
 

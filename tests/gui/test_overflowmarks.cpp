@@ -124,7 +124,7 @@ void TestOverflowMarks::autoFitSetting() {
     box->click();
     QCOMPARE(Profile::readString(ini, QStringLiteral("Row1"), QStringLiteral("autofit")),
              QStringLiteral("1"));
-    QVERIFY(m_dlg->layout().rows[1].autoFit);
+    QVERIFY(m_dlg->design().layout().rows[1].autoFit);
     // Shrunk onto one line, the long name is no longer marked.
     QTRY_COMPARE(marked(m_dlg->names()), QList<int>{});
     // Another row shows its own setting; choosing rows writes nothing.
@@ -138,8 +138,8 @@ void TestOverflowMarks::autoFitSetting() {
     // The next window reads it back.
     m_dlg.reset();
     m_dlg = std::make_unique<MainWindow>();
-    QVERIFY(m_dlg->layout().rows[1].autoFit);
-    QVERIFY(!m_dlg->layout().rows[0].autoFit);
+    QVERIFY(m_dlg->design().layout().rows[1].autoFit);
+    QVERIFY(!m_dlg->design().layout().rows[0].autoFit);
 }
 
 void TestOverflowMarks::questionBeforeSending() {

@@ -6,6 +6,7 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "layout/layoutfiles.h"
+#include "support/designedit.h"
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -36,19 +37,19 @@ void TestStartup::firstStartWithoutFiles() {
         dir.installResource(QStringLiteral("red.jpg"));
     ScriptedPrompt prompt;
     MainWindow dlg;
-    for (const RowStyle &row : dlg.layout().rows) {
-        QCOMPARE(row.color, makeRgb(255, 255, 0));
-        QCOMPARE(row.logFont.faceName(), QStringLiteral("宋体"));
+    for (const RowStyle &row : dlg.design().layout().rows) {
+        QCOMPARE(row.color, QColor(255, 255, 0));
+        QCOMPARE(row.font.family(), QStringLiteral("宋体"));
         QCOMPARE(row.alignH, 1);
         QCOMPARE(row.alignV, 1);
-        QVERIFY(row.text.isEmpty());
     }
+    QCOMPARE(dlg.preview().texts(), PlateTexts());
     QVERIFY(dlg.face().actionRes1024->isChecked());
     QVERIFY(!dlg.face().actionRes800->isChecked());
     QCOMPARE(dlg.face().preview->geometry(), QRect(10, 10, 512, 300));
     QCOMPARE(dlg.face().previewFrame->geometry(), QRect(7, 7, 519, 307));
     // The preview holds the plain red background.
-    const QImage &preview = dlg.canvas().m_preview;
+    const QImage &preview = dlg.preview().picture();
     QCOMPARE(preview.size(), QSize(1024, 600));
     QCOMPARE(countNear(preview, preview.rect(), QColor(255, 0, 0), 8), 1024 * 600);
     QCOMPARE(dlg.face().alignH->currentText(), QStringLiteral("居中"));
@@ -75,7 +76,7 @@ void TestStartup::smallPlateFromSettings() {
     QVERIFY(dlg.face().actionRes800->isChecked());
     QVERIFY(!dlg.face().actionRes1024->isChecked());
     QCOMPARE(dlg.face().preview->geometry(), QRect(66, 40, 400, 240));
-    QCOMPARE(dlg.canvas().m_preview.size(), QSize(800, 480));
+    QCOMPARE(dlg.preview().picture().size(), QSize(800, 480));
     // Row 0's own alignments and indents are shown, each box independently.
     QCOMPARE(dlg.face().alignH->currentIndex(), 0);
     QCOMPARE(dlg.face().alignV->currentIndex(), 2);
@@ -89,8 +90,8 @@ void TestStartup::closingWritesIndents() {
     ScriptedPrompt prompt;
     {
         MainWindow dlg;
-        dlg.layout().rows[0].indentTop = -30;
-        dlg.layout().rows[2].indentRight = 12;
+        editRow(dlg.design(), 0, [&](RowStyle &row) { row.indentTop = -30; });
+        editRow(dlg.design(), 2, [&](RowStyle &row) { row.indentRight = 12; });
         QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
     }
     for (int row = 0; row < 3; ++row) {

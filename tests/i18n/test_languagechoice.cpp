@@ -65,7 +65,7 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
         reply.plateId = 7;
         reply.sender = QHostAddress(QStringLiteral("127.0.0.2"));
         dlg.onPlateReply(reply);
-        const QImage preview = dlg.canvas().m_preview;
+        const QImage preview = dlg.preview().picture();
 
         // Chinese again, as stored: nothing is written.
         dlg.face().actionLanguageZh->trigger();
@@ -89,7 +89,7 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
         QCOMPARE(dlg.names().count(), 1);
         QCOMPARE(listRows(dlg.face().onlineList), 1);
         QCOMPARE(listText(dlg.face().onlineList, 0, 1), QStringLiteral("127.0.0.2"));
-        QCOMPARE(dlg.canvas().m_preview, preview);
+        QCOMPARE(dlg.preview().picture(), preview);
         QCOMPARE(dlg.face().openTable->text(), QStringLiteral("打开表格"));
     }
     QCOMPARE(dir.read(QStringLiteral("fontSetting.dat")), fonts);

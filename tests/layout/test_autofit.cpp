@@ -26,14 +26,13 @@ QImage renderRow(int width, int alignH, const QString &text, bool autoFit,
     const QSize size = width == 800 ? QSize(800, 480) : QSize(1024, 600);
     PlateLayout layout;
     RowStyle &row = layout.rows[1];
-    row.logFont.lfHeight = -100;
-    row.color = makeRgb(0, 0, 0);
+    row.font.setPixelSize(100);
+    row.color = QColor(0, 0, 0);
     row.alignH = alignH;
     row.indentLeft = alignH == 0 ? 60 : 0;
     row.indentRight = alignH == 2 ? 60 : 0;
     row.autoFit = autoFit;
-    row.text = text;
-    const QImage picture = renderPlate(layout, white(size));
+    const QImage picture = renderPlate(layout, white(size), {{}, text, {}});
     if (out)
         *out = row;
     return picture;
@@ -82,10 +81,10 @@ void TestAutoFit::longTextShrinksOntoOneLine() {
     RowStyle row;
     const QImage without = renderRow(width, alignH, kLong, false, &row);
     // Without the option the text wraps or is cut, and is marked.
-    QVERIFY(rowOverflows(row, without.width(), without.height()));
+    QVERIFY(rowOverflows(row, kLong, without.width(), without.height()));
     const QImage with = renderRow(width, alignH, kLong, true, &row);
-    QVERIFY(!rowOverflows(row, with.width(), with.height()));
-    const int size = rowFont(row, with.width(), with.height()).pixelSize();
+    QVERIFY(!rowOverflows(row, kLong, with.width(), with.height()));
+    const int size = rowFont(row, kLong, with.width(), with.height()).pixelSize();
     QVERIFY2(size < 100 && size >= 40, qPrintable(QString::number(size)));
     // The ink lies inside the box, on one line, and spans most of the box's width (the largest
     // size that fits, not much smaller).
@@ -98,14 +97,15 @@ void TestAutoFit::longTextShrinksOntoOneLine() {
                                                        .arg(ink.height())));
     QVERIFY(ink.height() < size * 1.3);
     QVERIFY(ink.width() > box.width() * 0.85);
-    // The recorded box is the one of the size used, placed by the row's alignment.
-    QVERIFY(row.box.width() <= box.width() + 0.5);
+    // The text's box is the one of the size used, placed by the row's alignment.
+    const QRectF textBox = rowTextBox(row, kLong, with.width(), with.height());
+    QVERIFY(textBox.width() <= box.width() + 0.5);
     if (alignH == 0)
-        QCOMPARE(row.box.left(), 60.0);
+        QCOMPARE(textBox.left(), 60.0);
     if (alignH == 2)
-        QCOMPARE(row.box.right(), width - 60.0);
+        QCOMPARE(textBox.right(), width - 60.0);
     if (alignH == 1)
-        QVERIFY(std::abs(row.box.center().x() - width / 2.0) < 1);
+        QVERIFY(std::abs(textBox.center().x() - width / 2.0) < 1);
 }
 
 void TestAutoFit::shortTextUnchanged_data() {
@@ -117,9 +117,9 @@ void TestAutoFit::shortTextUnchanged() {
     QFETCH(int, alignH);
     RowStyle row;
     const QImage with = renderRow(width, alignH, QStringLiteral("张伟"), true, &row);
-    QCOMPARE(rowFont(row, with.width(), with.height()).pixelSize(), 100);
+    QCOMPARE(rowFont(row, QStringLiteral("张伟"), with.width(), with.height()).pixelSize(), 100);
     QCOMPARE(with, renderRow(width, alignH, QStringLiteral("张伟"), false));
-    QVERIFY(!rowOverflows(row, with.width(), with.height()));
+    QVERIFY(!rowOverflows(row, QStringLiteral("张伟"), with.width(), with.height()));
 }
 
 void TestAutoFit::floorThenWrap() {
@@ -128,8 +128,8 @@ void TestAutoFit::floorThenWrap() {
     for (int width : {1024, 800}) {
         RowStyle row;
         const QImage picture = renderRow(width, 1, veryLong, true, &row);
-        QCOMPARE(rowFont(row, picture.width(), picture.height()).pixelSize(), 40);
-        QVERIFY(rowOverflows(row, picture.width(), picture.height()));
+        QCOMPARE(rowFont(row, veryLong, picture.width(), picture.height()).pixelSize(), 40);
+        QVERIFY(rowOverflows(row, veryLong, picture.width(), picture.height()));
         const QRect ink = inkBounds(picture);
         QVERIFY2(ink.height() > 2 * 40, qPrintable(QString::number(ink.height())));
         QVERIFY(visibleBox(row, picture).contains(QRectF(ink)));
@@ -149,9 +149,8 @@ void TestAutoFit::settingKey() {
     const QByteArray after = dir.read(QStringLiteral("Settings.ini"));
     // Only the new line is added; every other byte stays.
     QCOMPARE(QByteArray(after).replace("autofit=1\r\n", ""), before);
-    int32_t w = 0, h = 0;
-    PlateLayout layout;
-    layout.load(w, h);
+    QSize size;
+    const PlateLayout layout = readLayout(size);
     QVERIFY(layout.rows[1].autoFit);
     QVERIFY(!layout.rows[0].autoFit);
     QVERIFY(writeRowAutoFit(false, 1));
@@ -160,7 +159,7 @@ void TestAutoFit::settingKey() {
 
 void TestAutoFit::overflowCheckOnPool() {
     PlateLayout layout;
-    layout.rows[1].logFont.lfHeight = -100;
+    layout.rows[1].font.setPixelSize(100);
     layout.rows[0].indentTop = -200;
     layout.rows[2].indentTop = 200;
     QList<PlateTexts> texts;

@@ -27,18 +27,18 @@ QImage pictureBackground(int w, int h) {
 QImage render(int width, bool picture, const QString &name) {
     PlateCanvas canvas;
     canvas.setPlateSize(width);
-    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(200, 16, 32));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), QColor(200, 16, 32));
     if (picture)
         canvas.setBackgroundPicture(pictureBackground(canvas.m_width, canvas.m_height));
     PlateLayout layout;
     const int heights[3] = {40, 110, 40};
     for (int i = 0; i < 3; ++i)
-        layout.rows[size_t(i)].logFont.lfHeight = -heights[i];
+        layout.rows[size_t(i)].font.setPixelSize(heights[i]);
     layout.rows[0].indentTop = -160;
     layout.rows[2].indentTop = 160;
-    layout.rows[2].color = makeRgb(30, 220, 90);
-    layout.setTexts(QStringLiteral("国家发展和改革委员会"), name, QStringLiteral("副主任"));
-    return renderPlate(layout, canvas.m_background);
+    layout.rows[2].color = QColor(30, 220, 90);
+    return renderPlate(layout, canvas.m_background,
+                       {QStringLiteral("国家发展和改革委员会"), name, QStringLiteral("副主任")});
 }
 
 bool samePixels(const QImage &a, const QImage &b) {
@@ -111,36 +111,34 @@ void TestJpegEncoder::otherFormatsAndNull() {
 
 void TestJpegEncoder::reusedCanvasDrawsAsFresh() {
     PlateCanvas canvas;
-    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 0, 200));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), QColor(0, 0, 200));
     canvas.setBackgroundPicture(pictureBackground(1024, 600));
-    PlateLayout layout;
+    const PlateLayout layout;
     QImage reused;
-    layout.setTexts(QStringLiteral("很长的一个单位名称"), QStringLiteral("欧阳娜娜"), QString());
-    renderPlateOnto(layout, canvas.m_background, reused);
+    renderPlateOnto(layout, canvas.m_background,
+                    {QStringLiteral("很长的一个单位名称"), QStringLiteral("欧阳娜娜"), QString()},
+                    reused);
     const uchar *memory = reused.constBits();
-    layout.setTexts(QString(), QStringLiteral("李"), QStringLiteral("主任"));
-    renderPlateOnto(layout, canvas.m_background, reused);
+    const PlateTexts second{QString(), QStringLiteral("李"), QStringLiteral("主任")};
+    renderPlateOnto(layout, canvas.m_background, second, reused);
     QCOMPARE(reused.constBits(), memory);
-    const QRectF box = layout.rows[1].box;
-    QCOMPARE(reused, renderPlate(layout, canvas.m_background));
-    QCOMPARE(layout.rows[1].box, box);
+    QCOMPARE(reused, renderPlate(layout, canvas.m_background, second));
     // Another canvas size replaces the picture; no background leaves none.
-    renderPlateOnto(layout, pictureBackground(800, 480), reused);
+    renderPlateOnto(layout, pictureBackground(800, 480), second, reused);
     QCOMPARE(reused.size(), QSize(800, 480));
-    renderPlateOnto(layout, QImage(), reused);
+    renderPlateOnto(layout, QImage(), second, reused);
     QVERIFY(reused.isNull());
-    QVERIFY(layout.rows[1].box.isNull());
 }
 
 void TestJpegEncoder::savesFilesOrFails() {
     TempWorkDir dir;
     const QImage plate = render(1024, false, QStringLiteral("张伟"));
     dir.write(QStringLiteral("x.jpg"), QByteArray(400000, 'x'));
-    QVERIFY(PlateCanvas::savePlateJpeg(plate, QStringLiteral("./x.jpg"), 97));
+    QVERIFY(writeJpegFile(encodePlateJpeg(plate, 97), QStringLiteral("./x.jpg")));
     // The longer old file is replaced, not overwritten in part.
     QCOMPARE(dir.read(QStringLiteral("x.jpg")), encodePlateJpeg(plate, 97));
-    QVERIFY(!PlateCanvas::savePlateJpeg(plate, QStringLiteral("./no/such/x.jpg"), 97));
-    QVERIFY(!PlateCanvas::savePlateJpeg(QImage(), QStringLiteral("./y.jpg"), 97));
+    QVERIFY(!writeJpegFile(encodePlateJpeg(plate, 97), QStringLiteral("./no/such/x.jpg")));
+    QVERIFY(!writeJpegFile(encodePlateJpeg(QImage(), 97), QStringLiteral("./y.jpg")));
     QVERIFY(!QFileInfo::exists(QStringLiteral("./y.jpg")));
 }
 

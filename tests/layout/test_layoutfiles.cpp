@@ -21,19 +21,17 @@ private slots:
 
 void TestLayoutFiles::defaultsWithoutFiles() {
     TempWorkDir dir;
-    PlateLayout layout;
-    int w = 0, h = 0;
-    layout.load(w, h);
-    QCOMPARE(w, 1024);
-    QCOMPARE(h, 600);
-    QCOMPARE(layout.backColor, makeRgb(255, 0, 0));
+    QSize size;
+    const PlateLayout layout = readLayout(size);
+    QCOMPARE(size, QSize(1024, 600));
+    QCOMPARE(layout.backColor, QColor(255, 0, 0));
     for (const RowStyle &row : layout.rows) {
-        QCOMPARE(row.color, makeRgb(255, 255, 0));
+        QCOMPARE(row.color, QColor(255, 255, 0));
         QCOMPARE(row.alignH, 1);
         QCOMPARE(row.alignV, 1);
         QCOMPARE(row.indentLeft + row.indentTop + row.indentRight + row.indentBottom, 0);
-        QCOMPARE(row.logFont, defaultLogFont());
-        QCOMPARE(row.logFont.faceName(), QStringLiteral("宋体"));
+        QCOMPARE(row.font, logFontToQFont(defaultLogFont()));
+        QCOMPARE(row.font.family(), QStringLiteral("宋体"));
     }
     QVERIFY(!QFile::exists(QStringLiteral("Settings.ini")));
 }
@@ -43,11 +41,11 @@ void TestLayoutFiles::coloursKeepLowByte() {
     dir.write(QStringLiteral("Settings.ini"),
               "[Row1]\r\ncolor_r=300\r\ncolor_g=-1\r\ncolor_b=12abc\r\n"
               "[BackColor]\r\nbackColor_r=abc\r\nbackColor_g=\r\n");
-    QCOMPARE(readRowColor(1), makeRgb(44, 255, 12));
+    QCOMPARE(readRowColor(1), QColor(44, 255, 12));
     // "abc" reads 0, an empty value gives the default (0 for green), blue is missing (0).
-    QCOMPARE(readBackColor(), makeRgb(0, 0, 0));
-    writeRowColor(makeRgb(1, 2, 3), 1);
-    QCOMPARE(readRowColor(1), makeRgb(1, 2, 3));
+    QCOMPARE(readBackColor(), QColor(0, 0, 0));
+    writeRowColor(QColor(1, 2, 3), 1);
+    QCOMPARE(readRowColor(1), QColor(1, 2, 3));
     QVERIFY(dir.read(QStringLiteral("Settings.ini"))
                 .contains("color_r=1\r\ncolor_g=2\r\ncolor_b=3\r\n"));
 }
@@ -65,9 +63,7 @@ void TestLayoutFiles::negativeIndentsRoundTrip() {
     QCOMPARE(ah, 2);
     QCOMPARE(av, 0);
     writeResolution(800, 480);
-    readResolution(l, t);
-    QCOMPARE(l, 800);
-    QCOMPARE(t, 480);
+    QCOMPARE(readResolution(), QSize(800, 480));
 }
 
 void TestLayoutFiles::fontRecordLayout() {
@@ -84,16 +80,16 @@ void TestLayoutFiles::fontRecordLayout() {
     dir.write(QStringLiteral("fontSetting.dat"), file);
     LogFont lf;
     QVERIFY(readRowFont(1, lf));
-    QCOMPARE(lf.lfHeight, -48);
-    QCOMPARE(lf.lfWidth, 5);
-    QCOMPARE(lf.lfEscapement, 3600);
-    QCOMPARE(lf.lfOrientation, 800);
-    QCOMPARE(lf.lfWeight, 700);
-    QCOMPARE(lf.lfItalic, 1);
-    QCOMPARE(lf.lfUnderline, 1);
-    QCOMPARE(lf.lfStrikeOut, 0);
-    QCOMPARE(lf.lfCharSet, 0x86);
-    QCOMPARE(lf.lfPitchAndFamily, 0x31);
+    QCOMPARE(lf.height, -48);
+    QCOMPARE(lf.width, 5);
+    QCOMPARE(lf.escapement, 3600);
+    QCOMPARE(lf.orientation, 800);
+    QCOMPARE(lf.weight, 700);
+    QCOMPARE(lf.italic, 1);
+    QCOMPARE(lf.underline, 1);
+    QCOMPARE(lf.strikeOut, 0);
+    QCOMPARE(lf.charSet, 0x86);
+    QCOMPARE(lf.pitchAndFamily, 0x31);
     QCOMPARE(lf.faceName(), QStringLiteral("黑体"));
     // And it writes back to the same bytes.
     QCOMPARE(lf.toBytes(), rec);
@@ -105,33 +101,31 @@ void TestLayoutFiles::writeRowTwoIntoEmptyFile() {
     TempWorkDir dir;
     dir.write(QStringLiteral("fontSetting.dat"), QByteArray());
     LogFont lf = defaultLogFont();
-    lf.lfHeight = -60;
+    lf.height = -60;
     QVERIFY(writeRowFont(2, lf));
     const QByteArray data = dir.read(QStringLiteral("fontSetting.dat"));
     QCOMPARE(data.size(), 276);
     QCOMPARE(data.left(184), QByteArray(184, '\0'));
     QCOMPARE(data.mid(184), lf.toBytes());
     // On the next start rows 0 and 1 get an all-zero record with an empty face name.
-    PlateLayout layout;
-    int w, h;
-    layout.load(w, h);
-    QCOMPARE(layout.rows[0].logFont, LogFont());
-    QCOMPARE(layout.rows[2].logFont, lf);
+    QSize size;
+    const PlateLayout layout = readLayout(size);
+    QCOMPARE(layout.rows[0].font, logFontToQFont(LogFont()));
+    QCOMPARE(layout.rows[2].font, logFontToQFont(lf));
 }
 
 void TestLayoutFiles::shortFontFileGivesDefault() {
     TempWorkDir dir;
     LogFont row0;
-    row0.lfHeight = -30;
+    row0.height = -30;
     row0.setFaceName(QStringLiteral("Arial"));
     // Row 0 whole, row 1 cut short after 40 bytes, row 2 missing.
     dir.write(QStringLiteral("fontSetting.dat"), row0.toBytes() + QByteArray(40, '\x11'));
-    PlateLayout layout;
-    int w, h;
-    layout.load(w, h);
-    QCOMPARE(layout.rows[0].logFont, row0);
-    QCOMPARE(layout.rows[1].logFont, defaultLogFont());
-    QCOMPARE(layout.rows[2].logFont, defaultLogFont());
+    QSize size;
+    const PlateLayout layout = readLayout(size);
+    QCOMPARE(layout.rows[0].font, logFontToQFont(row0));
+    QCOMPARE(layout.rows[1].font, logFontToQFont(defaultLogFont()));
+    QCOMPARE(layout.rows[2].font, logFontToQFont(defaultLogFont()));
 }
 
 void TestLayoutFiles::fontFileNeverCreated() {

@@ -7,8 +7,10 @@
 #include <functional>
 #include <memory>
 
+#include "layout/jpegencoder.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
+#include "layout/platepreview.h"
 #include "layout/renderer.h"
 #include "support/jpegcheck.h"
 #include "support/tempworkdir.h"
@@ -31,8 +33,8 @@ QRect inkBounds(const QImage &image, const QColor &ink) {
 PlateLayout blackOnWhite() {
     PlateLayout layout;
     for (RowStyle &row : layout.rows) {
-        row.logFont.lfHeight = -60;
-        row.color = makeRgb(0, 0, 0);
+        row.font.setPixelSize(60);
+        row.color = QColor(0, 0, 0);
     }
     return layout;
 }
@@ -115,14 +117,14 @@ void TestRenderer::placement() {
     QFETCH(QString, check);
     PlateLayout layout = blackOnWhite();
     RowStyle &row = layout.rows[1];
-    row.text = QStringLiteral("张伟 Zhang");
+    const QString name = QStringLiteral("张伟 Zhang");
     row.alignH = alignH;
     row.alignV = alignV;
     row.indentLeft = indentL;
     row.indentRight = indentR;
     row.indentBottom = indentB;
-    const QImage picture = renderPlate(layout, white());
-    const QRectF box = row.box;
+    const QImage picture = renderPlate(layout, white(), {{}, name, {}});
+    const QRectF box = rowTextBox(row, name, 1024, 600);
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(box.width() > 100);
     QVERIFY(!ink.isEmpty());
@@ -142,23 +144,29 @@ void TestRenderer::placement() {
 }
 
 void TestRenderer::emptyRowHasNoBox() {
-    PlateLayout layout = blackOnWhite();
-    layout.rows[0].text = QStringLiteral("单位");
-    const QImage picture = renderPlate(layout, white());
-    QCOMPARE(layout.rows[1].box.width(), 0.0);
-    QVERIFY(layout.rows[0].box.width() > 0);
+    const PlateLayout layout = blackOnWhite();
+    PlatePreview preview;
+    preview.setTexts({QStringLiteral("单位"), {}, {}});
+    preview.render(layout, white());
+    QCOMPARE(preview.rowBoxes().at(1).width(), 0.0);
+    QVERIFY(preview.rowBoxes().at(0).width() > 0);
+    // Without a background nothing is drawn, and nothing can be grabbed.
+    preview.render(layout, QImage());
+    QVERIFY(preview.picture().isNull());
+    QCOMPARE(preview.rowBoxes().at(0), QRectF());
 }
 
 void TestRenderer::wrappingKeepsSingleLineBox() {
     PlateLayout layout = blackOnWhite();
     RowStyle &row = layout.rows[0];
-    row.text = QStringLiteral("中华人民共和国国家发展和改革委员会信息中心数据处理部门");
+    const QString text = QStringLiteral("中华人民共和国国家发展和改革委员会信息中心数据处理部门");
     row.alignV = 0;
-    const QImage picture = renderPlate(layout, white());
-    QVERIFY(row.box.width() > 1024); // one unwrapped line
+    const QImage picture = renderPlate(layout, white(), {text, {}, {}});
+    const QRectF box = rowTextBox(row, text, 1024, 600);
+    QVERIFY(box.width() > 1024); // one unwrapped line
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(ink.width() <= 1024);
-    QVERIFY2(ink.height() > int(row.box.height() * 1.5), "text did not wrap");
+    QVERIFY2(ink.height() > int(box.height() * 1.5), "text did not wrap");
 }
 
 void TestRenderer::rowsDrawnInTheirColour() {
@@ -166,16 +174,16 @@ void TestRenderer::rowsDrawnInTheirColour() {
     const QColor colours[3] = {QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 255, 255)};
     for (int i = 0; i < 3; ++i) {
         RowStyle &row = layout.rows[size_t(i)];
-        row.logFont.lfHeight = -50;
-        row.color = makeRgb(colours[i].red(), colours[i].green(), colours[i].blue());
+        row.font.setPixelSize(50);
+        row.color = QColor(colours[i].red(), colours[i].green(), colours[i].blue());
         row.indentTop = (i - 1) * 150;
-        row.text = QStringLiteral("■■■");
     }
+    const QString squares = QStringLiteral("■■■");
     QImage red(1024, 600, QImage::Format_RGB32);
     red.fill(QColor(255, 0, 0));
-    const QImage picture = renderPlate(layout, red);
+    const QImage picture = renderPlate(layout, red, {squares, squares, squares});
     for (int i = 0; i < 3; ++i) {
-        const QRect band = layout.rows[size_t(i)].box.toRect();
+        const QRect band = rowTextBox(layout.rows[size_t(i)], squares, 1024, 600).toRect();
         QVERIFY2(countNear(picture, band, colours[i], 10) > 200, qPrintable(QString::number(i)));
     }
     QVERIFY(near(picture.pixelColor(5, 5), QColor(255, 0, 0), 0));
@@ -192,10 +200,9 @@ void TestRenderer::largeTextIsDrawn_data() {
 void TestRenderer::largeTextIsDrawn() {
     QFETCH(int, pixels);
     PlateLayout layout = blackOnWhite();
-    layout.rows[1].logFont.lfHeight = -pixels;
-    layout.rows[1].logFont.lfWeight = 700;
-    layout.rows[1].text = QStringLiteral("王建国");
-    const QImage picture = renderPlate(layout, white());
+    layout.rows[1].font.setPixelSize(pixels);
+    layout.rows[1].font.setWeight(QFont::Bold);
+    const QImage picture = renderPlate(layout, white(), {{}, QStringLiteral("王建国"), {}});
     const QRect ink = inkBounds(picture, Qt::black);
     QVERIFY(!ink.isEmpty());
     // Three glyphs of about `pixels` each.
@@ -204,15 +211,13 @@ void TestRenderer::largeTextIsDrawn() {
 
 void TestRenderer::longTextIsCut() {
     PlateLayout layout = blackOnWhite();
-    layout.rows[0].logFont.lfHeight = -10;
-    layout.rows[0].text = QString(255, u'i') + QString(400, u'W');
-    const QImage picture = renderPlate(layout, white());
-    RowStyle ref = layout.rows[0];
-    ref.text = QString(255, u'i');
-    PlateLayout refLayout = blackOnWhite();
-    refLayout.rows[0] = ref;
-    renderPlate(refLayout, white());
-    QCOMPARE(layout.rows[0].box, refLayout.rows[0].box);
+    layout.rows[0].font.setPixelSize(10);
+    const QString cut = QString(255, u'i');
+    const QString whole = cut + QString(400, u'W');
+    QCOMPARE(rowTextBox(layout.rows[0], whole, 1024, 600),
+             rowTextBox(layout.rows[0], cut, 1024, 600));
+    QVERIFY(renderPlate(layout, white(), {whole, {}, {}}) ==
+            renderPlate(layout, white(), {cut, {}, {}}));
 }
 
 void TestRenderer::savedPictureHasCanvasSize_data() {
@@ -230,39 +235,39 @@ void TestRenderer::savedPictureHasCanvasSize() {
     PlateCanvas canvas;
     canvas.m_width = width;
     canvas.m_height = width == 800 ? 480 : 600;
-    QVERIFY(canvas.initCanvas(QStringLiteral("./red.jpg"), makeRgb(0, 0, 200)));
-    PlateLayout layout;
-    layout.setTexts(QStringLiteral("单位"), QStringLiteral("名字"), QStringLiteral("职位"));
-    const QImage picture = renderPlate(layout, canvas.m_background);
-    QVERIFY(PlateCanvas::savePlateJpeg(picture, QStringLiteral("./x.jpg"), quality));
+    QVERIFY(canvas.initCanvas(QStringLiteral("./red.jpg"), QColor(0, 0, 200)));
+    const QImage picture =
+        renderPlate(PlateLayout(), canvas.m_background,
+                    {QStringLiteral("单位"), QStringLiteral("名字"), QStringLiteral("职位")});
+    QVERIFY(writeJpegFile(encodePlateJpeg(picture, quality), QStringLiteral("./x.jpg")));
     const QImage decoded = decodeJpeg(QStringLiteral("./x.jpg"));
     QCOMPARE(decoded.size(), QSize(canvas.m_width, canvas.m_height));
     QVERIFY(near(decoded.pixelColor(3, 3), QColor(0, 0, 200)));
     // A path that cannot be written reports failure instead of pretending.
-    QVERIFY(!PlateCanvas::savePlateJpeg(picture, QStringLiteral("./no/such/x.jpg"), quality));
+    QVERIFY(!writeJpegFile(encodePlateJpeg(picture, quality), QStringLiteral("./no/such/x.jpg")));
 }
 
 void TestRenderer::missingTemplateStillDraws() {
     TempWorkDir dir;
     dir.write(QStringLiteral("red.jpg"), "not a picture");
     PlateCanvas canvas;
-    QVERIFY(!canvas.initCanvas(QStringLiteral("./red.jpg"), makeRgb(10, 20, 30)));
+    QVERIFY(!canvas.initCanvas(QStringLiteral("./red.jpg"), QColor(10, 20, 30)));
     QCOMPARE(canvas.m_background.size(), QSize(1024, 600));
     QCOMPARE(canvas.m_background.pixelColor(0, 0), QColor(10, 20, 30));
     PlateCanvas small;
     small.m_width = 800;
     small.m_height = 480;
-    small.initCanvas(QStringLiteral("./missing.jpg"), makeRgb(1, 2, 3));
+    small.initCanvas(QStringLiteral("./missing.jpg"), QColor(1, 2, 3));
     QCOMPARE(small.m_background.size(), QSize(800, 480));
 }
 
 void TestRenderer::fontConversion() {
     LogFont lf = defaultLogFont();
-    lf.lfHeight = -72;
-    lf.lfWeight = 700;
-    lf.lfItalic = 1;
-    lf.lfUnderline = 1;
-    lf.lfStrikeOut = 1;
+    lf.height = -72;
+    lf.weight = 700;
+    lf.italic = 1;
+    lf.underline = 1;
+    lf.strikeOut = 1;
     QFont f = logFontToQFont(lf);
     QCOMPARE(f.pixelSize(), 72);
     QCOMPARE(f.weight(), QFont::Bold);
@@ -271,15 +276,15 @@ void TestRenderer::fontConversion() {
     QVERIFY(QFontInfo(f).family().contains(QStringLiteral("CJK")));
     // The way back gives the negative pixel height, as the Windows dialog reports it.
     const LogFont back = qFontToLogFont(f);
-    QCOMPARE(back.lfHeight, -72);
-    QCOMPARE(back.lfWeight, 700);
+    QCOMPARE(back.height, -72);
+    QCOMPARE(back.weight, 700);
     QCOMPARE(back.faceName(), QStringLiteral("宋体"));
     // A positive height is the cell: the em is smaller than it.
-    lf.lfHeight = 72;
+    lf.height = 72;
     f = logFontToQFont(lf);
     QVERIFY(f.pixelSize() < 72 && f.pixelSize() > 36);
     // Height 0 is a readable default.
-    lf.lfHeight = 0;
+    lf.height = 0;
     QCOMPARE(logFontToQFont(lf).pixelSize(), kDefaultFontPixels);
 }
 
@@ -299,21 +304,23 @@ void TestRenderer::damagedFontRecords() {
     QFETCH(int, height);
     QFETCH(int, width);
     QFETCH(int, pixels);
+    LogFont record = defaultLogFont();
+    record.height = height;
+    record.width = width;
     RowStyle row;
-    row.logFont.lfHeight = height;
-    row.logFont.lfWidth = width;
-    row.text = QStringLiteral("单位名称");
-    const QFont font = logFontToQFont(row.logFont);
-    QCOMPARE(font.pixelSize(), pixels);
+    row.font = logFontToQFont(record);
+    QCOMPARE(row.font.pixelSize(), pixels);
     if (width > 0)
-        QCOMPARE(font.stretch(), 4000);
+        QCOMPARE(row.font.stretch(), 4000);
     // The row still draws and gets a usable box.
+    const QString text = QStringLiteral("单位名称");
     QImage picture = white(320, 200);
     QPainter painter(&picture);
-    drawRow(row, painter, picture.width(), picture.height());
+    drawRow(row, text, painter, picture.width(), picture.height());
     painter.end();
-    QVERIFY(std::isfinite(row.box.width()) && std::isfinite(row.box.height()));
-    QVERIFY(row.box.width() > 0);
+    const QRectF box = rowTextBox(row, text, picture.width(), picture.height());
+    QVERIFY(std::isfinite(box.width()) && std::isfinite(box.height()));
+    QVERIFY(box.width() > 0);
 }
 
 void TestRenderer::previewGeometry() {
@@ -327,16 +334,14 @@ void TestRenderer::sameOnEveryThread() {
     PlateLayout layout;
     const int heights[3] = {56, 120, 56};
     for (int i = 0; i < 3; ++i) {
-        layout.rows[size_t(i)].logFont.lfHeight = -heights[i];
-        layout.rows[size_t(i)].logFont.lfWeight = 700;
+        layout.rows[size_t(i)].font.setPixelSize(heights[i]);
+        layout.rows[size_t(i)].font.setWeight(QFont::Bold);
     }
     layout.rows[0].indentTop = -170;
     layout.rows[2].indentTop = 170;
     const QImage background = white();
     const auto draw = [&](const QString &organisation, const QString &name) {
-        PlateLayout l = layout;
-        l.setTexts(organisation, name, QStringLiteral("副主任"));
-        return renderPlate(l, background);
+        return renderPlate(layout, background, {organisation, name, QStringLiteral("副主任")});
     };
     const auto onNewThread = [](const std::function<QImage()> &work) {
         QImage picture;
@@ -350,7 +355,7 @@ void TestRenderer::sameOnEveryThread() {
     const QImage afterOthers = onNewThread([&] {
         for (int i = 10; i <= 19; ++i)
             draw(QStringLiteral("第1轮"), QStringLiteral("代表%1").arg(i));
-        QFontMetricsF(rowFont(layout.rows[1], 1024, 600))
+        QFontMetricsF(rowFont(layout.rows[1], QStringLiteral("代表1"), 1024, 600))
             .horizontalAdvance(QStringLiteral("代表1"));
         return draw(QStringLiteral("第2轮"), QStringLiteral("代表1"));
     });

@@ -5,8 +5,8 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "gui/mainwindow.h"
 #include "fixtures.h"
+#include "gui/mainwindow.h"
 #include "layout/logfont.h"
 #include "layout/renderer.h"
 #include "listlines.h"
@@ -123,9 +123,9 @@ void TestListEditing::key(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TestListEditing::previewShows(int row) {
     const NameRecord &e = m_dlg->names().at(row);
-    PlateLayout layout = m_dlg->layout();
-    layout.setTexts(e.organisation, e.name, e.title);
-    return m_dlg->canvas().m_preview == renderPlate(layout, m_dlg->canvas().m_background);
+    const PlateLayout &layout = m_dlg->design().layout();
+    return m_dlg->preview().picture() ==
+           renderPlate(layout, m_dlg->design().canvas().m_background, e.texts());
 }
 
 void TestListEditing::editEachColumnAndUndo() {
@@ -239,16 +239,16 @@ void TestListEditing::previewShowsTheCurrentEntry() {
     QVERIFY(previewShows(0));
     click(2, NameList::ColName);
     QVERIFY(previewShows(2));
-    QCOMPARE(m_dlg->layout().rows[1].text, u"丙"_s);
+    QCOMPARE(m_dlg->preview().texts().name, u"丙"_s);
     key(Qt::Key_Up);
     QVERIFY(previewShows(1));
     // An edit of the shown entry redraws it, and so does its undo.
     key(Qt::Key_F2);
     typeIntoEditor(u"钱七"_s);
-    QCOMPARE(m_dlg->layout().rows[1].text, u"钱七"_s);
+    QCOMPARE(m_dlg->preview().texts().name, u"钱七"_s);
     QVERIFY(previewShows(1));
     key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(m_dlg->layout().rows[1].text, u"乙"_s);
+    QCOMPARE(m_dlg->preview().texts().name, u"乙"_s);
     QVERIFY(previewShows(1));
 }
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "gui/mainwindow.h"
 #include "fixtures.h"
+#include "gui/mainwindow.h"
 #include "layout/logfont.h"
 #include "layout/renderer.h"
 #include "namelist/namelisttexts.h"
@@ -22,8 +22,9 @@ using Icon = Prompt::Icon;
 
 QStringList rowTexts(MainWindow &dlg) {
     QStringList out;
-    for (const RowStyle &row : dlg.layout().rows)
-        out << row.text;
+    const PlateTexts &shown = dlg.preview().texts();
+    for (int i = 0; i < PlateLayout::kRows; ++i)
+        out << shown.row(i);
     return out;
 }
 
@@ -92,8 +93,9 @@ void TestNameImport::importFile(const QString &path) {
 }
 
 bool TestNameImport::previewShowsLayout() {
-    PlateLayout layout = m_dlg->layout();
-    return m_dlg->canvas().m_preview == renderPlate(layout, m_dlg->canvas().m_background);
+    return m_dlg->preview().picture() == renderPlate(m_dlg->design().layout(),
+                                                     m_dlg->design().canvas().m_background,
+                                                     m_dlg->preview().texts());
 }
 
 void TestNameImport::importShowsNamesAndFirstEntry() {
@@ -101,7 +103,7 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     QCOMPARE(view->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(!view->isSortingEnabled());
-    const qint64 before = m_dlg->canvas().m_preview.cacheKey();
+    const qint64 before = m_dlg->preview().picture().cacheKey();
 
     importFile(fixture(u"chinese_sheets.xls"_s));
     QCOMPARE(qtNameFilters(m_prompt->lastFilter),
@@ -111,7 +113,7 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     QCOMPARE(shownLines(*m_dlg),
              (QStringList{u"1|101|国务院办公厅|王小明|秘书长"_s, u"2|102|中国科学院|李华|院士"_s}));
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"国务院办公厅"_s, u"王小明"_s, u"秘书长"_s}));
-    QVERIFY(m_dlg->canvas().m_preview.cacheKey() != before);
+    QVERIFY(m_dlg->preview().picture().cacheKey() != before);
     QVERIFY(previewShowsLayout());
     QCOMPARE(m_dlg->names().count(), 2);
     QVERIFY(!m_dlg->excel().isOpen());
@@ -159,12 +161,12 @@ void TestNameImport::droppedFileImports() {
 
 void TestNameImport::headerOnlyEmptiesTexts() {
     importFile(fixture(u"duplicates.xls"_s));
-    const QImage withText = m_dlg->canvas().m_preview;
+    const QImage withText = m_dlg->preview().picture();
     importFile(fixture(u"header_only.xls"_s));
     QCOMPARE(m_prompt->shown.size(), 0);
     QCOMPARE(m_dlg->names().count(), 0);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{QString(), QString(), QString()}));
-    QVERIFY(m_dlg->canvas().m_preview != withText);
+    QVERIFY(m_dlg->preview().picture() != withText);
     QVERIFY(previewShowsLayout());
 }
 
@@ -184,11 +186,11 @@ void TestNameImport::secondImportReplacesFirst() {
 void TestNameImport::cancelKeepsList() {
     importFile(fixture(u"duplicates.xls"_s));
     const QStringList lines = shownLines(*m_dlg);
-    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
+    const qint64 preview = m_dlg->preview().picture().cacheKey();
     importFile(QString());
     QCOMPARE(shownLines(*m_dlg), lines);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
-    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
+    QCOMPARE(m_dlg->preview().picture().cacheKey(), preview);
     QCOMPARE(m_prompt->shown.size(), 0);
 }
 
@@ -207,7 +209,7 @@ void TestNameImport::readErrorsShowStop() {
     QFETCH(QStringList, kept);
     importFile(fixture(u"duplicates.xls"_s));
     const QStringList texts = rowTexts(*m_dlg);
-    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
+    const qint64 preview = m_dlg->preview().picture().cacheKey();
 
     importFile(fixture(book));
     QCOMPARE(m_prompt->shown.size(), 1);
@@ -216,7 +218,7 @@ void TestNameImport::readErrorsShowStop() {
     QCOMPARE(shownLines(*m_dlg), kept);
     // The layout and the preview stay as the last good import left them.
     QCOMPARE(rowTexts(*m_dlg), texts);
-    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
+    QCOMPARE(m_dlg->preview().picture().cacheKey(), preview);
     QVERIFY(!m_dlg->excel().isOpen());
 
     // The reader is ready for the next import.
@@ -240,7 +242,7 @@ void TestNameImport::openFailureShowsPlainMessage() {
     if (!content.isNull())
         m_dir->write(name, content);
     importFile(fixture(u"duplicates.xls"_s));
-    const qint64 preview = m_dlg->canvas().m_preview.cacheKey();
+    const qint64 preview = m_dlg->preview().picture().cacheKey();
 
     importFile(m_dir->file(name));
     QCOMPARE(m_prompt->shown.size(), 1);
@@ -249,7 +251,7 @@ void TestNameImport::openFailureShowsPlainMessage() {
     // The list is emptied; layout and preview stay.
     QCOMPARE(m_dlg->names().count(), 0);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
-    QCOMPARE(m_dlg->canvas().m_preview.cacheKey(), preview);
+    QCOMPARE(m_dlg->preview().picture().cacheKey(), preview);
 }
 
 QTEST_MAIN(TestNameImport)

@@ -15,7 +15,7 @@
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
-#include "gui/usbprovisioning.h"
+#include "usb/pictureexport.h"
 
 using namespace delvora;
 using namespace delvora::test;
@@ -139,17 +139,16 @@ void TestUsbExport::exportsEveryEntry() {
         // Each file shows its own entry: it matches a rendering of that entry much better than
         // one of another entry.
         const NameRecord e = m_dlg->names().at(i - 1);
-        PlateLayout layout = m_dlg->layout();
-        layout.setTexts(e.organisation, e.name, e.title);
-        const int own = differingPixels(got, renderPlate(layout, m_dlg->canvas().m_background));
+        const PlateLayout &layout = m_dlg->design().layout();
+        const QImage &background = m_dlg->design().canvas().m_background;
+        const int own = differingPixels(got, renderPlate(layout, background, e.texts()));
         const NameRecord other = m_dlg->names().at(i % 3);
-        layout.setTexts(other.organisation, other.name, other.title);
-        const int foreign = differingPixels(got, renderPlate(layout, m_dlg->canvas().m_background));
+        const int foreign = differingPixels(got, renderPlate(layout, background, other.texts()));
         QVERIFY2(own < 40 && foreign > 150,
                  qPrintable(QStringLiteral("%1 %2").arg(own).arg(foreign)));
     }
     // Afterwards the preview shows the operator's current entry again.
-    QCOMPARE(m_dlg->layout().rows[1].text, m_dlg->names().at(1).name);
+    QCOMPARE(m_dlg->preview().texts().name, m_dlg->names().at(1).name);
 }
 
 void TestUsbExport::progressSteps_data() {
@@ -188,11 +187,11 @@ void TestUsbExport::sameIdAndZeroAndOtherFiles() {
         QStringList({QStringLiteral("0.jpg"), QStringLiteral("4.jpg"), QStringLiteral("55.jpg")}));
     QCOMPARE(m_dir->read(QStringLiteral("drive/PICTURE/55.jpg")), QByteArray("an earlier export"));
     // 4.jpg holds the later entry.
-    PlateLayout layout = m_dlg->layout();
     const NameRecord later = m_dlg->names().at(2);
-    layout.setTexts(later.organisation, later.name, later.title);
     QVERIFY(differingPixels(decodeJpeg(pictures(QStringLiteral("4.jpg"))),
-                            renderPlate(layout, m_dlg->canvas().m_background)) < 50);
+                            renderPlate(m_dlg->design().layout(),
+                                        m_dlg->design().canvas().m_background, later.texts())) <
+            50);
 }
 
 void TestUsbExport::emptyList() {
@@ -243,26 +242,28 @@ void TestUsbExport::picturesAsOneThreadMakesThem() {
     QVERIFY(checked.wait(10000));
     m_dlg->face().nameList->viewport()->repaint();
     press();
-    QSignalSpy finished(m_dlg->findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished);
+    QSignalSpy finished(m_dlg->findChild<PictureExport *>(), &PictureExport::finished);
     m_dlg->face().usbUpdate->click();
     QVERIFY(!m_dlg->face().usbUpdate->isEnabled());
     QVERIFY(finished.wait(30000));
     QVERIFY(m_dlg->face().usbUpdate->isEnabled());
     QCOMPARE(m_prompt->texts(), QStringList(2, QStringLiteral("生成U盘文件成功")));
     for (const NameRecord &e : list) {
-        PlateLayout layout = m_dlg->layout();
-        layout.setTexts(e.organisation, e.name, e.title);
+        const PlateLayout &layout = m_dlg->design().layout();
         // Made on one thread of its own, as the workers make them.
         QByteArray alone;
         std::unique_ptr<QThread> thread(QThread::create([&] {
-            alone = encodePlateJpeg(renderPlate(layout, m_dlg->canvas().m_background), 97);
+            alone = encodePlateJpeg(
+                renderPlate(layout, m_dlg->design().canvas().m_background, e.texts()), 97);
         }));
         thread->start();
         thread->wait();
         const QByteArray file = m_dir->read(QStringLiteral("drive/PICTURE/%1.jpg").arg(e.id));
         QVERIFY2(file == alone, qPrintable(e.id));
         // The window's own thread draws it the same.
-        QVERIFY2(file == encodePlateJpeg(renderPlate(layout, m_dlg->canvas().m_background), 97),
+        QVERIFY2(file ==
+                     encodePlateJpeg(
+                         renderPlate(layout, m_dlg->design().canvas().m_background, e.texts()), 97),
                  qPrintable(e.id));
     }
 }
@@ -271,7 +272,7 @@ void TestUsbExport::windowGoesOnDuringExport() {
     // The export does not hold the window: its events go on, the button stays disabled until
     // the message, and a list changed meanwhile does not change the export.
     m_dlg->names().append(entries(60));
-    QSignalSpy finished(m_dlg->findChild<UsbProvisioning *>(), &UsbProvisioning::exportFinished);
+    QSignalSpy finished(m_dlg->findChild<PictureExport *>(), &PictureExport::finished);
     m_dlg->face().usbUpdate->click();
     QVERIFY(!m_dlg->face().usbUpdate->isEnabled());
     QVERIFY(m_prompt->texts().isEmpty());

@@ -1,8 +1,6 @@
-#include <QComboBox>
+#include <QDir>
 #include <QtTest>
 
-#include "support/fakedrives.h"
-#include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 #include "usb/addressdigits.h"
 #include "usb/clearfolder.h"
@@ -16,7 +14,7 @@ class TestUsbFiles : public QObject {
 private slots:
     void driveEntryText_data();
     void driveEntryText();
-    void driveRoot();
+    void drivePaths();
     void addressDigits_data();
     void addressDigits();
     void clearFolder();
@@ -36,30 +34,11 @@ void TestUsbFiles::driveEntryText() {
     QCOMPARE(delvora::driveEntryText({QStringLiteral("E:\\"), bytes}), text);
 }
 
-void TestUsbFiles::driveRoot() {
-    TempWorkDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("a"));
-    QDir(dir.path()).mkpath(QStringLiteral("b"));
-    FakeDrives drives(
-        {{dir.file(QStringLiteral("a")), 1 << 30}, {dir.file(QStringLiteral("b")), 0}});
-    ScriptedPrompt prompt;
-    QComboBox box;
-    box.setEditable(true);
-    fillDriveList(&box);
-    QCOMPARE(box.count(), 2);
-    QCOMPARE(box.currentIndex(), 1); // the last volume
-    QCOMPARE(box.itemText(0), dir.file(QStringLiteral("a")) + QStringLiteral("(1.0 G)"));
-    QCOMPARE(selectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("b")));
-    // A typed existing folder serves as the root; anything else is refused with a warning.
-    box.setEditText(dir.file(QStringLiteral("a")));
-    QCOMPARE(selectedDriveRoot(&box, nullptr), dir.file(QStringLiteral("a")));
-    QVERIFY(prompt.shown.isEmpty());
-    box.setEditText(dir.file(QStringLiteral("missing")));
-    QCOMPARE(selectedDriveRoot(&box, nullptr), std::nullopt);
-    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("请选择U盘！")});
-    QCOMPARE(prompt.shown.last().icon, Prompt::Icon::Warning);
+void TestUsbFiles::drivePaths() {
     QCOMPARE(drivePath(QStringLiteral("/media/x/"), QStringLiteral("ID.txt")),
              QDir::toNativeSeparators(QStringLiteral("/media/x/ID.txt")));
+    QCOMPARE(drivePath(QStringLiteral("/media/x"), QStringLiteral("PICTURE")),
+             QDir::toNativeSeparators(QStringLiteral("/media/x/PICTURE")));
 }
 
 void TestUsbFiles::addressDigits_data() {

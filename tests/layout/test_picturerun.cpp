@@ -4,7 +4,7 @@
 
 #include "layout/jpegencoder.h"
 #include "layout/logfont.h"
-#include "layout/picturebatch.h"
+#include "layout/picturerun.h"
 #include "layout/platecanvas.h"
 #include "layout/renderer.h"
 
@@ -21,9 +21,18 @@ QList<PlateTexts> texts(int count) {
 }
 
 // What one thread alone makes of an entry.
-QByteArray alone(PlateLayout layout, const QImage &background, const PlateTexts &t, int quality) {
-    layout.setTexts(t.organisation, t.name, t.title);
-    return encodePlateJpeg(renderPlate(layout, background), quality);
+QByteArray alone(const PlateLayout &layout, const QImage &background, const PlateTexts &t,
+                 int quality) {
+    return encodePlateJpeg(renderPlate(layout, background, t), quality);
+}
+
+// A run of these entries with a sink, at this quality.
+std::unique_ptr<PictureRun> sinkRun(const PlateLayout &layout, const QImage &background,
+                                    int quality, QList<PlateTexts> entries, PictureRun::Sink sink) {
+    auto run = std::make_unique<PictureRun>(PictureLook{layout, background}, std::move(entries));
+    run->setQuality(quality);
+    run->setSink(std::move(sink));
+    return run;
 }
 
 // Records what the sink is handed; checks that it is never called by two threads at once.
@@ -35,7 +44,7 @@ struct Recorder {
     bool overlapped = false;
     QSet<int> refuse;
 
-    PictureBatch::Sink sink() {
+    PictureRun::Sink sink() {
         return [this](int index, const QByteArray &jpeg) {
             if (inside.fetch_add(1) != 0)
                 overlapped = true;
@@ -53,14 +62,14 @@ struct Recorder {
 // A small green plate with the organisation above and the title below the name.
 void smallPlate(PlateCanvas &canvas, PlateLayout &layout) {
     canvas.setPlateSize(800);
-    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 90, 0));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), QColor(0, 90, 0));
     layout.rows[0].indentTop = -120;
     layout.rows[2].indentTop = 120;
 }
 
 } // namespace
 
-class TestPictureBatch : public QObject {
+class TestPictureRun : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutes(); }
@@ -68,9 +77,10 @@ private slots:
     void everyPictureInOrder();
     void noBackground();
     void deletedWhileRunning();
+    void ownerTakesInOrderAndFewWait();
 };
 
-void TestPictureBatch::everyPictureInOrder_data() {
+void TestPictureRun::everyPictureInOrder_data() {
     QTest::addColumn<int>("threads");
     QTest::addColumn<int>("count");
     QTest::newRow("one thread") << 1 << 5;
@@ -78,7 +88,7 @@ void TestPictureBatch::everyPictureInOrder_data() {
     QTest::newRow("more threads than entries") << 8 << 3;
 }
 
-void TestPictureBatch::everyPictureInOrder() {
+void TestPictureRun::everyPictureInOrder() {
     QFETCH(int, threads);
     QFETCH(int, count);
     PlateCanvas canvas;
@@ -87,13 +97,13 @@ void TestPictureBatch::everyPictureInOrder() {
     const QList<PlateTexts> entries = texts(count);
     Recorder recorder;
     recorder.refuse = {count / 2};
-    PictureBatch batch(layout, canvas.m_background, 97, entries, recorder.sink());
-    QSignalSpy delivered(&batch, &PictureBatch::delivered);
-    QSignalSpy finished(&batch, &PictureBatch::finished);
+    const auto run = sinkRun(layout, canvas.m_background, 97, entries, recorder.sink());
+    QSignalSpy delivered(run.get(), &PictureRun::delivered);
+    QSignalSpy finished(run.get(), &PictureRun::finished);
     // Changes after the start reach neither the workers nor the pictures.
-    batch.start(threads);
-    layout.setTexts(QStringLiteral("改"), QStringLiteral("改"), QStringLiteral("改"));
-    canvas.fillBackground(255, 255, 255);
+    run->start(threads);
+    layout.rows[1].font.setPixelSize(10);
+    canvas.fillBackground(Qt::white);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.count(), 1);
 
@@ -115,34 +125,33 @@ void TestPictureBatch::everyPictureInOrder() {
                  qPrintable(QString::number(i)));
 }
 
-void TestPictureBatch::noBackground() {
+void TestPictureRun::noBackground() {
     Recorder recorder;
-    PictureBatch batch(PlateLayout(), QImage(), 97, texts(2), recorder.sink());
-    QSignalSpy delivered(&batch, &PictureBatch::delivered);
-    QSignalSpy finished(&batch, &PictureBatch::finished);
-    batch.start();
+    const auto run = sinkRun(PlateLayout(), QImage(), 97, texts(2), recorder.sink());
+    QSignalSpy delivered(run.get(), &PictureRun::delivered);
+    QSignalSpy finished(run.get(), &PictureRun::finished);
+    run->start();
     QVERIFY(finished.wait(10000));
     QCOMPARE(recorder.jpegs, QList<QByteArray>(2));
     QCOMPARE(delivered.count(), 2);
 
-    PictureBatch empty(PlateLayout(), QImage(), 97, {}, recorder.sink());
-    QSignalSpy none(&empty, &PictureBatch::finished);
-    empty.start();
+    const auto empty = sinkRun(PlateLayout(), QImage(), 97, {}, recorder.sink());
+    QSignalSpy none(empty.get(), &PictureRun::finished);
+    empty->start();
     QVERIFY(none.wait(10000));
 }
 
-void TestPictureBatch::deletedWhileRunning() {
-    // The window closes during an export: the batch stops, waits for its workers, and its
+void TestPictureRun::deletedWhileRunning() {
+    // The window closes during an export: the run stops, waits for its workers, and its
     // sink is not called again.
     PlateCanvas canvas;
-    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), makeRgb(0, 0, 0));
+    canvas.initCanvas(QStringLiteral("/nonexistent.jpg"), QColor(0, 0, 0));
     Recorder recorder;
-    auto batch = std::make_unique<PictureBatch>(PlateLayout(), canvas.m_background, 100, texts(400),
-                                                recorder.sink());
-    QSignalSpy delivered(batch.get(), &PictureBatch::delivered);
-    batch->start(2);
+    auto run = sinkRun(PlateLayout(), canvas.m_background, 100, texts(400), recorder.sink());
+    QSignalSpy delivered(run.get(), &PictureRun::delivered);
+    run->start(2);
     QVERIFY(delivered.wait(10000));
-    batch.reset();
+    run.reset();
     QMutexLocker lock(&recorder.mutex);
     const qsizetype calls = recorder.order.size();
     lock.unlock();
@@ -150,5 +159,33 @@ void TestPictureBatch::deletedWhileRunning() {
     QVERIFY(calls < 400);
 }
 
-QTEST_MAIN(TestPictureBatch)
-#include "test_picturebatch.moc"
+void TestPictureRun::ownerTakesInOrderAndFewWait() {
+    // Without a sink the owner takes the pictures in turn; no more than `ahead` finished ones
+    // wait for it, however long it takes (slow plates must not fill the memory).
+    PlateCanvas canvas;
+    PlateLayout layout;
+    smallPlate(canvas, layout);
+    const QList<PlateTexts> entries = texts(12);
+    PictureRun run({layout, canvas.m_background}, entries);
+    run.setAhead(3);
+    QSignalSpy ready(&run, &PictureRun::ready);
+    QSignalSpy finished(&run, &PictureRun::finished);
+    run.start(2);
+    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 3, 10000);
+    // Nothing more is drawn while the three wait.
+    QTest::qWait(300);
+    QCOMPARE(ready.count(), 3);
+    QCOMPARE(run.take(1), QByteArray()); // not its turn to be taken: nothing is handed out
+    for (int i = 0; i < entries.size(); ++i) {
+        QTRY_VERIFY_WITH_TIMEOUT(ready.count() > i, 10000);
+        QCOMPARE(ready.at(i).at(0).toInt(), i);
+        QVERIFY(run.isReady(i));
+        QCOMPARE(run.take(i), alone(layout, canvas.m_background, entries.at(i), 100));
+        QVERIFY(!run.isReady(i));
+        QVERIFY(ready.count() <= i + 1 + 3);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+}
+
+QTEST_MAIN(TestPictureRun)
+#include "test_picturerun.moc"
