@@ -22,6 +22,7 @@
 #include <windows.h>
 #endif
 #include "gui/jobs.h"
+#include "gui/lifterpanel.h"
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
 #include "gui/plateaddresschange.h"
@@ -81,6 +82,8 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
         new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
                  m_names, m_marks, m_design, m_update, this);
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
+    m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
+                               m_face.lifterDown, this);
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
@@ -116,7 +119,7 @@ void MainWindow::onInitDialog() {
     connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
 
     // Network settings: the stored adapter or fixed address gives the local address.
-    setLocalAddress(loadLocalAddress(m_settings, this));
+    loadNetworkSettings(m_network, this);
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
@@ -141,7 +144,7 @@ void MainWindow::onInitDialog() {
     (readLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
 
     // Serial port list of the lifter.
-    m_lifter.fillPortList(m_face.comPort);
+    m_lifter->fillPorts();
 }
 
 void MainWindow::route() {
@@ -155,15 +158,8 @@ void MainWindow::route() {
             &LayoutEditor::onSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::onPictureBackground);
-    // Lifter panel; choosing the same port again reopens it.
-    connect(m_face.comPort, &QComboBox::activated, this, [this](int index) {
-        m_lifter.onPortChosen(m_face.comPort->itemData(index).toString());
-    });
-    for (auto [button, command] : {std::pair{m_face.lifterUp, LifterCommand::Up},
-                                   std::pair{m_face.lifterStop, LifterCommand::Stop},
-                                   std::pair{m_face.lifterDown, LifterCommand::Down}})
-        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.send(command); });
-    connect(m_face.actionNetwork, &QAction::triggered, this, &MainWindow::onNetworkSettings);
+    connect(m_face.actionNetwork, &QAction::triggered, this,
+            [this] { runNetworkSettings(m_network, this); });
     connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
     // Plate answers are handled after the event that received them, like posted messages.
     connect(&m_udpSocket, &PlateSocket::plateReply, this, &MainWindow::onPlateReply,
@@ -184,19 +180,8 @@ void MainWindow::route() {
     m_face.client->installEventFilter(this);
 }
 
-void MainWindow::setLocalAddress(const LocalAddress &local) {
-    m_fixedIp = local.fixed;
-    m_localIp = local.ip;
-    m_netPrefix = local.prefix;
-}
-
-void MainWindow::onNetworkSettings() {
-    if (const auto chosen = runNetworkSettings(m_settings, {m_fixedIp, m_localIp, {}}, this))
-        setLocalAddress(*chosen);
-}
-
 void MainWindow::detectPlates() {
-    m_onlinePlates.detectPlates(m_udpSocket, m_localIp, m_netPrefix, this);
+    m_onlinePlates.detectPlates(m_udpSocket, m_network.local().ip, m_network.local().prefix, this);
 }
 
 void MainWindow::onPlateReply(const PlateReply &reply) {

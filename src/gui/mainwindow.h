@@ -10,7 +10,6 @@
 #include "gui/onlineplates.h"
 #include "layout/platedesign.h"
 #include "layout/platepreview.h"
-#include "lifter/liftercontrol.h"
 #include "namelist/namelist.h"
 #include "namelist/overflowmarks.h"
 #include "namelist/workbookreader.h"
@@ -25,6 +24,7 @@ class QTimer;
 
 namespace delvora {
 class Jobs;
+class LifterPanel;
 class UsbPanel;
 } // namespace delvora
 
@@ -69,7 +69,6 @@ public slots:
     void onAbout();
     void detectPlates();
     void onPlateReply(const delvora::PlateReply &reply);
-    void onNetworkSettings();
     void onOpenTable();
     void onChangeId();
     void onIdChangeResult(int result);
@@ -91,16 +90,12 @@ private:
     void onInitDialog();
     void route();
     void addAboutToSystemMenu();
-    void setLocalAddress(const LocalAddress &local);
 
     PlateDesign m_design;   // the layout and the pictures plates are drawn on
     PlatePreview m_preview; // the chosen entry drawn with the design
     PlateSocket m_udpSocket;
-    QString m_localIp;
-    QString m_netPrefix;
     int m_tcpPort = 8087;
-    NetworkChoice m_settings;
-    bool m_fixedIp = false;
+    NetworkSettings m_network; // settings.dat and the local address it gives
     WorkbookReader m_excel;
     NameList m_names;
 
@@ -109,8 +104,8 @@ private:
     NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
     Jobs *m_jobs = nullptr;                 // 网络更新 and U盘更新, one at a time
     UsbPanel *m_usb = nullptr;              // pictures, ID list and address files on a USB drive
-    LifterControl m_lifter{this};
-    OnlinePlates m_onlinePlates; // the online list 1012
+    LifterPanel *m_lifter = nullptr;        // the port and the three lifter buttons
+    OnlinePlates m_onlinePlates;            // the online list 1012
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
     ChangeIpDialog m_changeIpDlg{this}; // keeps the last confirmed addresses

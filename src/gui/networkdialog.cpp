@@ -10,7 +10,8 @@
 
 #include "gui/dialogunits.h"
 #include "gui/ipaddressedit.h"
-#include "netcfg/networkchoice.h"
+#include "gui/prompt.h"
+#include "netcfg/netcfgtexts.h"
 
 namespace delvora {
 
@@ -107,17 +108,21 @@ void NetworkDialog::accept() {
     QDialog::accept();
 }
 
-std::optional<LocalAddress> runNetworkSettings(NetworkChoice &settings, const LocalAddress &current,
-                                               QWidget *owner) {
-    NetworkDialog dialog(settings.mac, current.fixed, current.fixed ? current.ip : QString(),
-                         owner);
+void runNetworkSettings(NetworkSettings &settings, QWidget *owner) {
+    const LocalAddress &current = settings.local();
+    NetworkDialog dialog(settings.choice().mac, current.fixed,
+                         current.fixed ? current.ip : QString(), owner);
     if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const LocalAddress chosen =
-        chooseLocalAddress(settings, dialog.m_fixedIp, dialog.m_mac, dialog.m_ip);
+        return;
     // A failed save is reported but the choice stays in force.
-    settings.save(owner);
-    return chosen;
+    if (!settings.choose(dialog.m_fixedIp, dialog.m_mac, dialog.m_ip))
+        Prompt::warning(owner, netcfgtexts::settingsNotSaved());
+}
+
+void loadNetworkSettings(NetworkSettings &settings, QWidget *owner) {
+    const QString message = netcfgtexts::loadMessage(settings.load());
+    if (!message.isEmpty())
+        Prompt::warning(owner, message);
 }
 
 } // namespace delvora
