@@ -32,10 +32,7 @@ option(DELVORA_PCH "Precompile the Qt headers the tests use" ${delvora_pch_defau
 
 # The tests' precompiled header: the Qt headers QtTest pulls in (all of QtCore and the GUI parts
 # its helpers use) and those most tests include. Without it each test file spends most of its
-# compile time reading them. QtTest's own headers stay out: they test QT_TESTCASE_SOURCEDIR,
-# which names each test's folder, and are quick to read. The headers of this list test the
-# QT_GUI_LIB, QT_WIDGETS_LIB and QT_NETWORK_LIB macros, so every test sees the same modules
-# (through delvora_testsupport). The program's libraries go without: their files are small and
+# compile time reading them. The program's libraries go without: their files are small and
 # include little, and loading a header this size would cost them about what it saves.
 set(DELVORA_TEST_PCH_HEADERS
     <QtCore> <QAccessible> <QColor> <QGuiApplication> <QIcon> <QImage> <QKeySequence> <QPixmap>
@@ -43,15 +40,38 @@ set(DELVORA_TEST_PCH_HEADERS
     <QLabel> <QLineEdit> <QProgressBar> <QPushButton> <QTreeView> <QWidget> <QHostAddress>
     <QTcpServer> <QTcpSocket> <QUdpSocket>)
 
-# Makes `target` (a test) reuse the precompiled header of `donor` (the library all tests link).
-# AUTOMOC's mocs_compilation.cpp of a test holds nothing, as a test includes its own .moc: it
-# need not load a header of a few hundred megabytes.
+# GCC uses a precompiled header only where every macro it was made with has the same value. So
+# it is made by a target of its own that sees what every test sees (QtTest, QtWidgets and
+# QtNetwork: their headers test QT_*_LIB) and defines nothing else, and the tests drop QtTest's
+# QT_TESTCASE_SOURCEDIR and QT_TESTCASE_BUILDDIR, which name each test's folder: they serve only
+# QFINDTESTDATA, which no test uses.
+function(delvora_test_pch_donor donor)
+  set(empty ${CMAKE_CURRENT_BINARY_DIR}/${donor}.cpp)
+  file(CONFIGURE OUTPUT ${empty} CONTENT "")
+  add_library(${donor} OBJECT ${empty})
+  target_link_libraries(${donor} PRIVATE Qt6::Test Qt6::Widgets Qt6::Network)
+  set_target_properties(${donor} PROPERTIES AUTOMOC OFF)
+  delvora_reuse_test_pch(${donor} "")
+endfunction()
+
+# Makes `target` use the tests' precompiled header, made by `donor` (or by itself when `donor` is
+# empty). AUTOMOC's mocs_compilation.cpp of a target that lists no headers holds nothing (a test
+# includes its own .moc): it need not load a header of a few hundred megabytes.
 function(delvora_reuse_test_pch target donor)
   if(NOT DELVORA_PCH)
     return()
   endif()
-  target_precompile_headers(${target} REUSE_FROM ${donor})
-  get_target_property(dir ${target} BINARY_DIR)
-  set_source_files_properties(${dir}/${target}_autogen/mocs_compilation.cpp
-                              TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+  target_compile_options(${target} PRIVATE -UQT_TESTCASE_SOURCEDIR -UQT_TESTCASE_BUILDDIR)
+  if(donor)
+    target_precompile_headers(${target} REUSE_FROM ${donor})
+  else()
+    target_precompile_headers(${target} PRIVATE ${DELVORA_TEST_PCH_HEADERS})
+  endif()
+  get_target_property(sources ${target} SOURCES)
+  list(FILTER sources INCLUDE REGEX "\\.(h|hpp)$")
+  if(NOT sources)
+    get_target_property(dir ${target} BINARY_DIR)
+    set_source_files_properties(${dir}/${target}_autogen/mocs_compilation.cpp
+                                TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+  endif()
 endfunction()
