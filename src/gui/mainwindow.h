@@ -105,7 +105,7 @@ private:
     Jobs *m_jobs = nullptr;                 // 网络更新 and U盘更新, one at a time
     UsbPanel *m_usb = nullptr;              // pictures, ID list and address files on a USB drive
     LifterPanel *m_lifter = nullptr;        // the port and the three lifter buttons
-    OnlinePlates m_onlinePlates;            // the online list 1012
+    OnlinePlates m_onlinePlates;            // the online list 在线桌牌
     QTimer *m_timerConnect = nullptr;
     QTimer *m_timerIdChange = nullptr;
     ChangeIpDialog m_changeIpDlg{this}; // keeps the last confirmed addresses

@@ -12,7 +12,7 @@
 namespace delvora {
 
 // The name list: the entries in the order the plates are updated and exported, addressed by
-// position (序号 is the position). It is the model behind list view 1002 and owns that view's
+// position (序号 is the position). It is the model behind the list 名单 and owns that view's
 // selection, so the commands that walk the list can ask for the first selected entry without
 // the view. Every change the operator makes (and every import) is one step of undoStack().
 class NameList : public QAbstractTableModel {
