@@ -3,7 +3,7 @@
 # Qt Widgets through its link libraries; the test core_without_widgets (this file run with -P)
 # fails when a core source includes a widget header.
 
-set(DELVORA_CORE_LIBRARIES delvora_common delvora_layout delvora_sheets delvora_namelist
+set(DELVORA_CORE_LIBRARIES delvora_common delvora_layout delvora_sheets delvora_namelist delvora_meeting
     delvora_netcfg delvora_usb delvora_lifter)
 
 # Every library `target` links, directly or through other targets.

@@ -436,6 +436,89 @@
     </message>
 </context>
 <context>
+    <name>meetingtexts</name>
+    <message>
+        <source>打开会议“%1”失败：%2</source>
+        <translation>Cannot open the meeting “%1”: %2</translation>
+    </message>
+    <message>
+        <source>保存会议“%1”失败：%2</source>
+        <translation>Cannot save the meeting “%1”: %2</translation>
+    </message>
+    <message>
+        <source>此会议文件由较新版本创建，无法打开。</source>
+        <translation>This meeting file was made by a newer version and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>文件不是会议文件（第一个条目应为“mimetype”，内容为“%1”）。</source>
+        <translation>The file is not a meeting file (its first entry must be “mimetype” holding “%1”).</translation>
+    </message>
+    <message>
+        <source>文件不存在。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件。</source>
+        <translation>This is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>文件过大。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>无法读取文件：%1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>“%1”不是正确的JSON（第%2个字节处）。</source>
+        <translation>“%1” is not valid JSON (at byte %2).</translation>
+    </message>
+    <message>
+        <source>“%1”的内容不是JSON对象。</source>
+        <translation>“%1” does not hold a JSON object.</translation>
+    </message>
+    <message>
+        <source>“%1”中缺少“%2”。</source>
+        <translation>“%1” lacks “%2”.</translation>
+    </message>
+    <message>
+        <source>“%1”中“%2”的类型不对。</source>
+        <translation>“%2” in “%1” has the wrong type.</translation>
+    </message>
+    <message>
+        <source>“%1”中“%2”的值超出范围。</source>
+        <translation>“%2” in “%1” is out of range.</translation>
+    </message>
+    <message>
+        <source>“%1”不是JPEG图片。</source>
+        <translation>“%1” is not a JPEG picture.</translation>
+    </message>
+    <message>
+        <source>文件夹不存在。</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在。</source>
+        <translation>A folder of that name is in the way.</translation>
+    </message>
+    <message>
+        <source>会议已修改，是否保存？</source>
+        <translation>The meeting has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>会议文件(*.delvora)|*.delvora||</source>
+        <translation>Meeting files (*.delvora)|*.delvora||</translation>
+    </message>
+    <message>
+        <source>新会议</source>
+        <translation>New meeting</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>The file is gone: %1</translation>
+    </message>
+</context>
+<context>
     <name>namelisttexts</name>
     <message>
         <source>打开Excel文档失败！</source>

@@ -1,5 +1,6 @@
 #include "layout/platecanvas.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
 namespace delvora {
@@ -55,6 +56,13 @@ void PlateCanvas::setResolution(int width, int height, const QColor &backColor) 
     m_height = height;
     m_background = scaledTo(m_template.isNull() ? builtInTemplate() : m_template, width, height);
     fillBackground(backColor);
+}
+
+QImage readPicture(const QByteArray &bytes, const char *format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    return reader.read();
 }
 
 QRect previewGeometry(int canvasWidth, int canvasHeight) {

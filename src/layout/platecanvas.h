@@ -43,6 +43,11 @@ public:
     static QImage builtInTemplate();
 };
 
+// A picture file's content decoded, by its content or as the given format; null when it is no
+// readable picture. Background pictures are read through here, so that a picture kept as bytes
+// decodes to the same pixels again.
+QImage readPicture(const QByteArray &bytes, const char *format = nullptr);
+
 // Where the half-size preview sits in the main window's client area for a canvas size.
 QRect previewGeometry(int canvasWidth, int canvasHeight);
 

@@ -25,12 +25,16 @@ void PlateDesign::setRow(int index, const RowStyle &row) {
 
 void PlateDesign::setBackColor(const QColor &color) {
     m_layout.backColor = color;
+    m_picture = false;
+    m_pictureFile.clear();
     m_canvas.fillBackground(color);
     emit changed();
 }
 
-void PlateDesign::setBackgroundPicture(const QImage &picture) {
+void PlateDesign::setBackgroundPicture(const QImage &picture, const QByteArray &file) {
     m_canvas.setBackgroundPicture(picture);
+    m_picture = !picture.isNull();
+    m_pictureFile = m_picture ? file : QByteArray();
     emit changed();
 }
 
@@ -42,6 +46,21 @@ void PlateDesign::setPlateSize(int width, int height, bool fromTemplate) {
     else
         m_canvas.setBackgroundPicture(m_canvas.m_background);
     m_canvas.fillBackground(m_layout.backColor);
+    m_picture = false;
+    m_pictureFile.clear();
+    emit changed();
+}
+
+void PlateDesign::replace(const PlateLayout &layout, QSize plateSize, const QImage &picture,
+                          const QByteArray &pictureFile) {
+    m_layout = layout;
+    m_canvas.setPlateSize(plateSize.width());
+    // A solid background is made as at start-up: the template at the plate's size, painted.
+    m_canvas.setResolution(m_canvas.m_width, m_canvas.m_height, layout.backColor);
+    m_picture = !picture.isNull();
+    m_pictureFile = m_picture ? pictureFile : QByteArray();
+    if (m_picture)
+        m_canvas.setBackgroundPicture(picture);
     emit changed();
 }
 

@@ -31,11 +31,20 @@ public:
     void setRow(int index, const RowStyle &row);
     // The solid background: the colour is kept and the whole background painted with it.
     void setBackColor(const QColor &color);
-    // A picture background, scaled to the plate; a null picture leaves no background.
-    void setBackgroundPicture(const QImage &picture);
+    // A picture background, scaled to the plate; a null picture leaves no background. `file`
+    // is the picture file's content when the picture was read from one.
+    void setBackgroundPicture(const QImage &picture, const QByteArray &file = {});
+    // Whether the background is a picture (not the solid colour), and the file it was read
+    // from (empty when unknown).
+    bool hasPicture() const { return m_picture; }
+    const QByteArray &pictureFile() const { return m_pictureFile; }
     // Another plate size. The background is made anew from the template (`fromTemplate`) or
     // from the current background scaled, then painted with the background colour.
     void setPlateSize(int width, int height, bool fromTemplate);
+    // Everything at once, as a meeting brings it: the plate size, the layout, and the picture
+    // background (or, for a null picture, the solid colour), announced as one change.
+    void replace(const PlateLayout &layout, QSize plateSize, const QImage &picture,
+                 const QByteArray &pictureFile);
 
 signals:
     void changed();
@@ -43,6 +52,8 @@ signals:
 private:
     PlateLayout m_layout;
     PlateCanvas m_canvas;
+    bool m_picture = false;
+    QByteArray m_pictureFile;
 };
 
 } // namespace delvora

@@ -23,6 +23,12 @@ struct PlateLayout {
 // to `plateSize` as the file has it.
 PlateLayout readLayout(QSize &plateSize);
 
+// Makes the layout files hold this layout and plate size, writing each group of keys (and each
+// font record) as the editing commands write it, and only where the files hold something else;
+// an older installation started in the same folder then draws the same plates. Nothing is
+// written to a font file that does not exist.
+void writeLayout(const PlateLayout &layout, QSize plateSize);
+
 // Writes every row's indents (indents changed by dragging are kept when the window closes).
 void writeIndents(const PlateLayout &layout);
 
