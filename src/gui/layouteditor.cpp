@@ -215,17 +215,19 @@ void LayoutEditor::setCursor(bool move) {
 
 bool LayoutEditor::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_controls.client) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
+        // Cast only once the type says it is a mouse event.
         switch (event->type()) {
         case QEvent::MouseMove:
-            onMouseMove(mouse->position().toPoint());
+            onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
             break;
-        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonPress: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton)
                 onLeftButtonDown(mouse->position().toPoint());
             break;
+        }
         case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton)
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 m_dragging = false;
             break;
         default:

@@ -58,6 +58,12 @@ QList<std::pair<int, int>> runs(const QList<int> &positions) {
 
 NameList::NameList(QObject *parent) : QAbstractTableModel(parent), m_selection(this) {}
 
+NameList::~NameList() {
+    // The undo stack dies after the file path and says "clean" as it deletes its commands:
+    // whoever listens would read a list half gone.
+    m_undo.blockSignals(true);
+}
+
 int NameList::firstSelected() const {
     int first = -1;
     for (const QItemSelectionRange &range : m_selection.selection())

@@ -21,6 +21,7 @@ public:
     enum Column { ColSeq, ColId, ColOrganisation, ColName, ColTitle, ColumnCount };
 
     explicit NameList(QObject *parent = nullptr);
+    ~NameList() override;
 
     int count() const { return int(m_entries.size()); }
     const NameRecord &at(int position) const { return m_entries.at(position); }

@@ -44,6 +44,7 @@ private slots:
     void runsOfEntriesMove_data();
     void runsOfEntriesMove();
     void replaceIsOneStepWithItsFile();
+    void unsavedListDiesWithoutSignals();
     void warnings_data();
     void warnings();
     void warningsFollowEdits();
@@ -202,6 +203,22 @@ void TestNameListEdits::replaceIsOneStepWithItsFile() {
     list.undoStack()->redo();
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.filePath(), u"/x/b.xls"_s);
+}
+
+void TestNameListEdits::unsavedListDiesWithoutSignals() {
+    // A window's title follows the undo stack; as a list with unsaved edits is deleted, its
+    // stack must not call back into the half-deleted list.
+    NameList &list = *m_list;
+    list.replaceEntries(people({u"9"_s}));
+    list.setFilePath(u"/x/b.xls"_s);
+    list.recordReplace({}, u"/x/a.xlsx"_s);
+    QVERIFY(!list.undoStack()->isClean());
+    int calls = 0;
+    const auto listen = [&] { ++calls; };
+    connect(list.undoStack(), &QUndoStack::cleanChanged, this, listen);
+    connect(list.undoStack(), &QUndoStack::indexChanged, this, listen);
+    cleanup();
+    QCOMPARE(calls, 0);
 }
 
 void TestNameListEdits::warnings_data() {
