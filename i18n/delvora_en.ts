@@ -225,6 +225,30 @@
         <source>自动检测在线状态</source>
         <translation>Watch online plates</translation>
     </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新建会议(&amp;N)</source>
+        <translation>&amp;New Meeting</translation>
+    </message>
+    <message>
+        <source>打开会议(&amp;O)…</source>
+        <translation>&amp;Open Meeting…</translation>
+    </message>
+    <message>
+        <source>保存会议(&amp;S)</source>
+        <translation>&amp;Save Meeting</translation>
+    </message>
+    <message>
+        <source>会议另存为(&amp;A)…</source>
+        <translation>Save Meeting &amp;As…</translation>
+    </message>
+    <message>
+        <source>最近的会议(&amp;R)</source>
+        <translation>&amp;Recent Meetings</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

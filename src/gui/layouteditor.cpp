@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,6 +19,11 @@
 #include "layout/platepreview.h"
 
 namespace delvora {
+
+namespace {
+// Larger picture files are not kept in memory; a meeting embeds their plate-size picture.
+constexpr qint64 kMaxKeptPicture = 64ll << 20;
+} // namespace
 
 LayoutEditor::LayoutEditor(PlateDesign &design, const PlatePreview &preview,
                            const LayoutControls &controls, QWidget *owner)
@@ -190,8 +196,15 @@ void LayoutEditor::onPictureBackground() {
     if (path.isEmpty())
         return;
     // An unreadable file leaves no background: the preview stays blank until a resolution
-    // command builds a new one.
-    m_design.setBackgroundPicture(QImageReader(path).read());
+    // command builds a new one. The file's content is kept for a meeting to embed; a file too
+    // large to embed is read from disk.
+    QFile file(path);
+    if (file.size() > kMaxKeptPicture || !file.open(QIODevice::ReadOnly)) {
+        m_design.setBackgroundPicture(QImageReader(path).read());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    m_design.setBackgroundPicture(readPicture(bytes), bytes);
 }
 
 void LayoutEditor::setResolution(int width, int height, bool fromTemplate) {

@@ -23,6 +23,7 @@
 #endif
 #include "gui/jobs.h"
 #include "gui/lifterpanel.h"
+#include "gui/meetingfile.h"
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
 #include "gui/plateaddresschange.h"
@@ -30,6 +31,7 @@
 #include "gui/usbpanel.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
+#include "meeting/meetingreader.h"
 #include "net/factoryreset.h"
 #include "net/networkoptions.h"
 #include "net/plateidchange.h"
@@ -117,6 +119,15 @@ void MainWindow::onInitDialog() {
     attachNameList(m_face.nameList, m_names);
     m_listEditor = new NameListEditor(m_face.nameList, m_names, m_excel, this);
     connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
+    m_meeting = new MeetingFile(m_names, m_listEditor->file(), m_design,
+                                {m_face.actionNewMeeting, m_face.actionOpenMeeting,
+                                 m_face.actionSaveMeeting, m_face.actionSaveMeetingAs,
+                                 m_face.menuRecentMeetings, m_listEditor->saveListAction()},
+                                this);
+    connect(m_meeting, &MeetingFile::replaced, this, [this] {
+        m_editor->showDesign();
+        showEntry(m_names.count() > 0 ? m_names.at(0) : NameRecord());
+    });
 
     // Network settings: the stored adapter or fixed address gives the local address.
     loadNetworkSettings(m_network, this);
@@ -256,8 +267,15 @@ void MainWindow::showEntry(const NameRecord &entry) {
 }
 
 void MainWindow::reject() {
-    if (m_listEditor->file().maybeSave())
+    if (m_meeting->maybeSave())
         QDialog::reject();
+}
+
+void MainWindow::openFile(const QString &path) {
+    if (isMeetingFile(path))
+        m_meeting->openPath(path);
+    else
+        m_listEditor->importFile(path);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
@@ -272,7 +290,7 @@ void MainWindow::dropEvent(QDropEvent *event) {
     event->acceptProposedAction();
     // After the drop has returned, so the program the file came from is not held up.
     QMetaObject::invokeMethod(
-        this, [this, path] { m_listEditor->importFile(path); }, Qt::QueuedConnection);
+        this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
 #ifdef _WIN32

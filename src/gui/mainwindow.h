@@ -25,6 +25,7 @@ class QTimer;
 namespace delvora {
 class Jobs;
 class LifterPanel;
+class MeetingFile;
 class UsbPanel;
 } // namespace delvora
 
@@ -63,6 +64,11 @@ public:
     NameListEditor &listEditor() { return *m_listEditor; }
     OverflowMarks &overflowMarks() { return m_marks; }
     WorkbookReader &excel() { return m_excel; }
+    MeetingFile &meeting() { return *m_meeting; }
+
+    // A file dropped on the window or named on the command line: a meeting is opened, any
+    // other file imported as a name list.
+    void openFile(const QString &path);
 
 public slots:
     void onTimer(int id);
@@ -74,11 +80,12 @@ public slots:
     void onIdChangeResult(int result);
     void onChangeIp();
     void onFactoryReset();
-    // Esc and closing the window: unsaved changes of the name list are offered for saving.
+    // Esc and closing the window: unsaved changes of the meeting (or, without one, of the name
+    // list) are offered for saving.
     void reject() override;
 
 protected:
-    // A name list dropped on the window is imported as 打开表格 would.
+    // A file dropped on the window: a meeting opens, a name list is imported as 打开表格 would.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 #ifdef _WIN32
@@ -102,6 +109,7 @@ private:
     MainWindowFace m_face;
     LayoutEditor *m_editor = nullptr;       // row choice, style, background, resolution, dragging
     NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
+    MeetingFile *m_meeting = nullptr;       // the 文件 menu: the meeting as one file
     Jobs *m_jobs = nullptr;                 // 网络更新 and U盘更新, one at a time
     UsbPanel *m_usb = nullptr;              // pictures, ID list and address files on a USB drive
     LifterPanel *m_lifter = nullptr;        // the port and the three lifter buttons

@@ -251,6 +251,8 @@ void MainWindowFace::build(QWidget *window) {
         previous = w;
     }
 
+    buildFileMenu();
+
     // Menu: 设置 (分辨率, 网络, 恢复出厂设置, 语言) and 帮助 (关于).
     QMenu *settings = menuBar->addMenu(tr("设置(&S)"));
     settings->setObjectName(QStringLiteral("menuSettings"));
@@ -285,6 +287,25 @@ void MainWindowFace::build(QWidget *window) {
     help->setObjectName(QStringLiteral("menuHelp"));
     actionAbout = help->addAction(tr("关于 Delvora(&A)"));
     actionAbout->setObjectName(QStringLiteral("actionAbout"));
+}
+
+void MainWindowFace::buildFileMenu() {
+    // Menu: 文件 (the meeting commands).
+    QMenu *file = menuBar->addMenu(tr("文件(&F)"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    actionNewMeeting = file->addAction(tr("新建会议(&N)"));
+    actionNewMeeting->setObjectName(QStringLiteral("actionNewMeeting"));
+    actionNewMeeting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actionOpenMeeting = file->addAction(tr("打开会议(&O)…"));
+    actionOpenMeeting->setObjectName(QStringLiteral("actionOpenMeeting"));
+    actionOpenMeeting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    actionSaveMeeting = file->addAction(tr("保存会议(&S)"));
+    actionSaveMeeting->setObjectName(QStringLiteral("actionSaveMeeting"));
+    actionSaveMeetingAs = file->addAction(tr("会议另存为(&A)…"));
+    actionSaveMeetingAs->setObjectName(QStringLiteral("actionSaveMeetingAs"));
+    file->addSeparator();
+    menuRecentMeetings = file->addMenu(tr("最近的会议(&R)"));
+    menuRecentMeetings->setObjectName(QStringLiteral("menuRecentMeetings"));
 }
 
 } // namespace delvora

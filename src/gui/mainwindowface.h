@@ -57,6 +57,11 @@ struct MainWindowFace {
     QCheckBox *autoFit = nullptr;             // 自动缩小 of the chosen row
 
     QMenuBar *menuBar = nullptr;
+    QAction *actionNewMeeting = nullptr;    // 文件 → 新建会议
+    QAction *actionOpenMeeting = nullptr;   // 文件 → 打开会议…
+    QAction *actionSaveMeeting = nullptr;   // 文件 → 保存会议
+    QAction *actionSaveMeetingAs = nullptr; // 文件 → 会议另存为…
+    QMenu *menuRecentMeetings = nullptr;    // 文件 → 最近的会议
     QAction *actionRes800 = nullptr;
     QAction *actionRes1024 = nullptr;
     QAction *actionNetwork = nullptr;
@@ -68,6 +73,7 @@ struct MainWindowFace {
 
     // Builds the controls as children of `window`, with the menu bar on top.
     void build(QWidget *window);
+    void buildFileMenu();
 
     // The window's texts belong to the translation context "MainWindowFace". Last: the macro
     // ends in "private:".

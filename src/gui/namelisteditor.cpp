@@ -50,9 +50,9 @@ NameListEditor::NameListEditor(QTreeView *view, NameList &list, WorkbookReader &
     auto *separator2 = new QAction(this);
     separator2->setSeparator(true);
     view->addAction(separator2);
-    connect(
-        addAction("actionSaveList", texts::saveList(), Qt::CTRL | Qt::Key_S, Qt::WindowShortcut),
-        &QAction::triggered, &m_file, &NameListFile::save);
+    m_saveList =
+        addAction("actionSaveList", texts::saveList(), Qt::CTRL | Qt::Key_S, Qt::WindowShortcut);
+    connect(m_saveList, &QAction::triggered, &m_file, &NameListFile::save);
     connect(addAction("actionSaveListAs", texts::saveListAs(), Qt::CTRL | Qt::SHIFT | Qt::Key_S,
                       Qt::WindowShortcut),
             &QAction::triggered, &m_file, &NameListFile::saveAs);

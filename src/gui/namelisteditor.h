@@ -23,6 +23,8 @@ public:
     NameListEditor(QTreeView *view, NameList &list, WorkbookReader &reader, QWidget *window);
 
     NameListFile &file() { return m_file; }
+    // 保存名单, so that a meeting can take its key while one is open.
+    QAction *saveListAction() const { return m_saveList; }
 
     // 打开表格: after unsaved changes were offered for saving, the operator picks a list file and
     // its rows replace the list; the preview then shows the first entry.
@@ -56,6 +58,7 @@ private:
     QAction *m_remove = nullptr;
     QAction *m_up = nullptr;
     QAction *m_down = nullptr;
+    QAction *m_saveList = nullptr;
 };
 
 } // namespace delvora

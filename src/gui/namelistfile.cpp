@@ -68,19 +68,19 @@ bool NameListFile::writeTo(const QString &path) {
 }
 
 bool NameListFile::maybeSave() {
-    if (m_list.undoStack()->isClean())
+    if (m_held || m_list.undoStack()->isClean())
         return true;
-    switch (Prompt::instance().askYesNoCancel(m_window, texts::unsavedChanges())) {
-    case Prompt::Answer::Yes:
-        return save();
-    case Prompt::Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return Prompt::offerToSave(m_window, texts::unsavedChanges(), [this] { return save(); });
+}
+
+void NameListFile::setHeldByMeeting(bool held) {
+    m_held = held;
+    updateTitle();
 }
 
 void NameListFile::updateTitle() {
+    if (m_held)
+        return;
     const QString name = QFileInfo(m_list.filePath()).fileName();
     const bool modified = !m_list.undoStack()->isClean();
     const QString mark = modified ? QStringLiteral("*") : QString();

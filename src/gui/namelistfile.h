@@ -29,6 +29,9 @@ public:
     // Before the list is dropped: "名单已修改，是否保存？" when there are unsaved changes.
     // True when the caller may go on.
     bool maybeSave();
+    // While a meeting holds the list, the meeting names the window and asks about unsaved
+    // changes: the list's own title and question rest.
+    void setHeldByMeeting(bool held);
 
 private:
     bool writeTo(const QString &path);
@@ -38,6 +41,7 @@ private:
     QWidget *m_window;
     QString m_baseTitle;
     QSet<QString> m_written; // files this program wrote, which it may replace without asking
+    bool m_held = false;
 };
 
 } // namespace delvora

@@ -61,6 +61,19 @@ public:
     static bool ask(QWidget *parent, const QString &text) {
         return instance().question(parent, text);
     }
+    // Unsaved changes offered for saving with the 是/否/取消 question: true when the caller may
+    // go on (saved with 是, dropped with 否).
+    template <typename Save>
+    static bool offerToSave(QWidget *parent, const QString &text, Save save) {
+        switch (instance().askYesNoCancel(parent, text)) {
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            return true;
+        default:
+            return false;
+        }
+    }
 };
 
 // Qt's form of a "text|patterns|...||" filter: one entry per pair, the visible text kept and the

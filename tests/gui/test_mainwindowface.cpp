@@ -172,8 +172,16 @@ void TestMainWindowFace::menu() {
     QStringList top;
     for (QAction *a : dlg.face().menuBar->actions())
         top << a->text();
-    QCOMPARE(top, QStringList({QStringLiteral("设置(&S)"), QStringLiteral("帮助(&H)")}));
-    QMenu *settings = dlg.face().menuBar->actions().at(0)->menu();
+    QCOMPARE(top, QStringList({QStringLiteral("文件(&F)"), QStringLiteral("设置(&S)"),
+                               QStringLiteral("帮助(&H)")}));
+    QStringList meetings;
+    for (QAction *a : dlg.face().menuBar->actions().at(0)->menu()->actions())
+        meetings << a->text();
+    QCOMPARE(meetings,
+             QStringList({QStringLiteral("新建会议(&N)"), QStringLiteral("打开会议(&O)…"),
+                          QStringLiteral("保存会议(&S)"), QStringLiteral("会议另存为(&A)…"),
+                          QString(), QStringLiteral("最近的会议(&R)")}));
+    QMenu *settings = dlg.face().menuBar->actions().at(1)->menu();
     QStringList items;
     for (QAction *a : settings->actions())
         items << a->text();
