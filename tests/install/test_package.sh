@@ -24,7 +24,7 @@ root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/delvora usr/libexec/delvora/Delvora usr/share/delvora/red.jpg \
          usr/share/delvora/fontSetting.dat usr/share/applications/delvora.desktop \
-         usr/share/icons/hicolor/64x64/apps/delvora.png; do
+         usr/share/icons/hicolor/64x64/apps/delvora.png usr/share/mime/packages/delvora.xml; do
   [ -e "$root/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 if ldd "$root/usr/libexec/delvora/Delvora" | grep -q "not found"; then
@@ -46,4 +46,32 @@ sleep 2
 kill -0 "$pid" || { echo "the installed program did not stay up"; exit 1; }
 cmp -s "$work/red.jpg" "$root/usr/share/delvora/red.jpg" || { echo "red.jpg not seeded"; exit 1; }
 [ "$(cat "$work/Settings.ini")" = "[Row0]" ] || { echo "the operator's Settings.ini was replaced"; exit 1; }
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+# A double-click on a meeting: the desktop entry takes the file and names the meeting type, and
+# the type is known by its name and by its content.
+desktop="$root/usr/share/applications/delvora.desktop"
+grep -qx 'Exec=delvora %f' "$desktop" || { echo "the desktop entry takes no file"; exit 1; }
+grep -qx 'MimeType=application/x-delvora-meeting;' "$desktop" || { echo "no MimeType"; exit 1; }
+mkdir -p "$tmp/mime/packages"
+cp "$root/usr/share/mime/packages/delvora.xml" "$tmp/mime/packages/"
+# (Named as a data folder, so that it does not note that no program would look there.)
+XDG_DATA_HOME="$tmp" update-mime-database "$tmp/mime" 2>&1 | { grep . && exit 1 || true; }
+[ -e "$tmp/mime/application/x-delvora-meeting.xml" ] || { echo "the meeting type is not known"; exit 1; }
+grep -q 'delvora' "$tmp/mime/globs2" || { echo "no glob for .delvora"; exit 1; }
+grep -qa 'mimetypeapplication/x-delvora-meeting' "$tmp/mime/magic" || { echo "no magic"; exit 1; }
+
+# The launcher hands the program a file named relative to where it was started as a full path.
+cat >"$root/usr/libexec/delvora/Delvora" <<'STUB'
+#!/bin/sh
+printf '%s\n' "$PWD" "$@" >"$DELVORA_STUB_OUT"
+STUB
+chmod +x "$root/usr/libexec/delvora/Delvora"
+mkdir -p "$tmp/docs"
+touch "$tmp/docs/上午会议.delvora"
+(cd "$tmp/docs" && HOME="$home" XDG_DATA_HOME="" DELVORA_STUB_OUT="$tmp/stub.out" \
+  "$root/usr/bin/delvora" 上午会议.delvora /abs/名单.xls -x)
+expected="$(printf '%s\n' "$work" "$tmp/docs/上午会议.delvora" /abs/名单.xls -x)"
+[ "$(cat "$tmp/stub.out")" = "$expected" ] || {
+  echo "the launcher passed:"; cat "$tmp/stub.out"; exit 1; }
 echo "1 passed, 0 failed"
