@@ -131,3 +131,8 @@ with tempfile.TemporaryDirectory() as tmp:
             with open(os.path.join(tmp, name), 'rb') as f:
                 seed(target, name, f.read())
 seed('csv', 'quotes', b'ID,a,b,c\n1,"x,""y""\r\nz",w\n"2",a"b,"c"d,\n3,"open\n')
+
+# Meetings: the hand-written meeting files of the tests and their JSON alone.
+subprocess.run(['/usr/bin/python3',
+                os.path.join(here, '..', 'tests', 'meeting', 'fixtures', 'make_meetings.py'),
+                os.path.join(here, 'corpus', 'meeting'), os.path.join(res, 'red.jpg')], check=True)
