@@ -31,6 +31,20 @@ int fail(const QString &message) {
     return 2;
 }
 
+// Reads a port number option; false when it is not a port.
+bool readPort(const QCommandLineParser &parser, const QCommandLineOption &option, quint16 &port,
+              QString &error) {
+    bool ok = false;
+    const uint value = parser.value(option).toUInt(&ok);
+    if (!ok || value == 0 || value > 65535) {
+        error = QStringLiteral("--%1: not a port: %2")
+                    .arg(option.names().constFirst(), parser.value(option));
+        return false;
+    }
+    port = quint16(value);
+    return true;
+}
+
 // Ends the program when standard input reaches its end or reads "quit", so that whoever
 // started it can stop it the same way on every platform.
 void quitOnEndOfInput() {
@@ -80,7 +94,17 @@ int main(int argc, char **argv) {
     const QCommandLineOption showWall(
         QStringLiteral("show"),
         QStringLiteral("Show the plates in a window: ID, address and the picture each holds."));
-    parser.addOptions({pictures, count, firstId, firstAddress, stdinQuit, showWall});
+    // Tests that run side by side give each run ports of its own.
+    const QCommandLineOption udpPort(
+        QStringLiteral("udp-port"),
+        QStringLiteral("UDP port the plates listen on and answer to (default 8089)."),
+        QStringLiteral("port"), QStringLiteral("8089"));
+    const QCommandLineOption picturePort(
+        QStringLiteral("picture-port"),
+        QStringLiteral("TCP port of the asker the plates fetch pictures from (default 8087)."),
+        QStringLiteral("port"), QStringLiteral("8087"));
+    parser.addOptions(
+        {pictures, count, firstId, firstAddress, udpPort, picturePort, stdinQuit, showWall});
     parser.addPositionalArgument(QStringLiteral("plates"), QStringLiteral("ID@ADDRESS[,OPTION...]"),
                                  QStringLiteral("[PLATE...]"));
     parser.process(app);
@@ -97,13 +121,21 @@ int main(int argc, char **argv) {
     if (plateArgs.isEmpty())
         return fail(QStringLiteral("no plates given; see --help"));
 
+    QString error;
+    quint16 plateUdpPort = 0;
+    quint16 plateTcpPort = 0;
+    if (!readPort(parser, udpPort, plateUdpPort, error) ||
+        !readPort(parser, picturePort, plateTcpPort, error))
+        return fail(error);
+
     const QString pictureDir = QDir(parser.value(pictures)).absolutePath();
     QList<SimPlate *> plates;
     for (const QString &text : plateArgs) {
-        QString error;
-        const auto config = ParsePlateConfig(text, error);
+        auto config = ParsePlateConfig(text, error);
         if (!config)
             return fail(error);
+        config->udpPort = plateUdpPort;
+        config->picturePort = plateTcpPort;
         auto *plate = new SimPlate(*config, pictureDir, &app);
         if (!plate->bind(error))
             return fail(error);

@@ -20,6 +20,9 @@ struct PlateConfig {
     std::optional<QByteArray> discoveryAnswer; // answers discovery with these bytes, not its ID
     qint64 chatter = 0;        // writes this many bytes of noise on the picture connection
     bool connectTwice = false; // opens a second connection along with the one for its picture
+    // The ports, the same for every plate of a run (--udp-port, --picture-port).
+    quint16 udpPort = 8089;     // listens here and answers to this port of the asker
+    quint16 picturePort = 8087; // fetches its picture from this TCP port of the asker
 };
 
 // Parses one plate argument; on failure returns nothing and sets `error`.

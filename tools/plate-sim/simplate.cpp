@@ -8,24 +8,19 @@
 
 namespace platesim {
 
-namespace {
-constexpr quint16 kUdpPort = 8089;
-constexpr quint16 kPicturePort = 8087;
-} // namespace
-
 SimPlate::SimPlate(const PlateConfig &config, const QString &pictureDir, QObject *parent)
     : QObject(parent), m_config(config), m_pictureDir(pictureDir), m_id(config.id) {
     connect(&m_udp, &QUdpSocket::readyRead, this, &SimPlate::onDatagrams);
 }
 
 bool SimPlate::bind(QString &error) {
-    // The program under test shares port 8089 on all addresses; both sides need the port
+    // The program under test shares the plate port on all addresses; both sides need the port
     // shared, and datagrams to this address then reach this narrower binding.
-    if (!m_udp.bind(QHostAddress(m_config.address), kUdpPort,
+    if (!m_udp.bind(QHostAddress(m_config.address), m_config.udpPort,
                     QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         error = QStringLiteral("cannot bind %1:%2: %3")
                     .arg(m_config.address)
-                    .arg(kUdpPort)
+                    .arg(m_config.udpPort)
                     .arg(m_udp.errorString());
         return false;
     }
@@ -101,7 +96,7 @@ void SimPlate::handle(const SimCommand &command, const QByteArray &raw, const QH
 
 void SimPlate::reply(const QByteArray &datagram, const QHostAddress &to) {
     if (!m_config.silent)
-        m_udp.writeDatagram(datagram, to, kUdpPort);
+        m_udp.writeDatagram(datagram, to, m_config.udpPort);
 }
 
 void SimPlate::requestPicture(qint64 size, const QHostAddress &server) {
@@ -154,7 +149,7 @@ void SimPlate::connectForPicture(quint64 generation, const QHostAddress &server)
         connect(socket, &QTcpSocket::connected, this, [this, server] { connectExtra(server); });
     // The plate connects from its own address, as a real plate on the network would.
     socket->bind(QHostAddress(m_config.address), 0);
-    socket->connectToHost(server, kPicturePort);
+    socket->connectToHost(server, m_config.picturePort);
 }
 
 void SimPlate::connectExtra(const QHostAddress &server) {
@@ -173,7 +168,7 @@ void SimPlate::connectExtra(const QHostAddress &server) {
         extra->deleteLater();
     });
     extra->bind(QHostAddress(m_config.address), 0);
-    extra->connectToHost(server, kPicturePort);
+    extra->connectToHost(server, m_config.picturePort);
 }
 
 void SimPlate::onPictureData(QTcpSocket *socket) {

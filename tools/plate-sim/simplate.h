@@ -13,8 +13,9 @@ namespace platesim {
 
 struct SimCommand;
 
-// One simulated desk plate: it listens on its own loopback address, UDP port 8089, answers
-// discovery and ID changes with its ID, and fetches its picture over TCP when asked.
+// One simulated desk plate: it listens on its own loopback address, UDP port 8089 unless told
+// otherwise, answers discovery and ID changes with its ID, and fetches its picture over TCP
+// (port 8087) when asked.
 class SimPlate : public QObject {
     Q_OBJECT
 public:
