@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeView>
 
 #include "gui/aboutdialog.h"
@@ -24,14 +23,13 @@
 #include "gui/jobs.h"
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
-#include "gui/plateaddresschange.h"
+#include "gui/platepanel.h"
 #include "gui/prompt.h"
+#include "gui/updatemessages.h"
 #include "gui/usbpanel.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
-#include "net/factoryreset.h"
 #include "net/networkoptions.h"
-#include "net/plateidchange.h"
 
 namespace delvora {
 
@@ -45,7 +43,10 @@ QString droppedFile(const QMimeData *data) {
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
+MainWindow::MainWindow(QWidget *parent) : MainWindow(NetworkParameters{}, parent) {}
+
+MainWindow::MainWindow(const NetworkParameters &network, QWidget *parent)
+    : QDialog(parent), m_network(network) {
     // The layout is read before any control exists.
     m_design.loadFromFiles(QStringLiteral("./red.jpg"));
 
@@ -77,26 +78,14 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     m_editor = new LayoutEditor(m_design, m_preview, controls, this);
     connect(&m_design, &PlateDesign::changed, this, &MainWindow::refreshPreview);
 
+    m_plates = new PlatePanel({m_face.onlineList, m_face.newId, m_face.actionPresence}, m_udpSocket,
+                              m_update, m_network, this);
+    m_plates->setNameList(&m_names);
+
     m_jobs =
         new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
-                 m_names, m_marks, m_design, m_update, this);
+                 m_names, m_marks, m_design, m_update, m_plates->board(), this);
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
-
-    m_timerConnect = new QTimer(this);
-    m_timerConnect->setSingleShot(true);
-    connect(m_timerConnect, &QTimer::timeout, this, [this] { onTimer(TIMER_CONNECT); });
-    m_timerIdChange = new QTimer(this);
-    m_timerIdChange->setSingleShot(true);
-    connect(m_timerIdChange, &QTimer::timeout, this, [this] { onTimer(TIMER_ID_CHANGE); });
-
-    m_onlinePlates.attach(m_face.onlineList, m_face.newId);
-    m_onlinePlates.setNameList(&m_names);
-    connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
-            &OnlinePlates::setPlateState);
-    connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
-        NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
-        m_presence.setEnabled(on);
-    });
 
     route();
     onInitDialog();
@@ -126,14 +115,14 @@ void MainWindow::onInitDialog() {
     // Drive list: every ready volume, the last one selected.
     m_usb->fillDrives();
 
-    // Host address, picture server on m_tcpPort, datagram socket on UDP 8089.
+    // Host address, picture server (TCP 8087), datagram socket (UDP 8089).
     m_udpSocket.findHostAddress();
-    m_pictureServer.startPictureServer(quint16(m_tcpPort), this);
+    UpdateMessages::startServer(m_pictureServer, m_network.picturePort, this);
+    m_udpSocket.setPlatePort(m_network.platePort);
     m_udpSocket.create();
+    m_update.setTimeLimits(m_network.connectTimeoutMs, m_network.stallTimeoutMs);
     m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
-    const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
-    m_face.actionPresence->setChecked(presence);
-    m_presence.setEnabled(presence);
+    m_plates->startPresence();
 
     refreshPreview();
 
@@ -165,15 +154,12 @@ void MainWindow::route() {
         connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.send(command); });
     connect(m_face.actionNetwork, &QAction::triggered, this, &MainWindow::onNetworkSettings);
     connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
-    // Plate answers are handled after the event that received them, like posted messages.
-    connect(&m_udpSocket, &PlateSocket::plateReply, this, &MainWindow::onPlateReply,
-            Qt::QueuedConnection);
+    connect(m_plates, &PlatePanel::platesChanged, this, &MainWindow::detectPlates);
     connect(m_face.openTable, &QPushButton::clicked, this, &MainWindow::onOpenTable);
-    connect(m_face.changeId, &QPushButton::clicked, this, &MainWindow::onChangeId);
-    connect(&m_udpSocket, &PlateSocket::idChangeResult, this, &MainWindow::onIdChangeResult,
-            Qt::QueuedConnection);
-    connect(m_face.changeIp, &QPushButton::clicked, this, &MainWindow::onChangeIp);
-    connect(m_face.actionFactoryReset, &QAction::triggered, this, &MainWindow::onFactoryReset);
+    connect(m_face.changeId, &QPushButton::clicked, m_plates, &PlatePanel::changeId);
+    connect(m_face.changeIp, &QPushButton::clicked, m_plates, &PlatePanel::changeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, m_plates, &PlatePanel::factoryReset);
+    connect(m_face.actionPresence, &QAction::triggered, m_plates, &PlatePanel::setPresence);
     connect(m_face.actionLanguageZh, &QAction::triggered, this,
             [this] { chooseLanguage(this, QStringLiteral("zh")); });
     connect(m_face.actionLanguageEn, &QAction::triggered, this,
@@ -196,64 +182,16 @@ void MainWindow::onNetworkSettings() {
 }
 
 void MainWindow::detectPlates() {
-    m_onlinePlates.detectPlates(m_udpSocket, m_localIp, m_netPrefix, this);
-}
-
-void MainWindow::onPlateReply(const PlateReply &reply) {
-    m_onlinePlates.onPlateReply(reply);
-    m_presence.onPlateReply(reply);
-}
-
-void MainWindow::onChangeId() {
-    if (PlateIdChange::command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
-        setTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
-}
-
-void MainWindow::onIdChangeResult(int result) {
-    killTimer(TIMER_ID_CHANGE);
-    if (PlateIdChange::showResult(result, this))
-        detectPlates();
-}
-
-void MainWindow::onChangeIp() {
-    PlateAddressChange::command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
-}
-
-void MainWindow::onFactoryReset() {
-    FactoryReset::command(m_onlinePlates, m_udpSocket, this);
+    m_plates->detect(m_localIp, m_netPrefix);
 }
 
 QString MainWindow::findPlateIp(const QString &plateId) const {
-    return m_onlinePlates.findPlateIp(plateId);
+    return m_plates->online().findPlateIp(plateId);
 }
 
 void MainWindow::refreshPreview() {
     m_preview.render(m_design.layout(), m_design.canvas().m_background);
     m_face.preview->update();
-}
-
-void MainWindow::setTimer(TimerId id, int milliseconds) {
-    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->start(milliseconds);
-}
-
-void MainWindow::killTimer(TimerId id) {
-    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->stop();
-}
-
-void MainWindow::onTimer(int id) {
-    switch (id) {
-    case TIMER_CONNECT:
-        killTimer(TIMER_CONNECT);
-        break;
-    case TIMER_ID_CHANGE:
-        killTimer(TIMER_ID_CHANGE);
-        if (PlateIdChange::timeOut(m_udpSocket))
-            QMetaObject::invokeMethod(
-                this, [this] { onIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
-        break;
-    default:
-        break;
-    }
 }
 
 void MainWindow::onAbout() {

@@ -1,6 +1,7 @@
 #include "gui/namelistview.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeView>
 #include <algorithm>
 
@@ -10,6 +11,7 @@
 namespace delvora {
 
 void attachNameList(QTreeView *view, NameList &list) {
+    list.setWarningIcon(view->style()->standardIcon(QStyle::SP_MessageBoxWarning));
     view->setModel(&list);
     QItemSelectionModel *own = view->selectionModel();
     view->setSelectionModel(list.selectionModel());

@@ -1,9 +1,7 @@
 #include "namelist/namelist.h"
 
-#include <QApplication>
 #include <QColor>
 #include <QIcon>
-#include <QStyle>
 #include <algorithm>
 #include <utility>
 
@@ -54,14 +52,6 @@ QList<std::pair<int, int>> runs(const QList<int> &positions) {
             out.append({p, p});
     }
     return out;
-}
-
-QIcon warningIcon() {
-    // The model also serves without a window (tests, benchmarks), where there is no style.
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return {};
-    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    return icon;
 }
 
 } // namespace
@@ -335,7 +325,7 @@ QVariant NameList::data(const QModelIndex &index, int role) const {
         return {};
     switch (role) {
     case Qt::DecorationRole:
-        return warningIcon();
+        return m_warningIcon;
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         return warning;

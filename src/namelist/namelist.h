@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QList>
 #include <QStringList>
@@ -11,7 +12,7 @@
 namespace delvora {
 
 // The name list: the entries in the order the plates are updated and exported, addressed by
-// position (序号 is the position). It is the model behind list view 1002 and owns that view's
+// position (序号 is the position). It is the model behind the list 名单 and owns that view's
 // selection, so the commands that walk the list can ask for the first selected entry without
 // the view. Every change the operator makes (and every import) is one step of undoStack().
 class NameList : public QAbstractTableModel {
@@ -69,6 +70,8 @@ public:
     void replaceEntries(QList<NameRecord> records);
 
     static QString cellText(const NameRecord &entry, int column);
+    // The mark of an ID with a warning, as the view's style draws warnings; none by default.
+    void setWarningIcon(const QIcon &icon) { m_warningIcon = icon; }
     // Which rows of each entry's picture overflow their box (bit i for row i), worked out
     // elsewhere; shown as a mark in the 序号 cell. Entries beyond the list are unmarked.
     void setOverflowRows(QList<quint8> rows);
@@ -101,6 +104,7 @@ private:
     QUndoStack m_undo;
     QString m_filePath;
     QList<quint8> m_overflow;
+    QIcon m_warningIcon;
 };
 
 } // namespace delvora

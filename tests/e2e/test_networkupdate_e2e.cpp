@@ -293,12 +293,11 @@ void TestNetworkUpdateE2e::updateAll_data() {
     QTest::newRow("transfer fails")
         << QList<NameRecord>{four[2], four[0]} << QStringList{QStringLiteral("close-after=5000")}
         << false << lines({{QStringLiteral("9"), R::TransferFailed}}) << QList<int>{5};
+    // ./x.jpg is only the record of the last picture sent: a record that cannot be written
+    // stops no plate's picture.
     QTest::newRow("no picture file")
         << QList<NameRecord>{four[0], four[3], four[2]} << QStringList() << true
-        << lines({{QStringLiteral("5"), R::TransferFailed},
-                  {QStringLiteral("11"), R::NotOnline},
-                  {QStringLiteral("9"), R::TransferFailed}})
-        << QList<int>{};
+        << lines({{QStringLiteral("11"), R::NotOnline}}) << QList<int>{5, 9};
 }
 
 void TestNetworkUpdateE2e::updateAll() {
