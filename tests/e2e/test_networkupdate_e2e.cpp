@@ -64,6 +64,9 @@ QImage noise() {
     return image;
 }
 
+// A plate that stops reading fails its picture after this long (10 s for the operator).
+constexpr int kStallMs = 3000;
+
 QByteArray lines(const QList<QPair<QString, ErrorListFile::Reason>> &failures) {
     QByteArray out;
     for (const auto &[id, reason] : failures)
@@ -144,7 +147,9 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
         qWarning() << m_sim->errors();
         return false;
     }
-    m_window = std::make_unique<MainWindow>();
+    NetworkParameters network;
+    network.stallTimeoutMs = kStallMs;
+    m_window = std::make_unique<MainWindow>(network);
     m_button = m_window->findChild<QPushButton *>(QStringLiteral("networkUpdate"));
     m_progress = m_window->findChild<QProgressBar *>(QStringLiteral("progress"));
     m_window->names().append(names);
@@ -235,7 +240,7 @@ void TestNetworkUpdateE2e::oneEntryFailures_data() {
     QTest::newRow("closes early") << QStringList{QStringLiteral("close-after=5000")} << QString()
                                   << QStringLiteral("更新过程出现错误！") << true << 0;
     QTest::newRow("stops reading") << QStringList{QStringLiteral("read-limit=5000")} << QString()
-                                   << QStringLiteral("更新过程出现错误！") << true << 10000;
+                                   << QStringLiteral("更新过程出现错误！") << true << kStallMs;
 }
 
 void TestNetworkUpdateE2e::oneEntryFailures() {
