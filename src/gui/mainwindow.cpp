@@ -126,7 +126,7 @@ void MainWindow::onInitDialog() {
     // The plate size, row 0's style and the choices in the editing controls.
     m_editor->showDesign();
 
-    // Drive list: every ready volume, the last one selected.
+    // Drive list: the volumes plate files can go to, the likely USB drive chosen.
     m_usb->fillDrives();
 
     // Host address, picture server on m_tcpPort, datagram socket on UDP 8089.
