@@ -110,6 +110,10 @@ QString volumeEntryText(const DriveInfo &drive) {
 }
 
 bool blockDeviceRemovable(const QString &device, const QString &sysRoot) {
+    // Only a device file names a block device; "tmpfs" or "server:/share" do not, and must not
+    // be looked up as files of the working folder.
+    if (!QDir::isAbsolutePath(device))
+        return false;
     // Names such as /dev/disk/by-label/KINGSTON or /dev/mapper/x lead to the kernel's own name.
     const QString canonical = QFileInfo(device).canonicalFilePath();
     const QString name = QFileInfo(canonical.isEmpty() ? device : canonical).fileName();

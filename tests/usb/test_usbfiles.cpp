@@ -146,6 +146,8 @@ void TestUsbFiles::removableDevice_data() {
     QTest::newRow("fixed disk's partition") << QStringLiteral("/dev/vda2") << false;
     QTest::newRow("unknown device") << QStringLiteral("/dev/sdx9") << false;
     QTest::newRow("not a device") << QStringLiteral("tmpfs") << false;
+    // A mount's source that happens to be named like a disk is no device file.
+    QTest::newRow("bare disk name") << QStringLiteral("sdb") << false;
     QTest::newRow("nothing") << QString() << false;
 }
 
