@@ -336,7 +336,7 @@
     <name>delvora::IpAddressEdit</name>
     <message>
         <source>第%1段</source>
-        <translation>Part %1</translation>
+        <translation>Field %1</translation>
     </message>
 </context>
 <context>

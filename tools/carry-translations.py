@@ -7,7 +7,11 @@ the file as it was before: from the earlier context that shares the most texts w
 else from the one translation that text had anywhere. What stays unfinished is listed: those
 texts are new and need an English text.
 
-    tools/carry-translations.py [LUPDATE]    (default: /usr/lib/qt6/bin/lupdate)
+    tools/carry-translations.py [--from OTHER.ts ...] [LUPDATE]
+                                             (default: /usr/lib/qt6/bin/lupdate)
+
+--from adds the translations of another copy of the file (another branch's, say) to what is
+known, so that a merge keeps the texts both sides translated.
 """
 import html
 import os
@@ -17,7 +21,12 @@ import sys
 
 root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ts = os.path.join(root, 'i18n', 'delvora_en.ts')
-lupdate = sys.argv[1] if len(sys.argv) > 1 else '/usr/lib/qt6/bin/lupdate'
+args = sys.argv[1:]
+others = []
+while args[:1] == ['--from']:
+    others.append(args[1])
+    args = args[2:]
+lupdate = args[0] if args else '/usr/lib/qt6/bin/lupdate'
 
 CONTEXT = re.compile(r'<context>\s*<name>(.*?)</name>(.*?)</context>', re.S)
 MESSAGE = re.compile(r'<message([^>]*)>(.*?)</message>', re.S)
@@ -47,6 +56,13 @@ def read(text):
 
 with open(ts, encoding='utf-8') as f:
     before = read(f.read())
+for other in others:
+    with open(other, encoding='utf-8') as f:
+        for name, messages in read(f.read()).items():
+            merged = before.setdefault(name, {})
+            for k, t in messages.items():
+                if merged.get(k) is None:
+                    merged[k] = t
 anywhere = {}
 for messages in before.values():
     for k, t in messages.items():

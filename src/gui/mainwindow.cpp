@@ -21,6 +21,7 @@
 #include <windows.h>
 #endif
 #include "gui/jobs.h"
+#include "gui/lifterpanel.h"
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
 #include "gui/platepanel.h"
@@ -45,8 +46,8 @@ QString droppedFile(const QMimeData *data) {
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(NetworkParameters{}, parent) {}
 
-MainWindow::MainWindow(const NetworkParameters &network, QWidget *parent)
-    : QDialog(parent), m_network(network) {
+MainWindow::MainWindow(const NetworkParameters &params, QWidget *parent)
+    : QDialog(parent), m_params(params) {
     // The layout is read before any control exists.
     m_design.loadFromFiles(QStringLiteral("./red.jpg"));
 
@@ -79,13 +80,15 @@ MainWindow::MainWindow(const NetworkParameters &network, QWidget *parent)
     connect(&m_design, &PlateDesign::changed, this, &MainWindow::refreshPreview);
 
     m_plates = new PlatePanel({m_face.onlineList, m_face.newId, m_face.actionPresence}, m_udpSocket,
-                              m_update, m_network, this);
+                              m_update, m_params, this);
     m_plates->setNameList(&m_names);
 
     m_jobs =
         new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
                  m_names, m_marks, m_design, m_update, m_plates->board(), this);
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
+    m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
+                               m_face.lifterDown, this);
 
     route();
     onInitDialog();
@@ -105,22 +108,22 @@ void MainWindow::onInitDialog() {
     connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
 
     // Network settings: the stored adapter or fixed address gives the local address.
-    setLocalAddress(loadLocalAddress(m_settings, this));
+    loadNetworkSettings(m_network, this);
 
     // The preview region and the canvas pictures.
     m_face.previewFrame->setGeometry(7, 7, 519, 307);
     // The plate size, row 0's style and the choices in the editing controls.
     m_editor->showDesign();
 
-    // Drive list: every ready volume, the last one selected.
+    // Drive list: the volumes plate files can go to, the likely USB drive chosen.
     m_usb->fillDrives();
 
     // Host address, picture server (TCP 8087), datagram socket (UDP 8089).
     m_udpSocket.findHostAddress();
-    UpdateMessages::startServer(m_pictureServer, m_network.picturePort, this);
-    m_udpSocket.setPlatePort(m_network.platePort);
+    UpdateMessages::startServer(m_pictureServer, m_params.picturePort, this);
+    m_udpSocket.setPlatePort(m_params.platePort);
     m_udpSocket.create();
-    m_update.setTimeLimits(m_network.connectTimeoutMs, m_network.stallTimeoutMs);
+    m_update.setTimeLimits(m_params.connectTimeoutMs, m_params.stallTimeoutMs);
     m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
     m_plates->startPresence();
 
@@ -130,7 +133,7 @@ void MainWindow::onInitDialog() {
     (readLanguage() == u"en" ? m_face.actionLanguageEn : m_face.actionLanguageZh)->setChecked(true);
 
     // Serial port list of the lifter.
-    m_lifter.fillPortList(m_face.comPort);
+    m_lifter->fillPorts();
 }
 
 void MainWindow::route() {
@@ -144,15 +147,8 @@ void MainWindow::route() {
             &LayoutEditor::onSolidBackground);
     connect(m_face.pictureBackground, &QPushButton::clicked, m_editor,
             &LayoutEditor::onPictureBackground);
-    // Lifter panel; choosing the same port again reopens it.
-    connect(m_face.comPort, &QComboBox::activated, this, [this](int index) {
-        m_lifter.onPortChosen(m_face.comPort->itemData(index).toString());
-    });
-    for (auto [button, command] : {std::pair{m_face.lifterUp, LifterCommand::Up},
-                                   std::pair{m_face.lifterStop, LifterCommand::Stop},
-                                   std::pair{m_face.lifterDown, LifterCommand::Down}})
-        connect(button, &QPushButton::clicked, this, [this, command] { m_lifter.send(command); });
-    connect(m_face.actionNetwork, &QAction::triggered, this, &MainWindow::onNetworkSettings);
+    connect(m_face.actionNetwork, &QAction::triggered, this,
+            [this] { runNetworkSettings(m_network, this); });
     connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
     connect(m_plates, &PlatePanel::platesChanged, this, &MainWindow::detectPlates);
     connect(m_face.openTable, &QPushButton::clicked, this, &MainWindow::onOpenTable);
@@ -165,24 +161,10 @@ void MainWindow::route() {
     connect(m_face.actionLanguageEn, &QAction::triggered, this,
             [this] { chooseLanguage(this, QStringLiteral("en")); });
     connect(m_face.networkUpdate, &QPushButton::clicked, m_jobs, &Jobs::networkUpdate);
-    // Clicks on the client area reach the drag handlers, also over the preview.
-    m_face.client->setMouseTracking(true);
-    m_face.client->installEventFilter(this);
-}
-
-void MainWindow::setLocalAddress(const LocalAddress &local) {
-    m_fixedIp = local.fixed;
-    m_localIp = local.ip;
-    m_netPrefix = local.prefix;
-}
-
-void MainWindow::onNetworkSettings() {
-    if (const auto chosen = runNetworkSettings(m_settings, {m_fixedIp, m_localIp, {}}, this))
-        setLocalAddress(*chosen);
 }
 
 void MainWindow::detectPlates() {
-    m_plates->detect(m_localIp, m_netPrefix);
+    m_plates->detect(m_network.local().ip, m_network.local().prefix);
 }
 
 QString MainWindow::findPlateIp(const QString &plateId) const {

@@ -8,7 +8,6 @@
 #include "gui/namelisteditor.h"
 #include "layout/platedesign.h"
 #include "layout/platepreview.h"
-#include "lifter/liftercontrol.h"
 #include "namelist/namelist.h"
 #include "namelist/overflowmarks.h"
 #include "namelist/workbookreader.h"
@@ -21,6 +20,7 @@
 
 namespace delvora {
 class Jobs;
+class LifterPanel;
 class PlatePanel;
 class UsbPanel;
 } // namespace delvora
@@ -34,7 +34,7 @@ class MainWindow : public QDialog {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     // With other ports and time limits than the plates' own (tests run side by side with them).
-    explicit MainWindow(const NetworkParameters &network, QWidget *parent = nullptr);
+    explicit MainWindow(const NetworkParameters &params, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Renders the current layout anew and shows it in the preview.
@@ -59,7 +59,6 @@ public:
 public slots:
     void onAbout();
     void detectPlates();
-    void onNetworkSettings();
     void onOpenTable();
     // Esc and closing the window: unsaved changes of the name list are offered for saving.
     void reject() override;
@@ -77,17 +76,13 @@ private:
     void onInitDialog();
     void route();
     void addAboutToSystemMenu();
-    void setLocalAddress(const LocalAddress &local);
 
     PlateDesign m_design;   // the layout and the pictures plates are drawn on
     PlatePreview m_preview; // the chosen entry drawn with the design
     // The plate port, the picture port and the time limits.
-    NetworkParameters m_network;
+    NetworkParameters m_params;
     PlateSocket m_udpSocket;
-    QString m_localIp;
-    QString m_netPrefix;
-    NetworkChoice m_settings;
-    bool m_fixedIp = false;
+    NetworkSettings m_network; // settings.dat and the local address it gives
     WorkbookReader m_excel;
     NameList m_names;
 
@@ -96,11 +91,10 @@ private:
     NameListEditor *m_listEditor = nullptr; // edits, undo, saving of the name list
     Jobs *m_jobs = nullptr;                 // 网络更新 and U盘更新, one at a time
     UsbPanel *m_usb = nullptr;              // pictures, ID list and address files on a USB drive
-    LifterControl m_lifter{this};
-    PictureServer m_pictureServer; // TCP 8087, where plates fetch their pictures
+    LifterPanel *m_lifter = nullptr;        // the port and the three lifter buttons
+    PictureServer m_pictureServer;          // where plates fetch their pictures
     NetworkUpdate m_update{m_pictureServer, m_udpSocket};
-    // The online list and the commands on its plates.
-    PlatePanel *m_plates = nullptr;
+    PlatePanel *m_plates = nullptr;           // the online list and the commands on its plates
     OverflowMarks m_marks{m_names, m_design}; // texts that do not fit, in the list
 };
 

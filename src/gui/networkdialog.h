@@ -14,7 +14,7 @@ class QLineEdit;
 
 namespace delvora {
 
-class NetworkChoice;
+class NetworkSettings;
 class IpAddressEdit;
 
 // 网络设置: the operator picks the adapter through which the plates are reached, or types a
@@ -47,7 +47,10 @@ private:
 
 // Command 网络: runs the dialog and, after OK, stores the choice in `settings`, saves it and
 // returns the new local address. Nothing changes on Cancel.
-std::optional<LocalAddress> runNetworkSettings(NetworkChoice &settings, const LocalAddress &current,
-                                               QWidget *owner);
+void runNetworkSettings(NetworkSettings &settings, QWidget *owner);
+
+// The start-up step: loads the network settings and tells the operator when "settings.dat" is
+// missing or cannot be read. When it is missing, the dialog follows, through the prompt.
+void loadNetworkSettings(NetworkSettings &settings, QWidget *owner);
 
 } // namespace delvora

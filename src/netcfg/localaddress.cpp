@@ -1,7 +1,6 @@
 #include "netcfg/localaddress.h"
 
 #include "netcfg/adapterlist.h"
-#include "netcfg/networkchoice.h"
 
 namespace delvora {
 
@@ -10,26 +9,28 @@ QString netPrefix(const QString &localIp) {
     return dot < 0 ? QString() : localIp.left(dot + 1);
 }
 
-LocalAddress loadLocalAddress(NetworkChoice &settings, QWidget *owner) {
+LocalAddress localAddressOf(const NetworkChoice &choice) {
     LocalAddress local;
-    if (settings.load(owner)) {
-        // A stored fixed address is taken as it is, unchecked.
-        local.fixed = !settings.fixedIp.isEmpty();
-        local.ip = local.fixed ? settings.fixedIp : getAdapterIpByMac(settings.mac);
-    }
+    local.fixed = !choice.fixedIp.isEmpty();
+    local.ip = local.fixed ? choice.fixedIp : getAdapterIpByMac(choice.mac);
     local.prefix = netPrefix(local.ip);
     return local;
 }
 
-LocalAddress chooseLocalAddress(NetworkChoice &settings, bool fixed, const QString &mac,
-                                const QString &fixedIp) {
-    settings.mac = mac;
-    settings.fixedIp = fixed ? fixedIp : QString();
-    LocalAddress local;
-    local.fixed = fixed;
-    local.ip = fixed ? fixedIp : getAdapterIpByMac(mac);
-    local.prefix = netPrefix(local.ip);
-    return local;
+NetworkChoice::Load NetworkSettings::load() {
+    const NetworkChoice::Load result = m_choice.load();
+    m_local = result == NetworkChoice::Load::Loaded ? localAddressOf(m_choice) : LocalAddress();
+    return result;
+}
+
+bool NetworkSettings::choose(bool fixed, const QString &mac, const QString &fixedIp) {
+    m_choice.mac = mac;
+    m_choice.fixedIp = fixed ? fixedIp : QString();
+    // A chosen fixed address counts as fixed even when it is empty.
+    m_local.fixed = fixed;
+    m_local.ip = fixed ? fixedIp : getAdapterIpByMac(mac);
+    m_local.prefix = netPrefix(m_local.ip);
+    return m_choice.save();
 }
 
 } // namespace delvora

@@ -2,11 +2,9 @@
 
 #include <QString>
 
-class QWidget;
+#include "netcfg/networkchoice.h"
 
 namespace delvora {
-
-class NetworkChoice;
 
 // The local address the device network works with, as the network settings give it.
 struct LocalAddress {
@@ -18,13 +16,26 @@ struct LocalAddress {
 // `localIp` cut after its last dot.
 QString netPrefix(const QString &localIp);
 
-// The start-up step: loads "settings.dat" (telling the operator when it fails) and derives the
-// local address from the fixed address it holds or else from the stored adapter.
-LocalAddress loadLocalAddress(NetworkChoice &settings, QWidget *owner);
+// The local address a choice gives: its fixed address (taken as it is, unchecked) or else the
+// first IPv4 address of its adapter.
+LocalAddress localAddressOf(const NetworkChoice &choice);
 
-// Takes the operator's confirmed choice into `settings` and derives the new local address.
-// Saving is left to the caller.
-LocalAddress chooseLocalAddress(NetworkChoice &settings, bool fixed, const QString &mac,
-                                const QString &fixedIp);
+// The operator's network choice ("settings.dat") and the local address it gives; the device
+// network asks here for the address it works with.
+class NetworkSettings {
+public:
+    // The start-up step: loads "settings.dat" and derives the local address (none when the file
+    // could not be read).
+    NetworkChoice::Load load();
+    // The operator's confirmed choice, kept in force and saved; false when saving failed.
+    bool choose(bool fixed, const QString &mac, const QString &fixedIp);
+
+    const NetworkChoice &choice() const { return m_choice; }
+    const LocalAddress &local() const { return m_local; }
+
+private:
+    NetworkChoice m_choice;
+    LocalAddress m_local;
+};
 
 } // namespace delvora

@@ -3,9 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "gui/prompt.h"
 #include "netcfg/archive.h"
-#include "netcfg/netcfgtexts.h"
 
 namespace delvora {
 
@@ -13,31 +11,25 @@ QString settingsFileName() {
     return QStringLiteral("settings.dat");
 }
 
-bool NetworkChoice::load(QWidget *owner) {
+NetworkChoice::Load NetworkChoice::load() {
     QFile file(settingsFileName());
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompt::warning(owner, netcfgtexts::settingsMissing());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Load::Missing;
     Archive ar(file.readAll());
-    if (file.error() != QFileDevice::NoError || !serialize(ar)) {
-        Prompt::warning(owner, netcfgtexts::settingsUnreadable());
-        return false;
-    }
-    return true;
+    if (file.error() != QFileDevice::NoError || !serialize(ar))
+        return Load::Unreadable;
+    return Load::Loaded;
 }
 
-bool NetworkChoice::save(QWidget *owner) {
+bool NetworkChoice::save() {
     Archive ar;
     serialize(ar);
     QSaveFile file(settingsFileName());
     // Unbuffered: a short write must show here, since commit() overlooks a failed final flush
     // and would put a cut file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(ar.data()) != ar.data().size() || !file.commit()) {
-        Prompt::warning(owner, netcfgtexts::settingsNotSaved());
+        file.write(ar.data()) != ar.data().size() || !file.commit())
         return false;
-    }
     return true;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace delvora {
 
 class Archive;
@@ -12,13 +10,13 @@ class Archive;
 // of the chosen adapter and the fixed address (empty when none is used).
 class NetworkChoice {
 public:
-    virtual ~NetworkChoice() = default;
+    enum class Load { Loaded, Missing, Unreadable };
 
-    // Read from "settings.dat". On failure the operator is told and false returned; a field
-    // read completely before a decoding error keeps its new value.
-    bool load(QWidget *owner = nullptr);
+    // Read from "settings.dat". A field read completely before a decoding error keeps its new
+    // value.
+    Load load();
     // Replace "settings.dat"; a failed save leaves the previous file as it was.
-    bool save(QWidget *owner = nullptr);
+    bool save();
     // Both fields, MAC text first; false when loading ran out of bytes.
     bool serialize(Archive &ar);
 

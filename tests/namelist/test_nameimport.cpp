@@ -62,6 +62,8 @@ private slots:
     void readErrorsShowStop();
     void openFailureShowsPlainMessage_data();
     void openFailureShowsPlainMessage();
+    void importLeavesNothingUnsaved_data();
+    void importLeavesNothingUnsaved();
 
 private:
     void importFile(const QString &path);
@@ -252,6 +254,38 @@ void TestNameImport::openFailureShowsPlainMessage() {
     QCOMPARE(m_dlg->names().count(), 0);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"甲单位"_s, u"甲"_s, u"一"_s}));
     QCOMPARE(m_dlg->preview().picture().cacheKey(), preview);
+}
+
+void TestNameImport::importLeavesNothingUnsaved_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("good") << u"chinese_sheets.xls"_s;
+    QTest::newRow("not a list") << u"text.xls"_s;
+    QTest::newRow("cut short") << u"cut.xls"_s;
+    QTest::newRow("no sheet Sheet1") << u"no_sheet1.xls"_s;
+    QTest::newRow("three columns") << u"three_columns.xls"_s;
+}
+
+// An import, whether it works or fails, is no edit of the operator's: afterwards the title has
+// no *, and 打开表格 and closing ask nothing.
+void TestNameImport::importLeavesNothingUnsaved() {
+    QFETCH(QString, file);
+    m_dir->write(u"text.xls"_s, "hello");
+    QFile whole(fixture(u"duplicates.xls"_s));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    m_dir->write(u"cut.xls"_s, whole.readAll().left(3000));
+    importFile(fixture(u"duplicates.xls"_s));
+    QVERIFY(m_prompt->shown.isEmpty());
+
+    importFile(QFileInfo::exists(m_dir->file(file)) ? m_dir->file(file) : fixture(file));
+    QVERIFY(!m_dlg->windowTitle().contains(u'*'));
+    m_prompt->clear();
+    m_prompt->fileNames.enqueue(QString()); // the next 打开表格 is cancelled at its dialog
+    m_dlg->face().openTable->click();
+    m_dlg->show();
+    m_dlg->reject();
+    QVERIFY(!m_dlg->isVisible());
+    QVERIFY2(!m_prompt->texts().contains(texts::unsavedChanges()),
+             qPrintable(m_prompt->texts().join(u'|')));
 }
 
 QTEST_MAIN(TestNameImport)

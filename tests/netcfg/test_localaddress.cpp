@@ -3,14 +3,13 @@
 #include "netcfg/adapterlist.h"
 #include "netcfg/archive.h"
 #include "netcfg/localaddress.h"
+#include "netcfg/netcfgtexts.h"
 #include "netcfg/networkchoice.h"
 #include "support/fakeadapters.h"
-#include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 
 using namespace delvora;
 using delvora::test::FakeAdapters;
-using delvora::test::ScriptedPrompt;
 using delvora::test::TempWorkDir;
 
 namespace {
@@ -127,13 +126,13 @@ void TestLocalAddress::startUp() {
     QFETCH(QString, ip);
     QFETCH(QString, prefix);
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     FakeAdapters fake(adapters());
     if (!file.isEmpty())
         dir.write(QStringLiteral("settings.dat"), file);
-    NetworkChoice settings;
-    const LocalAddress local = loadLocalAddress(settings, nullptr);
-    QCOMPARE(prompt.texts(), messages);
+    NetworkSettings settings;
+    const QString message = netcfgtexts::loadMessage(settings.load());
+    QCOMPARE(message.isEmpty() ? QStringList() : QStringList{message}, messages);
+    const LocalAddress &local = settings.local();
     QCOMPARE(local.fixed, fixed);
     QCOMPARE(local.ip, ip);
     QCOMPARE(local.prefix, prefix);
@@ -151,14 +150,22 @@ void TestLocalAddress::choice() {
     QFETCH(bool, fixed);
     QFETCH(QString, storedIp);
     QFETCH(QString, ip);
+    TempWorkDir dir;
     FakeAdapters fake(adapters());
-    NetworkChoice settings;
-    settings.fixedIp = QStringLiteral("10.1.1.1");
-    const LocalAddress local = chooseLocalAddress(
-        settings, fixed, QStringLiteral("02-FC-00-00-00-01"), QStringLiteral("127.0.0.1"));
+    dir.useFixedAddress(QStringLiteral("10.1.1.1"));
+    NetworkSettings settings;
+    settings.load();
+    QVERIFY(
+        settings.choose(fixed, QStringLiteral("02-FC-00-00-00-01"), QStringLiteral("127.0.0.1")));
+    const LocalAddress &local = settings.local();
     // The adapter choice is kept also with a fixed address, for when the box is cleared.
-    QCOMPARE(settings.mac, QStringLiteral("02-FC-00-00-00-01"));
-    QCOMPARE(settings.fixedIp, storedIp);
+    QCOMPARE(settings.choice().mac, QStringLiteral("02-FC-00-00-00-01"));
+    QCOMPARE(settings.choice().fixedIp, storedIp);
+    // It is kept for the next start.
+    NetworkSettings next;
+    next.load();
+    QCOMPARE(next.choice().fixedIp, storedIp);
+    QCOMPARE(next.local().ip, ip);
     QCOMPARE(local.fixed, fixed);
     QCOMPARE(local.ip, ip);
     QCOMPARE(local.prefix, QStringLiteral("127.0.0."));

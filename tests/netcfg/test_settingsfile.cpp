@@ -2,8 +2,8 @@
 
 #include "common/gbk.h"
 #include "netcfg/archive.h"
+#include "netcfg/netcfgtexts.h"
 #include "netcfg/networkchoice.h"
-#include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
 
 #ifdef Q_OS_UNIX
@@ -12,7 +12,6 @@
 #endif
 
 using namespace delvora;
-using delvora::test::ScriptedPrompt;
 using delvora::test::TempWorkDir;
 
 namespace {
@@ -50,16 +49,14 @@ private slots:
 
 void TestSettingsFile::fortyTwoByteFile() {
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     const QByteArray file = wideShort(kMac) + QByteArray("\xFF\xFE\xFF\x00", 4);
     QCOMPARE(file.size(), 42);
     dir.write(QStringLiteral("settings.dat"), file + QByteArray("trailing bytes are ignored"));
     NetworkChoice settings;
     settings.fixedIp = QStringLiteral("old");
-    QVERIFY(settings.load());
+    QCOMPARE(settings.load(), NetworkChoice::Load::Loaded);
     QCOMPARE(settings.mac, kMac);
     QCOMPARE(settings.fixedIp, QString());
-    QVERIFY(prompt.shown.isEmpty());
     QVERIFY(settings.save());
     QCOMPARE(dir.read(QStringLiteral("settings.dat")), file);
 }
@@ -96,13 +93,12 @@ void TestSettingsFile::lengthPrefixes() {
 
 void TestSettingsFile::narrowStringsLoadAndAreSavedWide() {
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     // Narrow form: a length byte, or FF and a 16-bit length other than FFFE; 8-bit GBK text.
     const QByteArray ip = QByteArray("10.0.0.5") + QByteArray(292, ' ');
     dir.write(QStringLiteral("settings.dat"), QByteArray(1, char(kMac.size())) + kMac.toLatin1() +
                                                   QByteArray("\xFF\x2C\x01", 3) + ip);
     NetworkChoice settings;
-    QVERIFY(settings.load());
+    QCOMPARE(settings.load(), NetworkChoice::Load::Loaded);
     QCOMPARE(settings.mac, kMac);
     QCOMPARE(settings.fixedIp, QString::fromLatin1(ip));
     QVERIFY(settings.save());
@@ -126,14 +122,13 @@ void TestSettingsFile::cutFileKeepsWhatWasRead_data() {
 void TestSettingsFile::cutFileKeepsWhatWasRead() {
     QFETCH(int, cut);
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     dir.write(QStringLiteral("settings.dat"),
               wideShort(kMac) + wideShort(QStringLiteral("10.0.0.5")).left(cut));
     NetworkChoice settings;
     settings.fixedIp = QStringLiteral("earlier");
-    QVERIFY(!settings.load());
-    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("读取配置失败")});
-    QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
+    const NetworkChoice::Load result = settings.load();
+    QCOMPARE(result, NetworkChoice::Load::Unreadable);
+    QCOMPARE(netcfgtexts::loadMessage(result), QStringLiteral("读取配置失败"));
     QCOMPARE(settings.mac, kMac);
     QCOMPARE(settings.fixedIp, QStringLiteral("earlier"));
 }
@@ -162,18 +157,16 @@ void TestSettingsFile::badLengthsAreErrors() {
 
 void TestSettingsFile::missingFile() {
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     NetworkChoice settings;
     settings.mac = QStringLiteral("kept");
-    QVERIFY(!settings.load());
-    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("找不到配置文件")});
-    QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
+    const NetworkChoice::Load result = settings.load();
+    QCOMPARE(result, NetworkChoice::Load::Missing);
+    QCOMPARE(netcfgtexts::loadMessage(result), QStringLiteral("找不到配置文件"));
     QCOMPARE(settings.mac, QStringLiteral("kept"));
 }
 
 void TestSettingsFile::failedSaveKeepsOldFile() {
     TempWorkDir dir;
-    ScriptedPrompt prompt;
     NetworkChoice settings;
     settings.mac = kMac;
     settings.fixedIp = QStringLiteral("127.0.0.1");
@@ -181,14 +174,11 @@ void TestSettingsFile::failedSaveKeepsOldFile() {
     // A folder where the file should be.
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("settings.dat/inside")));
     QVERIFY(!settings.save());
-    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("保存配置失败")});
-    QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
     QVERIFY(QFileInfo::exists(dir.file(QStringLiteral("settings.dat/inside"))));
 
 #ifdef Q_OS_UNIX
     // A write that fails part-way (here: a file size limit) must not touch the old file.
     TempWorkDir second;
-    prompt.clear();
     const QByteArray old = wideShort(QStringLiteral("AA-BB")) + wideShort(QString());
     second.write(QStringLiteral("settings.dat"), old);
     rlimit saved{};
@@ -201,7 +191,6 @@ void TestSettingsFile::failedSaveKeepsOldFile() {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY(!saved42);
-    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("保存配置失败")});
     QCOMPARE(second.read(QStringLiteral("settings.dat")), old);
     QCOMPARE(QDir(second.path()).entryList(QDir::Files),
              QStringList{QStringLiteral("settings.dat")});

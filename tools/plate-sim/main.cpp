@@ -52,7 +52,10 @@ void quitOnEndOfInput() {
         std::string text;
         while (std::getline(std::cin, text) && text != "quit") {
         }
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        // Not qApp: with QApplication's header it casts to QApplication, which the
+        // application is only with --show.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
     }).detach();
 }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -8,9 +9,12 @@
 #include "gui/ipaddressedit.h"
 #include "gui/networkdialog.h"
 #include "support/fakeadapters.h"
+#include "support/scriptedprompt.h"
+#include "support/tempworkdir.h"
+#include "support/whenmodal.h"
 
 using namespace delvora;
-using delvora::test::FakeAdapters;
+using namespace delvora::test;
 
 namespace {
 
@@ -25,7 +29,7 @@ QList<AdapterEntry> adapters() {
 
 } // namespace
 
-class TestNetSet : public QObject {
+class TestNetworkDialog : public QObject {
     Q_OBJECT
 private slots:
     void firstStartShowsNothingChosen();
@@ -34,9 +38,10 @@ private slots:
     void choosingAdapterReplacesTypedAddress();
     void okWithoutFixedAddressKeepsIt();
     void controlsCanBeFound();
+    void failedSaveKeepsTheChoice();
 };
 
-void TestNetSet::firstStartShowsNothingChosen() {
+void TestNetworkDialog::firstStartShowsNothingChosen() {
     FakeAdapters fake(adapters());
     NetworkDialog dialog(QString(), false, QString());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("网络设置"));
@@ -52,7 +57,7 @@ void TestNetSet::firstStartShowsNothingChosen() {
     QVERIFY(!dialog.m_fixedIp);
 }
 
-void TestNetSet::storedChoiceShown_data() {
+void TestNetworkDialog::storedChoiceShown_data() {
     QTest::addColumn<QString>("mac");
     QTest::addColumn<bool>("fixed");
     QTest::addColumn<int>("selected");
@@ -67,7 +72,7 @@ void TestNetSet::storedChoiceShown_data() {
         << QStringLiteral("02-FC-00-00-00-02") << false << 3 << QStringLiteral("0.0.0.0");
 }
 
-void TestNetSet::storedChoiceShown() {
+void TestNetworkDialog::storedChoiceShown() {
     QFETCH(QString, mac);
     QFETCH(bool, fixed);
     QFETCH(int, selected);
@@ -80,7 +85,7 @@ void TestNetSet::storedChoiceShown() {
     QCOMPARE(dialog.m_checkFixed->isChecked(), fixed);
 }
 
-void TestNetSet::choosingAdapterReplacesTypedAddress() {
+void TestNetworkDialog::choosingAdapterReplacesTypedAddress() {
     FakeAdapters fake(adapters());
     NetworkDialog dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
     dialog.show();
@@ -98,7 +103,7 @@ void TestNetSet::choosingAdapterReplacesTypedAddress() {
     QCOMPARE(dialog.m_mac, QStringLiteral("02-FC-00-00-00-02"));
 }
 
-void TestNetSet::okWithoutFixedAddressKeepsIt() {
+void TestNetworkDialog::okWithoutFixedAddressKeepsIt() {
     FakeAdapters fake(adapters());
     NetworkDialog dialog(QStringLiteral("02-FC-00-00-00-01"), true, QStringLiteral("10.0.0.5"));
     dialog.m_checkFixed->setChecked(false);
@@ -109,7 +114,7 @@ void TestNetSet::okWithoutFixedAddressKeepsIt() {
     QCOMPARE(dialog.m_mac, QStringLiteral("02-FC-00-00-00-01"));
 }
 
-void TestNetSet::controlsCanBeFound() {
+void TestNetworkDialog::controlsCanBeFound() {
     FakeAdapters fake(adapters());
     NetworkDialog dialog(QString(), false, QString());
     const QList<QPair<const char *, QString>> named = {
@@ -128,5 +133,25 @@ void TestNetSet::controlsCanBeFound() {
              QStringLiteral("取消"));
 }
 
-QTEST_MAIN(TestNetSet)
-#include "test_netset.moc"
+void TestNetworkDialog::failedSaveKeepsTheChoice() {
+    // OK with a folder where "settings.dat" should be: the operator is told, and the choice is
+    // in force all the same.
+    TempWorkDir dir;
+    ScriptedPrompt prompt;
+    FakeAdapters fake(adapters());
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("settings.dat")));
+    NetworkSettings settings;
+    whenModal<NetworkDialog>([](NetworkDialog *dialog) {
+        dialog->m_checkFixed->setChecked(true);
+        dialog->m_ipCtrl->setText(QStringLiteral("127.0.0.9"));
+        dialog->accept();
+    });
+    runNetworkSettings(settings, nullptr);
+    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("保存配置失败")});
+    QCOMPARE(prompt.shown[0].icon, Prompt::Icon::Warning);
+    QCOMPARE(settings.local().ip, QStringLiteral("127.0.0.9"));
+    QCOMPARE(settings.local().prefix, QStringLiteral("127.0.0."));
+}
+
+QTEST_MAIN(TestNetworkDialog)
+#include "test_networkdialog.moc"
