@@ -26,6 +26,8 @@
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
 #include "gui/plateaddresschange.h"
+#include "gui/printcommands.h"
+#include "gui/printmenu.h"
 #include "gui/prompt.h"
 #include "gui/usbpanel.h"
 #include "layout/layoutfiles.h"
@@ -84,6 +86,7 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
     m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
                                m_face.lifterDown, this);
+    addPrintMenu(addFileMenu(m_face.menuBar), *new PrintCommands(m_names, m_marks, m_design, this));
 
     m_timerConnect = new QTimer(this);
     m_timerConnect->setSingleShot(true);
