@@ -2,6 +2,8 @@
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -57,6 +59,7 @@ private slots:
     void nothingToPrint();
     void exportsWhatIsChosen();
     void unwritablePath();
+    void cancelledFromTheProgressBox();
     void previewAndRememberedMargin();
 
 private:
@@ -165,6 +168,29 @@ void TestPrintMenu::unwritablePath() {
     QVERIFY(m_prompt->texts().constFirst().contains(QDir::toNativeSeparators(path)));
     QCOMPARE(m_dir->read(QStringLiteral("plain.txt")), QByteArray("text"));
     QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.pdf*")}).isEmpty());
+}
+
+void TestPrintMenu::cancelledFromTheProgressBox() {
+    QList<NameRecord> many;
+    for (int i = 0; i < 2000; ++i)
+        many.append({i + 1, QString::number(i), QStringLiteral("单位"),
+                     QStringLiteral("姓名%1").arg(i), QStringLiteral("职位")});
+    m_dlg->names().append(many);
+    bool modal = true;
+    // The window stays usable while the pages are drawn; 取消 in the progress box stops them.
+    connect(&pdfExport(), &PdfExport::progress, this, [this, &modal](int done) {
+        if (done != 1)
+            return;
+        modal = QApplication::activeModalWidget() != nullptr;
+        if (auto *box = m_dlg->findChild<QProgressDialog *>(QStringLiteral("pdfProgress")))
+            box->findChild<QPushButton *>()->click();
+    });
+    const QString path = m_dir->file(QStringLiteral("many.pdf"));
+    QCOMPARE(exportTo("actionExportCardsPdf", path), PdfOutcome::Cancelled);
+    QVERIFY(!modal);
+    QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.pdf*")}).isEmpty());
+    QVERIFY(m_prompt->shown.isEmpty());
+    QTRY_VERIFY(!m_dlg->findChild<QProgressDialog *>(QStringLiteral("pdfProgress")));
 }
 
 void TestPrintMenu::previewAndRememberedMargin() {
