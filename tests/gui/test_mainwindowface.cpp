@@ -13,6 +13,7 @@
 #include "gui/aboutdialog.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
+#include "gui/platepanel.h"
 #include "layout/renderer.h"
 #include "net/plateboard.h"
 #include "support/designedit.h"
@@ -272,16 +273,16 @@ void TestMainWindowFace::presenceItemIsKept() {
         QAction *item = dlg.face().actionPresence;
         QVERIFY(item->isCheckable());
         QVERIFY(item->isChecked());
-        QVERIFY(dlg.presence().isEnabled());
+        QVERIFY(dlg.plates().presence().isEnabled());
         QVERIFY(!dir.read(QStringLiteral("Settings.ini")).contains("presence"));
         item->trigger();
-        QVERIFY(!dlg.presence().isEnabled());
+        QVERIFY(!dlg.plates().presence().isEnabled());
         QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("[Network]"));
         QVERIFY(dir.read(QStringLiteral("Settings.ini")).contains("presence=0"));
     }
     MainWindow again;
     QVERIFY(!again.face().actionPresence->isChecked());
-    QVERIFY(!again.presence().isEnabled());
+    QVERIFY(!again.plates().presence().isEnabled());
 }
 
 void TestMainWindowFace::windowGrowsWithItsLists() {

@@ -5,6 +5,7 @@
 
 #include "gui/application.h"
 #include "gui/mainwindow.h"
+#include "gui/platepanel.h"
 #include "gui/uilanguage.h"
 #include "layout/layoutfiles.h"
 #include "net/platereply.h"
@@ -64,7 +65,7 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
         PlateReply reply;
         reply.plateId = 7;
         reply.sender = QHostAddress(QStringLiteral("127.0.0.2"));
-        dlg.onPlateReply(reply);
+        dlg.plates().onPlateReply(reply);
         const QImage preview = dlg.preview().picture();
 
         // Chinese again, as stored: nothing is written.
