@@ -4,7 +4,7 @@
 # fails when a core source includes a widget header.
 
 set(DELVORA_CORE_LIBRARIES delvora_common delvora_layout delvora_sheets delvora_namelist
-    delvora_netcfg delvora_net delvora_usb delvora_lifter)
+    delvora_netcfg delvora_net delvora_usb delvora_lifter delvora_printing)
 
 # Every library `target` links, directly or through other targets.
 function(delvora_link_closure target out)

@@ -25,6 +25,8 @@
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
 #include "gui/platepanel.h"
+#include "gui/printcommands.h"
+#include "gui/printmenu.h"
 #include "gui/prompt.h"
 #include "gui/updatemessages.h"
 #include "gui/usbpanel.h"
@@ -89,6 +91,7 @@ MainWindow::MainWindow(const NetworkParameters &params, QWidget *parent)
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
     m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
                                m_face.lifterDown, this);
+    addPrintMenu(addFileMenu(m_face.menuBar), *new PrintCommands(m_names, m_marks, m_design, this));
 
     route();
     onInitDialog();

@@ -173,8 +173,9 @@ void TestMainWindowFace::menu() {
     QStringList top;
     for (QAction *a : dlg.face().menuBar->actions())
         top << a->text();
-    QCOMPARE(top, QStringList({QStringLiteral("设置(&S)"), QStringLiteral("帮助(&H)")}));
-    QMenu *settings = dlg.face().menuBar->actions().at(0)->menu();
+    QCOMPARE(top, QStringList({QStringLiteral("文件(&F)"), QStringLiteral("设置(&S)"),
+                               QStringLiteral("帮助(&H)")}));
+    QMenu *settings = dlg.face().menuBar->findChild<QMenu *>(QStringLiteral("menuSettings"));
     QStringList items;
     for (QAction *a : settings->actions())
         items << a->text();

@@ -1,0 +1,16 @@
+#pragma once
+
+class QMenu;
+class QMenuBar;
+
+namespace delvora {
+
+class PrintCommands;
+
+// The 文件 menu, put before the first menu of the bar (设置).
+QMenu *addFileMenu(QMenuBar *bar);
+
+// The 打印 submenu of `fileMenu`: 打印桌签…, 打印检查表…, the two PDF exports and 不打印背景.
+QMenu *addPrintMenu(QMenu *fileMenu, PrintCommands &commands);
+
+} // namespace delvora
