@@ -4,9 +4,9 @@
 //  - 200 plates that each connect 300 ms after their request, served 16 at a time and one at a
 //    time (goal: within 5 s at 16). One at a time takes a minute; unless the argument "full" is
 //    given it is run with 40 plates and the time scaled to 200.
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,8 +17,6 @@
 #include <vector>
 
 #include "benchplate.h"
-#include "benchprompt.h"
-#include "gui/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platecanvas.h"
 #include "layout/platedesign.h"
@@ -129,15 +127,14 @@ struct Bench {
         Room room;
         if (!room.start(entries, options, QDir::current().filePath(QStringLiteral("plates"))))
             return -1;
-        NetworkUpdate update(server, socket, design,
-                             [&room](const QString &id) { return room.online.value(id); });
+        NetworkUpdate update(server, socket);
         update.setParallel(parallel);
         bool done = false;
         QObject::connect(&update, &NetworkUpdate::runningChanged,
                          [&done](bool running) { done = !running; });
         QElapsedTimer t;
         t.start();
-        update.updateAll(entries, nullptr);
+        update.updateAll(design.look(), entries, room.online);
         const int count = int(entries.size());
         // Sleeps between events: processEvents with a time limit would never wait and would
         // spin a core that the picture threads need. The tick wakes it to check the limit.
@@ -161,11 +158,9 @@ struct Bench {
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const bool full = argc > 1 && QByteArray(argv[1]) == "full";
     installFontSubstitutes();
-    bench::PrintedPrompt prompt;
-    Prompt::setInstance(&prompt);
     NoEditor editor;
     EditorLauncher::setInstance(&editor);
 
@@ -180,7 +175,7 @@ int main(int argc, char **argv) {
     PlateSocket socket;
     socket.create();
     PictureServer server;
-    if (!server.startPictureServer(kPictureServerPort, nullptr))
+    if (!server.startPictureServer(kPictureServerPort).isEmpty())
         return 1;
     Bench bench{server, socket, design};
     std::printf("pictures %dx%d at quality 100, %d simulator processes, %d cores\n", canvas.m_width,

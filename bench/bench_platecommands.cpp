@@ -1,31 +1,21 @@
 // The ID change and the factory reset against rooms of simulated plates on loopback: how
 // long a plate takes to confirm a new ID (against the 3-second wait), and whether resets sent
 // back to back to every plate all arrive.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 
 #include "benchroom.h"
-#include "gui/prompt.h"
 #include "net/factoryreset.h"
+#include "net/networkparameters.h"
 #include "net/plateidchange.h"
+#include "net/platesweep.h"
 
 using namespace delvora;
 
 namespace {
-
-// The operator says Yes to everything.
-class YesPrompt : public Prompt {
-public:
-    void message(QWidget *, const QString &, Icon) override {}
-    bool question(QWidget *, const QString &) override { return true; }
-    QString openFileName(QWidget *, const QString &) override { return {}; }
-    std::optional<FontPick> chooseFont(QWidget *, const FontPick &) override { return {}; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return {}; }
-};
 
 // Processes events until `done` or the time is up; returns the milliseconds taken, -1 on
 // time-out.
@@ -51,10 +41,7 @@ int countLines(QProcess &sim, QByteArray &pending, const QByteArray &prefix) {
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    YesPrompt yes;
-    Prompt::setInstance(&yes);
+    QCoreApplication app(argc, argv);
     std::printf("%-8s %-12s %-14s %-14s %-12s %s\n", "plates", "resets", "ms to all", "ms/plate",
                 "id ms (med)", "of 3000 ms wait");
     for (int count : {3, 50, 150, 253}) {
@@ -63,25 +50,24 @@ int main(int argc, char **argv) {
             return 1;
         QProcess &sim = room.sim;
         PlateSocket &socket = room.socket;
-        QTreeView &list = room.list;
-        OnlinePlates &plates = room.plates;
-        plates.detectPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."),
-                            nullptr);
-        if (waitFor([&] { return plates.rowCount() >= count; }, 5000) < 0) {
-            std::fprintf(stderr, "only %d of %d plates listed\n", plates.rowCount(), count);
+        PlateBoard &board = room.board;
+        sweepPlates(socket, QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0."));
+        if (waitFor([&] { return board.rowCount() >= count; }, 5000) < 0) {
+            std::fprintf(stderr, "only %d of %d plates listed\n", board.rowCount(), count);
             return 1;
         }
 
         // ID changes of the first plate, one after another.
-        list.setCurrentIndex(list.model()->index(0, 0));
+        PlateIdChange change(socket);
         int result = -1;
-        QObject::connect(&socket, &PlateSocket::idChangeResult, [&result](int r) { result = r; });
+        QObject::connect(&change, &PlateIdChange::finished,
+                         [&result](IdChangeResult r) { result = r; });
         QList<double> idMs;
         for (int i = 0; i < 20; ++i) {
             result = -1;
             QElapsedTimer t;
             t.start();
-            PlateIdChange::command(plates, QString::number(1000 + i), socket, nullptr);
+            change.start(board.address(0), 1000 + i);
             if (waitFor([&] { return result >= 0; }, 3000) < 0 || result != IdChangeConfirmed) {
                 std::fprintf(stderr, "ID change %d not confirmed\n", i);
                 return 1;
@@ -92,20 +78,18 @@ int main(int argc, char **argv) {
         const double idMedian = idMs[idMs.size() / 2];
 
         // Every plate reset at once.
-        list.selectAll();
         QByteArray output;
         countLines(sim, output, "reset "); // drop what came before
         output.clear();
         QElapsedTimer t;
         t.start();
-        const int sent = FactoryReset::command(plates, socket, nullptr);
+        const int sent = FactoryReset::send(socket, board.addresses());
         const double ms = waitFor([&] { return countLines(sim, output, "reset ") >= sent; }, 3000);
         const int arrived = countLines(sim, output, "reset ");
         const double toAll = ms < 0 ? -1 : double(t.nsecsElapsed()) / 1e6;
         std::printf("%-8d %-12s %-14.1f %-14.3f %-12.2f %.5f\n", count,
                     qPrintable(QStringLiteral("%1/%2").arg(arrived).arg(sent)), toAll,
-                    toAll / count, idMedian, idMedian / PlateIdChange::kAnswerWaitMs);
+                    toAll / count, idMedian, idMedian / NetworkParameters{}.idAnswerMs);
     }
-    Prompt::setInstance(nullptr);
     return 0;
 }

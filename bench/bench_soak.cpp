@@ -4,10 +4,10 @@
 // all chosen at random. Every well-behaved plate must end each round with its own picture of
 // that round, no misbehaving plate may get any picture, the error list must name exactly the
 // misbehaving plates, and memory and open files must stay flat.
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QProcess>
@@ -19,9 +19,7 @@
 #include <cstdio>
 
 #include "benchplate.h"
-#include "benchprompt.h"
 #include "common/gbk.h"
-#include "gui/prompt.h"
 #include "layout/logfont.h"
 #include "layout/platedesign.h"
 #include "net/editorlauncher.h"
@@ -73,10 +71,8 @@ QSet<QString> errorIds() {
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     installFontSubstitutes();
-    bench::PrintedPrompt prompt;
-    Prompt::setInstance(&prompt);
     CountingEditor editor;
     EditorLauncher::setInstance(&editor);
     QTemporaryDir work;
@@ -145,10 +141,9 @@ int main(int argc, char **argv) {
     PlateSocket socket;
     socket.create();
     PictureServer server;
-    if (!server.startPictureServer(kPictureServerPort, nullptr))
+    if (!server.startPictureServer(kPictureServerPort).isEmpty())
         return 1;
-    NetworkUpdate update(server, socket, design,
-                         [&online](const QString &id) { return online.value(id); });
+    NetworkUpdate update(server, socket);
 
     std::printf("serving %d plates at once\n", update.parallel());
     std::printf("seed %u; misbehaving plates:", seed);
@@ -174,7 +169,7 @@ int main(int argc, char **argv) {
         bool done = false;
         const auto finished = QObject::connect(&update, &NetworkUpdate::runningChanged,
                                                [&done](bool running) { done = !running; });
-        update.updateAll(entries, nullptr);
+        update.updateAll(design.look(), entries, online);
         QElapsedTimer t;
         t.start();
         // Sleeps between events (processEvents with a time limit would spin a core); the tick

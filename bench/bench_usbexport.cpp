@@ -28,7 +28,10 @@ namespace {
 class OneDrive : public DriveList {
 public:
     explicit OneDrive(QString root) : m_root(std::move(root)) {}
-    QList<DriveInfo> drives() const override { return {{m_root, 0}}; }
+    QList<DriveInfo> drives() const override {
+        return {{m_root, qint64(1) << 30, QString(), QStringLiteral("/dev/sdz1"), false}};
+    }
+    bool removableDevice(const QString &) const override { return true; }
 
 private:
     QString m_root;

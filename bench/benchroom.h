@@ -1,25 +1,22 @@
 #pragma once
 
 #include <QDir>
-#include <QLineEdit>
 #include <QProcess>
-#include <QTreeView>
 #include <cstdio>
 
-#include "gui/onlineplates.h"
+#include "net/plateboard.h"
+#include "net/platereply.h"
 #include "net/platesocket.h"
 
 namespace delvora::bench {
 
 // A room of simulated plates on 127.0.0.2 and up, with the program's socket on UDP 8089 and
-// an online list that takes their answers. Header only; the benchmark defines
+// a plate board that takes their answers. Header only; the benchmark defines
 // DELVORA_PLATE_SIM.
 struct BenchRoom {
     QProcess sim;
     PlateSocket socket;
-    QTreeView list;
-    QLineEdit idEdit;
-    OnlinePlates plates;
+    PlateBoard board;
 
     // Starts `count` plates and binds the socket; false, with a message, when either fails.
     bool start(int count) {
@@ -34,15 +31,17 @@ struct BenchRoom {
                          sim.readAllStandardError().constData());
             return false;
         }
-        socket.m_hostIp = QHostAddress(QStringLiteral("127.0.0.1")).toIPv4Address();
+        socket.setHostAddress(QHostAddress(QStringLiteral("127.0.0.1")));
         if (!socket.create()) {
             std::fprintf(stderr, "cannot bind UDP 8089\n");
             return false;
         }
-        list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        plates.attach(&list, &idEdit);
-        QObject::connect(&socket, &PlateSocket::plateReply, &plates, &OnlinePlates::onPlateReply,
-                         Qt::QueuedConnection);
+        QObject::connect(
+            &socket, &PlateSocket::plateReply, &board,
+            [this](const PlateReply &reply) {
+                board.answer(reply.sender.toString(), QString::number(reply.plateId));
+            },
+            Qt::QueuedConnection);
         return true;
     }
 

@@ -4,7 +4,7 @@
 // empty and oversized ones are dropped; of the rest, only as many per address count as that
 // address was asked (probes and ID changes), the others are dropped; the awaited plate's answer
 // ends the wait with the right result, and any other answer lists a plate only when its ID is 0
-// to 9999 — at the sender's address, one row per address, so that the online list always names
+// to 9999 — at the sender's address, one row per address, so that the board always names
 // the latest sender of each ID.
 //
 // The input is a list of commands: a byte c, then
@@ -14,16 +14,14 @@
 //             that many bytes (fewer when the input ends).
 #include "fuzzsupport.h"
 
-#include "gui/onlineplates.h"
+#include "net/plateboard.h"
 #include "net/platedatagrams.h"
 #include "net/platereply.h"
 #include "net/platesocket.h"
 
-#include <QApplication>
-#include <QLineEdit>
+#include <QCoreApplication>
 #include <QMap>
 #include <QSet>
-#include <QTreeView>
 #include <array>
 #include <memory>
 #include <optional>
@@ -38,9 +36,7 @@ constexpr int kSenders = 4; // 127.0.0.1 (the host) and three plates
 struct Bench {
     PlateSocket receiver;
     std::array<std::unique_ptr<QUdpSocket>, kSenders> senders;
-    QTreeView list;
-    QLineEdit idEdit;
-    OnlinePlates plates;
+    PlateBoard board;
 
     std::optional<PlateReply> reply;
     std::optional<int> idResult;
@@ -55,24 +51,23 @@ QHostAddress senderAddress(int index) {
 }
 
 void start() {
-    fuzz::startApplication<QApplication>(); // the online list is a widget
+    fuzz::startApplication<QCoreApplication>();
     bench = new Bench;
     // The program binds the plate port; any port takes the same path and stays clear of a
     // running program or test.
     if (!bench->receiver.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0))
         fail("binding the receiving socket", bench->receiver.errorString());
-    bench->receiver.m_hostIp = senderAddress(0).toIPv4Address();
+    bench->receiver.setHostAddress(senderAddress(0));
     bench->receiver.setClock([] { return now; });
     for (int i = 0; i < kSenders; ++i) {
         bench->senders[size_t(i)] = std::make_unique<QUdpSocket>();
         if (!bench->senders[size_t(i)]->bind(senderAddress(i), 0))
             fail("binding a sender", bench->senders[size_t(i)]->errorString());
     }
-    bench->plates.attach(&bench->list, &bench->idEdit);
     QObject::connect(&bench->receiver, &PlateSocket::plateReply, [](const PlateReply &r) {
         ++bench->emitted;
         bench->reply = r;
-        bench->plates.onPlateReply(r);
+        bench->board.answer(r.sender.toString(), QString::number(r.plateId));
     });
     QObject::connect(&bench->receiver, &PlateSocket::idChangeResult, [](int result) {
         ++bench->emitted;
@@ -111,10 +106,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input = fuzz::bytesOf(data, size);
     PlateSocket &rx = bench->receiver;
-    rx.m_waitIdReply = false;
+    rx.stopAwaitingIdAnswer();
+    QHostAddress idPlate; // the plate whose ID answer is awaited, and the ID it must carry
+    qint32 newId = 0;
     now += 60000;
     std::array<int, kSenders> asked = {}; // answers each sender may still give
-    bench->plates.board().clear();
+    bench->board.clear();
     QMap<qint32, QString> latest; // ID -> the address the list must give for it
     QSet<int> listedFrom;         // senders with a row: one row per address
 
@@ -125,9 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (c & 0x80) {
             const int plate = next() & 3;
             const int id = next() | (next() << 8);
-            rx.m_waitIdReply = true;
-            rx.m_newId = id;
-            rx.m_idPlate = senderAddress(plate);
+            idPlate = senderAddress(plate);
+            newId = id;
+            rx.awaitIdAnswer(idPlate, newId);
             rx.expectAnswer(senderAddress(plate), 10000);
             ++asked[size_t(plate)];
             continue;
@@ -142,20 +139,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const QByteArray datagram = input.mid(at, length);
         at += datagram.size();
 
-        const bool wasWaiting = rx.m_waitIdReply;
+        const bool wasWaiting = rx.isAwaitingIdAnswer();
         const bool fromHost = from == 0;
         const bool unread = fromHost || datagram.isEmpty() || datagram.size() > kMaxDatagram;
         const bool dropped = unread || asked[size_t(from)] == 0;
         if (!dropped)
             --asked[size_t(from)];
-        const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == rx.m_idPlate;
+        const bool idAnswer = !dropped && wasWaiting && senderAddress(from) == idPlate;
         const qint64 id = answerId(datagram);
         const bool listed = !dropped && !idAnswer && id >= 0 && id <= kMaxPlateId;
 
         bench->emitted = 0;
         bench->reply.reset();
         bench->idResult.reset();
-        const int rowsBefore = bench->plates.rowCount();
+        const int rowsBefore = bench->board.rowCount();
         deliver(from, datagram);
 
         const QString what = QStringLiteral("from 127.0.0.%1, %2 bytes: %3")
@@ -164,11 +161,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                                  .arg(fuzz::escaped(datagram.left(16)));
         FUZZ_CHECK(bench->emitted == ((idAnswer || listed) ? 1 : 0), what);
         if (idAnswer) {
-            FUZZ_CHECK(!rx.m_waitIdReply, what);
-            FUZZ_CHECK(bench->idResult == (id == rx.m_newId ? IdChangeConfirmed : IdChangeOtherId),
+            FUZZ_CHECK(!rx.isAwaitingIdAnswer(), what);
+            FUZZ_CHECK(bench->idResult == (id == newId ? IdChangeConfirmed : IdChangeOtherId),
                        what);
         } else {
-            FUZZ_CHECK(rx.m_waitIdReply == wasWaiting, what);
+            FUZZ_CHECK(rx.isAwaitingIdAnswer() == wasWaiting, what);
         }
         if (listed) {
             FUZZ_CHECK(bench->reply && bench->reply->plateId == id, what);
@@ -182,12 +179,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const bool newRow = listed && !listedFrom.contains(from);
         if (listed)
             listedFrom.insert(from);
-        FUZZ_CHECK(bench->plates.rowCount() == rowsBefore + (newRow ? 1 : 0), what);
+        FUZZ_CHECK(bench->board.rowCount() == rowsBefore + (newRow ? 1 : 0), what);
     }
     for (auto it = latest.cbegin(); it != latest.cend(); ++it)
-        FUZZ_CHECK(bench->plates.findPlateIp(QString::number(it.key())) == it.value(),
+        FUZZ_CHECK(bench->board.findAddress(QString::number(it.key())) == it.value(),
                    QStringLiteral("ID %1").arg(it.key()));
-    // The list posts its repaints and layout work; without an event loop they would pile up.
     QCoreApplication::sendPostedEvents();
     return 0;
 }

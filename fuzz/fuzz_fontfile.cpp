@@ -65,15 +65,16 @@ void checkConversion(const LogFont &lf) {
 
     // Drawn as the renderer draws a row, on a small canvas.
     RowStyle row;
-    row.logFont = lf;
-    row.text = QStringLiteral("单位名称 Ag");
+    row.font = font;
+    const QString text = QStringLiteral("单位名称 Ag");
     QImage canvas(160, 96, QImage::Format_RGB32);
     canvas.fill(Qt::red);
     {
         QPainter painter(&canvas);
-        drawRow(row, painter, canvas.width(), canvas.height());
+        drawRow(row, text, painter, canvas.width(), canvas.height());
     }
-    FUZZ_CHECK(finite(row.box) && row.box.width() >= 0 && row.box.height() >= 0, what);
+    const QRectF box = rowTextBox(row, text, canvas.width(), canvas.height());
+    FUZZ_CHECK(finite(box) && box.width() >= 0 && box.height() >= 0, what);
 }
 
 void checkWrite(const QByteArray &file) {

@@ -453,6 +453,53 @@
     </message>
 </context>
 <context>
+    <name>delvora::PrintCommands</name>
+    <message>
+        <source>不打印背景</source>
+        <translation>No background</translation>
+    </message>
+    <message>
+        <source>边距：</source>
+        <translation>Margin:</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>导出PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>正在导出PDF…</source>
+        <translation>Exporting PDF…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>打印桌签…</source>
+        <translation>Print table cards…</translation>
+    </message>
+    <message>
+        <source>打印检查表…</source>
+        <translation>Print check sheet…</translation>
+    </message>
+    <message>
+        <source>导出桌签PDF…</source>
+        <translation>Export table cards as PDF…</translation>
+    </message>
+    <message>
+        <source>导出检查表PDF…</source>
+        <translation>Export check sheet as PDF…</translation>
+    </message>
+</context>
+<context>
     <name>integertext</name>
     <message>
         <source>请输入一个整数。</source>
@@ -808,6 +855,29 @@ A factory reset clears the ID, the IP address and the shown texts.</translation>
     <message>
         <source>ID重复</source>
         <translation>Duplicate ID</translation>
+    </message>
+</context>
+<context>
+    <name>printtexts</name>
+    <message>
+        <source>名单为空，没有可打印的内容。</source>
+        <translation>The name list is empty: there is nothing to print.</translation>
+    </message>
+    <message>
+        <source>无法写入文件“%1”。</source>
+        <translation>Cannot write the file “%1”.</translation>
+    </message>
+    <message>
+        <source>PDF 文件(*.pdf)|*.pdf||</source>
+        <translation>PDF file (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>桌签.pdf</source>
+        <translation>table cards.pdf</translation>
+    </message>
+    <message>
+        <source>检查表.pdf</source>
+        <translation>check sheet.pdf</translation>
     </message>
 </context>
 <context>

@@ -5,21 +5,24 @@
 #include <QPushButton>
 
 #include "gui/prompt.h"
+#include "gui/updatemessages.h"
 #include "layout/platedesign.h"
 #include "namelist/namelist.h"
 #include "namelist/namelisttexts.h"
 #include "namelist/overflowmarks.h"
 #include "net/networkupdate.h"
+#include "net/plateboard.h"
 #include "usb/pictureexport.h"
 #include "usb/usbtexts.h"
 
 namespace delvora {
 
 Jobs::Jobs(const JobControls &controls, NameList &names, OverflowMarks &marks,
-           const PlateDesign &design, NetworkUpdate &update, QWidget *window)
+           const PlateDesign &design, NetworkUpdate &update, const PlateBoard &board,
+           QWidget *window)
     : QObject(window), m_controls(controls), m_names(names), m_marks(marks), m_design(design),
-      m_update(update), m_export(new PictureExport(this)), m_window(window) {
-    m_update.setProgressBar(m_controls.progress);
+      m_update(update), m_board(board), m_export(new PictureExport(this)), m_window(window) {
+    UpdateMessages::follow(m_update, m_controls.progress, m_window);
     connect(&m_update, &NetworkUpdate::runningChanged, this, [this](bool running) {
         m_controls.networkUpdate->setDisabled(running);
         m_controls.usbUpdate->setDisabled(running);
@@ -37,7 +40,7 @@ void Jobs::networkUpdate() {
     // Sending every entry first asks about texts that do not fit; one chosen entry does not.
     if (m_names.count() > 0 && m_names.firstSelected() < 0 && !confirmSending())
         return;
-    m_update.run(m_names, m_window);
+    UpdateMessages::run(m_update, m_names, m_design.look(), m_board.addressesById(), m_window);
 }
 
 void Jobs::usbUpdate(const std::function<std::optional<QString>()> &chooseDrive) {

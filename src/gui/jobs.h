@@ -15,6 +15,7 @@ class NameList;
 class NetworkUpdate;
 class OverflowMarks;
 class PictureExport;
+class PlateBoard;
 class PlateDesign;
 
 // The controls the two picture jobs share.
@@ -32,9 +33,10 @@ class Jobs : public QObject {
     Q_OBJECT
 public:
     Jobs(const JobControls &controls, NameList &names, OverflowMarks &marks,
-         const PlateDesign &design, NetworkUpdate &update, QWidget *window);
+         const PlateDesign &design, NetworkUpdate &update, const PlateBoard &board,
+         QWidget *window);
 
-    // 网络更新: the selected entry's plate, or every entry's plate.
+    // 网络更新: the selected entry's plate, or every entry's plate, as the board lists them.
     void networkUpdate();
     // U盘更新: every entry's picture into the drive that `chooseDrive` gives (asked after the
     // question; nothing when it gives nothing).
@@ -53,6 +55,7 @@ private:
     OverflowMarks &m_marks;
     const PlateDesign &m_design;
     NetworkUpdate &m_update;
+    const PlateBoard &m_board;
     PictureExport *m_export;
     QWidget *m_window;
 };

@@ -227,25 +227,26 @@ void LayoutEditor::setCursor(bool move) {
 }
 
 bool LayoutEditor::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_controls.client) {
-        // Cast only once the type says it is a mouse event.
-        switch (event->type()) {
-        case QEvent::MouseMove:
-            onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
-            break;
-        case QEvent::MouseButtonPress: {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton)
-                onLeftButtonDown(mouse->position().toPoint());
-            break;
-        }
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                m_dragging = false;
-            break;
-        default:
-            break;
-        }
+    if (watched != m_controls.client)
+        return QObject::eventFilter(watched, event);
+    // Only mouse events are looked at as mouse events: the client also
+    // sees paint, resize and destruction events.
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        onMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+        break;
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            onLeftButtonDown(mouse->position().toPoint());
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            m_dragging = false;
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeView>
 
 #include "gui/aboutdialog.h"
@@ -26,15 +25,16 @@
 #include "gui/meetingfile.h"
 #include "gui/namelistview.h"
 #include "gui/networkdialog.h"
-#include "gui/plateaddresschange.h"
+#include "gui/platepanel.h"
+#include "gui/printcommands.h"
+#include "gui/printmenu.h"
 #include "gui/prompt.h"
+#include "gui/updatemessages.h"
 #include "gui/usbpanel.h"
 #include "layout/layoutfiles.h"
 #include "layout/renderer.h"
 #include "meeting/meetingreader.h"
-#include "net/factoryreset.h"
 #include "net/networkoptions.h"
-#include "net/plateidchange.h"
 
 namespace delvora {
 
@@ -48,7 +48,10 @@ QString droppedFile(const QMimeData *data) {
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
+MainWindow::MainWindow(QWidget *parent) : MainWindow(NetworkParameters{}, parent) {}
+
+MainWindow::MainWindow(const NetworkParameters &params, QWidget *parent)
+    : QDialog(parent), m_params(params) {
     // The layout is read before any control exists.
     m_design.loadFromFiles(QStringLiteral("./red.jpg"));
 
@@ -80,28 +83,17 @@ MainWindow::MainWindow(QWidget *parent) : QDialog(parent) {
     m_editor = new LayoutEditor(m_design, m_preview, controls, this);
     connect(&m_design, &PlateDesign::changed, this, &MainWindow::refreshPreview);
 
+    m_plates = new PlatePanel({m_face.onlineList, m_face.newId, m_face.actionPresence}, m_udpSocket,
+                              m_update, m_params, this);
+    m_plates->setNameList(&m_names);
+
     m_jobs =
         new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
-                 m_names, m_marks, m_design, m_update, this);
+                 m_names, m_marks, m_design, m_update, m_plates->board(), this);
     m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
     m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
                                m_face.lifterDown, this);
-
-    m_timerConnect = new QTimer(this);
-    m_timerConnect->setSingleShot(true);
-    connect(m_timerConnect, &QTimer::timeout, this, [this] { onTimer(TIMER_CONNECT); });
-    m_timerIdChange = new QTimer(this);
-    m_timerIdChange->setSingleShot(true);
-    connect(m_timerIdChange, &QTimer::timeout, this, [this] { onTimer(TIMER_ID_CHANGE); });
-
-    m_onlinePlates.attach(m_face.onlineList, m_face.newId);
-    m_onlinePlates.setNameList(&m_names);
-    connect(&m_update, &NetworkUpdate::plateStateChanged, &m_onlinePlates,
-            &OnlinePlates::setPlateState);
-    connect(m_face.actionPresence, &QAction::triggered, this, [this](bool on) {
-        NetworkOptions::setPresence(QString::fromUtf16(kSettingsIni), on);
-        m_presence.setEnabled(on);
-    });
+    addPrintMenu(m_face.menuFile, *new PrintCommands(m_names, m_marks, m_design, this));
 
     route();
     onInitDialog();
@@ -137,17 +129,17 @@ void MainWindow::onInitDialog() {
     // The plate size, row 0's style and the choices in the editing controls.
     m_editor->showDesign();
 
-    // Drive list: every ready volume, the last one selected.
+    // Drive list: the volumes plate files can go to, the likely USB drive chosen.
     m_usb->fillDrives();
 
-    // Host address, picture server on m_tcpPort, datagram socket on UDP 8089.
+    // Host address, picture server (TCP 8087), datagram socket (UDP 8089).
     m_udpSocket.findHostAddress();
-    m_pictureServer.startPictureServer(quint16(m_tcpPort), this);
+    UpdateMessages::startServer(m_pictureServer, m_params.picturePort, this);
+    m_udpSocket.setPlatePort(m_params.platePort);
     m_udpSocket.create();
+    m_update.setTimeLimits(m_params.connectTimeoutMs, m_params.stallTimeoutMs);
     m_update.setParallel(NetworkOptions::parallel(QString::fromUtf16(kSettingsIni)));
-    const bool presence = NetworkOptions::presence(QString::fromUtf16(kSettingsIni));
-    m_face.actionPresence->setChecked(presence);
-    m_presence.setEnabled(presence);
+    m_plates->startPresence();
 
     refreshPreview();
 
@@ -172,84 +164,30 @@ void MainWindow::route() {
     connect(m_face.actionNetwork, &QAction::triggered, this,
             [this] { runNetworkSettings(m_network, this); });
     connect(m_face.detectPlates, &QPushButton::clicked, this, &MainWindow::detectPlates);
-    // Plate answers are handled after the event that received them, like posted messages.
-    connect(&m_udpSocket, &PlateSocket::plateReply, this, &MainWindow::onPlateReply,
-            Qt::QueuedConnection);
+    connect(m_plates, &PlatePanel::platesChanged, this, &MainWindow::detectPlates);
     connect(m_face.openTable, &QPushButton::clicked, this, &MainWindow::onOpenTable);
-    connect(m_face.changeId, &QPushButton::clicked, this, &MainWindow::onChangeId);
-    connect(&m_udpSocket, &PlateSocket::idChangeResult, this, &MainWindow::onIdChangeResult,
-            Qt::QueuedConnection);
-    connect(m_face.changeIp, &QPushButton::clicked, this, &MainWindow::onChangeIp);
-    connect(m_face.actionFactoryReset, &QAction::triggered, this, &MainWindow::onFactoryReset);
+    connect(m_face.changeId, &QPushButton::clicked, m_plates, &PlatePanel::changeId);
+    connect(m_face.changeIp, &QPushButton::clicked, m_plates, &PlatePanel::changeIp);
+    connect(m_face.actionFactoryReset, &QAction::triggered, m_plates, &PlatePanel::factoryReset);
+    connect(m_face.actionPresence, &QAction::triggered, m_plates, &PlatePanel::setPresence);
     connect(m_face.actionLanguageZh, &QAction::triggered, this,
             [this] { chooseLanguage(this, QStringLiteral("zh")); });
     connect(m_face.actionLanguageEn, &QAction::triggered, this,
             [this] { chooseLanguage(this, QStringLiteral("en")); });
     connect(m_face.networkUpdate, &QPushButton::clicked, m_jobs, &Jobs::networkUpdate);
-    // Clicks on the client area reach the drag handlers, also over the preview.
-    m_face.client->setMouseTracking(true);
-    m_face.client->installEventFilter(this);
 }
 
 void MainWindow::detectPlates() {
-    m_onlinePlates.detectPlates(m_udpSocket, m_network.local().ip, m_network.local().prefix, this);
-}
-
-void MainWindow::onPlateReply(const PlateReply &reply) {
-    m_onlinePlates.onPlateReply(reply);
-    m_presence.onPlateReply(reply);
-}
-
-void MainWindow::onChangeId() {
-    if (PlateIdChange::command(m_onlinePlates, m_face.newId->text(), m_udpSocket, this))
-        setTimer(TIMER_ID_CHANGE, PlateIdChange::kAnswerWaitMs);
-}
-
-void MainWindow::onIdChangeResult(int result) {
-    killTimer(TIMER_ID_CHANGE);
-    if (PlateIdChange::showResult(result, this))
-        detectPlates();
-}
-
-void MainWindow::onChangeIp() {
-    PlateAddressChange::command(m_onlinePlates, m_changeIpDlg, m_udpSocket, this);
-}
-
-void MainWindow::onFactoryReset() {
-    FactoryReset::command(m_onlinePlates, m_udpSocket, this);
+    m_plates->detect(m_network.local().ip, m_network.local().prefix);
 }
 
 QString MainWindow::findPlateIp(const QString &plateId) const {
-    return m_onlinePlates.findPlateIp(plateId);
+    return m_plates->online().findPlateIp(plateId);
 }
 
 void MainWindow::refreshPreview() {
     m_preview.render(m_design.layout(), m_design.canvas().m_background);
     m_face.preview->update();
-}
-
-void MainWindow::setTimer(TimerId id, int milliseconds) {
-    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->start(milliseconds);
-}
-
-void MainWindow::killTimer(TimerId id) {
-    (id == TIMER_CONNECT ? m_timerConnect : m_timerIdChange)->stop();
-}
-
-void MainWindow::onTimer(int id) {
-    switch (id) {
-    case TIMER_CONNECT:
-        killTimer(TIMER_CONNECT);
-        break;
-    case TIMER_ID_CHANGE:
-        killTimer(TIMER_ID_CHANGE);
-        if (PlateIdChange::timeOut(m_udpSocket))
-            QMetaObject::invokeMethod(
-                this, [this] { onIdChangeResult(IdChangeTimeout); }, Qt::QueuedConnection);
-        break;
-    default:
-        break;
-    }
 }
 
 void MainWindow::onAbout() {

@@ -291,7 +291,7 @@ void MainWindowFace::build(QWidget *window) {
 
 void MainWindowFace::buildFileMenu() {
     // Menu: 文件 (the meeting commands).
-    QMenu *file = menuBar->addMenu(tr("文件(&F)"));
+    QMenu *file = menuFile = menuBar->addMenu(tr("文件(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
     actionNewMeeting = file->addAction(tr("新建会议(&N)"));
     actionNewMeeting->setObjectName(QStringLiteral("actionNewMeeting"));
@@ -306,6 +306,7 @@ void MainWindowFace::buildFileMenu() {
     file->addSeparator();
     menuRecentMeetings = file->addMenu(tr("最近的会议(&R)"));
     menuRecentMeetings->setObjectName(QStringLiteral("menuRecentMeetings"));
+    file->addSeparator(); // the 打印 submenu follows
 }
 
 } // namespace delvora

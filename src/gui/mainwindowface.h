@@ -61,6 +61,7 @@ struct MainWindowFace {
     QAction *actionOpenMeeting = nullptr;   // 文件 → 打开会议…
     QAction *actionSaveMeeting = nullptr;   // 文件 → 保存会议
     QAction *actionSaveMeetingAs = nullptr; // 文件 → 会议另存为…
+    QMenu *menuFile = nullptr;              // 文件
     QMenu *menuRecentMeetings = nullptr;    // 文件 → 最近的会议
     QAction *actionRes800 = nullptr;
     QAction *actionRes1024 = nullptr;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 #include "gui/dialogunits.h"
 #include "gui/ipaddressedit.h"
@@ -108,21 +109,35 @@ void NetworkDialog::accept() {
     QDialog::accept();
 }
 
-void runNetworkSettings(NetworkSettings &settings, QWidget *owner) {
+namespace {
+// Shows the stored choice, runs the dialog with `run` and, after OK, keeps and saves the new one.
+void chooseNetwork(NetworkSettings &settings, QWidget *owner,
+                   const std::function<int(QDialog *)> &run) {
     const LocalAddress &current = settings.local();
     NetworkDialog dialog(settings.choice().mac, current.fixed,
                          current.fixed ? current.ip : QString(), owner);
-    if (dialog.exec() != QDialog::Accepted)
+    if (run(&dialog) != QDialog::Accepted)
         return;
     // A failed save is reported but the choice stays in force.
     if (!settings.choose(dialog.m_fixedIp, dialog.m_mac, dialog.m_ip))
         Prompt::warning(owner, netcfgtexts::settingsNotSaved());
 }
+} // namespace
+
+void runNetworkSettings(NetworkSettings &settings, QWidget *owner) {
+    chooseNetwork(settings, owner, [](QDialog *dialog) { return dialog->exec(); });
+}
 
 void loadNetworkSettings(NetworkSettings &settings, QWidget *owner) {
-    const QString message = netcfgtexts::loadMessage(settings.load());
+    const NetworkChoice::Load result = settings.load();
+    const QString message = netcfgtexts::loadMessage(result);
     if (!message.isEmpty())
         Prompt::warning(owner, message);
+    // Without the file this is a first start, and nothing reaches the plates before an adapter
+    // or a fixed address is chosen.
+    if (result == NetworkChoice::Load::Missing)
+        chooseNetwork(settings, owner,
+                      [](QDialog *dialog) { return Prompt::instance().runDialog(dialog); });
 }
 
 } // namespace delvora

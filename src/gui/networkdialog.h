@@ -50,7 +50,7 @@ private:
 void runNetworkSettings(NetworkSettings &settings, QWidget *owner);
 
 // The start-up step: loads the network settings and tells the operator when "settings.dat" is
-// missing or cannot be read.
+// missing or cannot be read. When it is missing, the dialog follows, through the prompt.
 void loadNetworkSettings(NetworkSettings &settings, QWidget *owner);
 
 } // namespace delvora

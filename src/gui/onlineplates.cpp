@@ -8,9 +8,8 @@
 #include "gui/markedcellwidth.h"
 #include "gui/prompt.h"
 #include "net/nettexts.h"
-#include "net/platedatagrams.h"
 #include "net/platereply.h"
-#include "net/platesocket.h"
+#include "net/platesweep.h"
 
 namespace delvora {
 
@@ -44,16 +43,12 @@ QStringList OnlinePlates::detectPlates(PlateSocket &socket, const QString &local
         m_board.clear();
         m_markSet = false;
     }
-    if (!localIp.contains(QLatin1Char('.'))) {
-        // Without a prefix the sweep would go to 0.0.0.1-254 and silently find nothing.
+    const std::optional<QStringList> probed = sweepPlates(socket, localIp, netPrefix);
+    if (!probed) {
         Prompt::warning(owner, nettexts::noLocalAddress());
         return {};
     }
-    const QByteArray hello = helloDatagram();
-    const QStringList addresses = sweepAddresses(netPrefix, localIp);
-    for (const QString &address : addresses)
-        socket.sendTo(hello, address);
-    return addresses;
+    return *probed;
 }
 
 void OnlinePlates::setNameList(const NameList *names) {
@@ -70,14 +65,6 @@ void OnlinePlates::setPlateState(const QString &address, PlateState state, int p
 
 QString OnlinePlates::findPlateIp(const QString &plateId) const {
     return m_board.findAddress(plateId);
-}
-
-QStringList OnlinePlates::addresses() const {
-    return m_board.addresses();
-}
-
-int OnlinePlates::rowCount() const {
-    return m_board.rowCount();
 }
 
 int OnlinePlates::selectionMark() const {

@@ -42,9 +42,6 @@ public:
     // The address of the plate with this ID text; of several matching rows the one that
     // answered last wins. Empty when the plate is not listed.
     QString findPlateIp(const QString &plateId) const;
-    // The addresses on the board, first row first.
-    QStringList addresses() const;
-    int rowCount() const;
 
     // The row the operator selected last (kept even when it was deselected since), or -1.
     int selectionMark() const;

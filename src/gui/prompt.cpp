@@ -109,6 +109,10 @@ QString DialogPrompt::saveFileName(QWidget *parent, const QString &filter, const
     return dialog.selectedFiles().constFirst();
 }
 
+int DialogPrompt::runDialog(QDialog *dialog) {
+    return dialog->exec();
+}
+
 std::optional<FontPick> DialogPrompt::chooseFont(QWidget *parent, const FontPick &initial) {
     FontPickDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)

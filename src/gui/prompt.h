@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace delvora {
@@ -43,6 +44,9 @@ public:
                                  const QString & /*suggested*/, int * /*filterIndex*/) {
         return {};
     }
+    // Runs a dialog that opens by itself rather than at the operator's command (the network
+    // settings at the first start) and gives its result. Prompts without an operator cancel it.
+    virtual int runDialog(QDialog *) { return 0; } // QDialog::Rejected
 
     // The process-wide prompt; the real dialogs unless a test installed its own.
     static Prompt &instance();
@@ -102,6 +106,7 @@ public:
     Answer askYesNoCancel(QWidget *parent, const QString &text) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &suggested,
                          int *filterIndex) override;
+    int runDialog(QDialog *dialog) override;
 };
 
 } // namespace delvora

@@ -19,6 +19,7 @@ UsbPanel::UsbPanel(QComboBox *driveBox, Jobs &jobs, WorkbookReader &reader, QWid
 
 void UsbPanel::fillDrives() {
     fillDriveList(m_driveBox);
+    followDrives(m_driveBox);
 }
 
 void UsbPanel::onUsbUpdate() {

@@ -17,7 +17,7 @@ class UsbPanel : public QObject {
 public:
     UsbPanel(QComboBox *driveBox, Jobs &jobs, WorkbookReader &reader, QWidget *window);
 
-    // Fills the drive box at start-up.
+    // Fills the drive box at start-up; it follows sticks plugged in and pulled out from then on.
     void fillDrives();
 
 public slots:

@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include "net/networkparameters.h"
 #include "net/pictureserver.h"
 #include "net/platedatagrams.h"
 #include "net/platesocket.h"
@@ -14,8 +15,8 @@ PictureDelivery::PictureDelivery(PictureServer &server, PlateSocket &socket, QOb
     m_connectTimer.setSingleShot(true);
     // A coarse timer may fire early; the plate is given its full two seconds.
     m_connectTimer.setTimerType(Qt::PreciseTimer);
+    m_connectTimer.setInterval(NetworkParameters{}.connectTimeoutMs);
     connect(&m_connectTimer, &QTimer::timeout, this, &PictureDelivery::onConnectTimeout);
-    connect(&m_server, &PictureServer::plateConnected, this, &PictureDelivery::onPlateConnected);
     connect(&m_transfer, &PictureTransfer::finished, this, &PictureDelivery::onTransferFinished);
     connect(&m_transfer, &PictureTransfer::progressed, this, &PictureDelivery::progressed);
 }
@@ -24,24 +25,20 @@ PictureDelivery::~PictureDelivery() {
     cancel();
 }
 
-void PictureDelivery::start(const QString &address, const QString &path, qint64 size) {
-    cancel();
-    m_path = path;
-    ask(address, size);
+void PictureDelivery::setTimeLimits(int connectMs, int stallMs) {
+    m_connectTimer.setInterval(connectMs);
+    m_transfer.setStallTimeout(stallMs);
 }
 
 void PictureDelivery::start(const QString &address, const QByteArray &jpeg) {
     cancel();
     m_jpeg = jpeg;
-    ask(address, jpeg.size());
-}
-
-void PictureDelivery::ask(const QString &address, qint64 size) {
     m_address = address;
-    m_server.prepareRequest(QHostAddress(address));
+    m_server.prepareRequest(QHostAddress(address),
+                            [this](QTcpSocket *socket) { onPlateConnected(socket); });
     m_stage = Stage::Waiting;
-    m_udp.sendTo(pictureRequestDatagram(size), address);
-    m_connectTimer.start(kConnectTimeoutMs);
+    m_udp.sendTo(pictureRequestDatagram(jpeg.size()), address);
+    m_connectTimer.start();
 }
 
 void PictureDelivery::cancel() {
@@ -58,23 +55,17 @@ void PictureDelivery::done() {
     if (m_socket)
         m_server.release(m_socket);
     m_socket = nullptr;
-    m_path.clear();
     m_jpeg.clear();
 }
 
 void PictureDelivery::onPlateConnected(QTcpSocket *socket) {
-    if (m_stage != Stage::Waiting ||
-        !socket->peerAddress().isEqual(QHostAddress(m_address),
-                                       QHostAddress::ConvertV4MappedToIPv4))
+    if (m_stage != Stage::Waiting)
         return;
     m_connectTimer.stop();
     m_stage = Stage::Sending;
     m_socket = socket;
     m_server.claim(socket);
-    if (m_path.isEmpty())
-        m_transfer.sendPicture(socket, m_jpeg);
-    else
-        m_transfer.sendPicture(socket, m_path);
+    m_transfer.sendPicture(socket, m_jpeg);
 }
 
 void PictureDelivery::onConnectTimeout() {

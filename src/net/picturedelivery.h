@@ -7,7 +7,6 @@
 
 #include "net/picturetransfer.h"
 
-class QProgressBar;
 class QTcpSocket;
 
 namespace delvora {
@@ -17,23 +16,21 @@ class PictureServer;
 
 // One picture to one plate: earlier plates' finished connections are closed, the plate is asked
 // to fetch the picture, and once it connects within the time allowed the picture is streamed to
-// it. Several deliveries may run at once, each to its own plate: a delivery takes only the
-// connection that comes from its plate's address.
+// it. Several deliveries may run at once, each to its own plate: the server hands a delivery only
+// the connection that comes from its plate's address.
 class PictureDelivery : public QObject {
     Q_OBJECT
 public:
     enum Outcome { Delivered, TimedOut, Failed };
-    static constexpr int kConnectTimeoutMs = 2000;
-
     PictureDelivery(PictureServer &server, PlateSocket &socket, QObject *parent = nullptr);
     ~PictureDelivery() override;
 
-    void setProgressBar(QProgressBar *bar) { m_transfer.setProgressBar(bar); }
+    // How long the plate has to connect (2 s unless set otherwise), and to take the next bytes
+    // of its picture.
+    void setTimeLimits(int connectMs, int stallMs);
 
-    // Asks the plate at `address` for a connection and sends it `path`, announced as `size`
-    // bytes; `finished` follows.
-    void start(const QString &address, const QString &path, qint64 size);
-    // The same for a picture held in memory, announced with its own size.
+    // Asks the plate at `address` for a connection and sends it `jpeg`, announced with its
+    // size; `finished` follows.
     void start(const QString &address, const QByteArray &jpeg);
     // Gives up a delivery in progress without a result.
     void cancel();
@@ -48,7 +45,6 @@ signals:
 private:
     enum class Stage { Idle, Waiting, Sending };
 
-    void ask(const QString &address, qint64 size);
     // Lets go of the plate's connection and the picture.
     void done();
     void onPlateConnected(QTcpSocket *socket);
@@ -59,7 +55,6 @@ private:
     PlateSocket &m_udp;
     Stage m_stage = Stage::Idle;
     QString m_address;
-    QString m_path; // the file to send, or empty for m_jpeg
     QByteArray m_jpeg;
     QPointer<QTcpSocket> m_socket; // the plate's connection while it is sent to
     QTimer m_connectTimer;         // the wait for the plate's connection

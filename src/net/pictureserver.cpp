@@ -1,9 +1,7 @@
 #include "net/pictureserver.h"
 
 #include <QTcpSocket>
-#include <QWidget>
 
-#include "gui/prompt.h"
 #include "net/listensocket.h"
 #include "net/updatetexts.h"
 
@@ -15,40 +13,28 @@ PictureServer::PictureServer(QObject *parent) : QObject(parent) {
     connect(&m_listener, &QTcpServer::acceptError, this, &PictureServer::onAcceptError);
 }
 
-bool PictureServer::startPictureServer(quint16 port, QWidget *owner) {
-    m_owner = owner;
+QString PictureServer::startPictureServer(quint16 port) {
     const ListenSocket socket = openListenSocket(port, kBacklog);
-    if (socket.step == ListenSocket::BindFailed) {
-        Prompt::warning(owner, updatetexts::bindError(socket.error));
-        return false;
-    }
-    if (socket.step == ListenSocket::ListenFailed) {
-        Prompt::warning(owner, updatetexts::listenError(socket.error));
-        return false;
-    }
+    if (socket.step == ListenSocket::BindFailed)
+        return updatetexts::bindError(socket.error);
+    if (socket.step == ListenSocket::ListenFailed)
+        return updatetexts::listenError(socket.error);
     if (!m_listener.setSocketDescriptor(socket.descriptor)) {
         // Qt could not take the socket over; that is as good as a failed listen.
         const int error = lastSocketError();
         closeListenSocket(socket.descriptor);
-        Prompt::warning(owner, updatetexts::listenError(error));
-        return false;
+        return updatetexts::listenError(error);
     }
-    return true;
+    return {};
 }
 
-void PictureServer::prepareRequest(const QHostAddress &plate) {
+void PictureServer::prepareRequest(const QHostAddress &plate, Taker take) {
     closePlateConnections();
-    const quint32 address = plate.toIPv4Address();
-    if (!m_expected.contains(address))
-        m_expected.append(address);
-}
-
-void PictureServer::stopWaiting() {
-    m_expected.clear();
+    m_expected.insert(plate.toIPv4Address(), std::move(take));
 }
 
 void PictureServer::stopWaiting(const QHostAddress &plate) {
-    m_expected.removeAll(plate.toIPv4Address());
+    m_expected.remove(plate.toIPv4Address());
 }
 
 void PictureServer::claim(QTcpSocket *socket) {
@@ -77,8 +63,6 @@ void PictureServer::closePlateConnections() {
         it = m_served.erase(it);
         if (!old)
             continue;
-        if (old == m_plateSocket)
-            m_plateSocket = nullptr;
         // Everything written has reached the system by now, which sends it before the close.
         // Unsent bytes remain only after a failed transfer; they are dropped.
         if (old->bytesToWrite() > 0)
@@ -93,16 +77,20 @@ void PictureServer::onNewConnection() {
     while (QTcpSocket *socket = m_listener.nextPendingConnection()) {
         bool isV4 = false;
         const quint32 peer = socket->peerAddress().toIPv4Address(&isV4);
-        if (!isV4 || !m_expected.removeOne(peer)) {
+        const auto expected = isV4 ? m_expected.find(peer) : m_expected.end();
+        if (expected == m_expected.end()) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        m_plateSocket = socket;
+        const Taker take = std::move(*expected);
+        m_expected.erase(expected);
         m_served.append(socket);
         // A plate has nothing to say on this connection; whatever it sends is not kept.
         connect(socket, &QTcpSocket::readyRead, socket,
                 [socket] { socket->skip(socket->bytesAvailable()); });
+        if (take)
+            take(socket);
         emit plateConnected(socket);
     }
 }
@@ -111,7 +99,7 @@ void PictureServer::onAcceptError(QAbstractSocket::SocketError error) {
     const int code = acceptErrorCode(error, lastSocketError());
     m_listener.close();
     m_expected.clear();
-    Prompt::warning(m_owner, updatetexts::acceptError(code));
+    emit acceptFailed(code);
 }
 
 } // namespace delvora

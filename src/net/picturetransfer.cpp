@@ -2,15 +2,16 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QProgressBar>
 #include <QTcpSocket>
+
+#include "net/networkparameters.h"
 
 namespace delvora {
 
 PictureTransfer::PictureTransfer(QObject *parent) : QObject(parent) {
     m_stallTimer.setSingleShot(true);
     m_stallTimer.setTimerType(Qt::PreciseTimer);
-    m_stallTimer.setInterval(kStallMs);
+    m_stallTimer.setInterval(NetworkParameters{}.stallTimeoutMs);
     connect(&m_stallTimer, &QTimer::timeout, this, [this] { finish(ShortCount); });
 }
 
@@ -42,11 +43,7 @@ void PictureTransfer::send(QTcpSocket *socket, std::unique_ptr<QIODevice> source
     m_total = 0;
     m_atEnd = false;
     m_readFailed = false;
-    if (m_progress) {
-        // A progress bar counts in int; pictures are far below that.
-        m_progress->setRange(0, int(qMin<qint64>(m_size, INT_MAX)));
-        m_progress->setValue(0);
-    }
+    emit progressed(0, m_size);
     connect(socket, &QTcpSocket::bytesWritten, this, &PictureTransfer::onBytesWritten);
     connect(socket, &QTcpSocket::errorOccurred, this, [this] { finish(ShortCount); });
     connect(socket, &QTcpSocket::disconnected, this, [this] { finish(ShortCount); });
@@ -79,8 +76,6 @@ void PictureTransfer::writeBlocks() {
 
 void PictureTransfer::onBytesWritten(qint64 bytes) {
     m_total += bytes;
-    if (m_progress)
-        m_progress->setValue(int(qMin<qint64>(m_total, INT_MAX)));
     emit progressed(m_total, m_size);
     m_stallTimer.start();
     writeBlocks();

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QProgressBar>
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
@@ -13,21 +12,20 @@ class QIODevice;
 namespace delvora {
 
 // Streams one picture file over a plate's connection, from the first byte to the last and
-// nothing else, in blocks of at most 10000 bytes written as the connection takes them. The
-// progress bar follows the bytes handed to the system. The picture counts as sent only once
-// every byte has left the program; a plate that takes nothing for 10 seconds fails it.
+// nothing else, in blocks of at most 10000 bytes written as the connection takes them; progress
+// is told in bytes handed to the system. The picture counts as sent only once every byte has
+// left the program; a plate that takes nothing for 10 seconds (unless set otherwise) fails it.
 class PictureTransfer : public QObject {
     Q_OBJECT
 public:
     enum Result { Sent = 0, NoFile = -1, ShortCount = -3 };
     static constexpr qint64 kBlockSize = 10000;
-    static constexpr int kStallMs = 10000;
     static constexpr int kSendBuffer = 64 * 1024;
 
     explicit PictureTransfer(QObject *parent = nullptr);
     ~PictureTransfer() override;
 
-    void setProgressBar(QProgressBar *bar) { m_progress = bar; }
+    void setStallTimeout(int ms) { m_stallTimer.setInterval(ms); }
 
     // Starts sending `path` on `socket`; `finished` follows, at once when the file cannot be
     // opened. On failure the connection is dropped: the plate can do nothing with a part.
@@ -40,7 +38,7 @@ public:
 
 signals:
     void finished(int result);
-    // Bytes handed to the system so far, of `size`.
+    // Bytes handed to the system so far, of `size`; 0 when the transfer starts.
     void progressed(qint64 sent, qint64 size);
 
 private:
@@ -51,7 +49,6 @@ private:
 
     QPointer<QTcpSocket> m_socket;
     std::unique_ptr<QIODevice> m_file; // the picture being sent
-    QPointer<QProgressBar> m_progress;
     QTimer m_stallTimer;
     qint64 m_size = 0;
     qint64 m_total = 0;   // bytes handed to the system

@@ -254,6 +254,19 @@ QString PlateBoard::findAddress(const QString &plateId) const {
     return address;
 }
 
+QHash<QString, QString> PlateBoard::addressesById() const {
+    QHash<QString, QString> out;
+    QHash<QString, quint64> latest;
+    for (const Row &row : m_rows) {
+        const auto seen = latest.constFind(row.id);
+        if (seen == latest.cend() || row.answer >= *seen) {
+            out.insert(row.id, row.address);
+            latest.insert(row.id, row.answer);
+        }
+    }
+    return out;
+}
+
 QStringList PlateBoard::addresses() const {
     QStringList out;
     out.reserve(m_rows.size());

@@ -46,6 +46,8 @@ public:
     // The address of the plate with this ID text; of several matching rows the one that
     // answered last wins. Empty when the plate is not listed.
     QString findAddress(const QString &plateId) const;
+    // Every listed ID with the address findAddress() gives for it, as it is now.
+    QHash<QString, QString> addressesById() const;
     // The addresses on the board, first row first.
     QStringList addresses() const;
     QString plateId(int row) const;

@@ -1,58 +1,48 @@
 #include "net/plateidchange.h"
 
+#include <QHostAddress>
+
 #include "common/integertext.h"
-#include "gui/prompt.h"
-#include "net/nettexts.h"
-#include "gui/onlineplates.h"
+#include "net/networkparameters.h"
 #include "net/platedatagrams.h"
-#include "net/platereply.h"
 #include "net/platesocket.h"
 
 namespace delvora {
 
-bool PlateIdChange::command(const OnlinePlates &plates, const QString &newIdText,
-                            PlateSocket &socket, QWidget *owner) {
-    const int mark = plates.markedRow(owner);
-    if (mark < 0)
-        return false;
-    const QString currentId = plates.rowId(mark);
-    const QString address = plates.rowIp(mark);
-    const int newId = parseIntOrZero(newIdText);
+PlateIdChange::PlateIdChange(PlateSocket &socket, QObject *parent)
+    : QObject(parent), m_socket(socket) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(NetworkParameters{}.idAnswerMs);
+    connect(&m_timer, &QTimer::timeout, this, &PlateIdChange::onTimeout);
+    connect(&m_socket, &PlateSocket::idChangeResult, this, &PlateIdChange::onAnswer);
+}
+
+std::optional<int> PlateIdChange::parseNewId(const QString &text) {
+    const int newId = parseIntOrZero(text);
     // Taken as unsigned, so every negative value is out of range too.
-    if (quint32(newId) > quint32(kMaxPlateId)) {
-        Prompt::plain(owner, nettexts::idRange());
-        return false;
-    }
-    if (!Prompt::ask(owner, nettexts::idChangeQuestion(currentId, newId)))
-        return false;
-    socket.sendTo(idChangeDatagram(newId), address);
-    socket.m_newId = newId;
-    socket.m_idPlate = QHostAddress(address);
-    socket.m_waitIdReply = true;
-    return true;
+    if (quint32(newId) > quint32(kMaxPlateId))
+        return std::nullopt;
+    return newId;
 }
 
-bool PlateIdChange::timeOut(PlateSocket &socket) {
-    const bool waiting = socket.m_waitIdReply;
-    socket.m_waitIdReply = false;
-    return waiting;
+void PlateIdChange::start(const QString &address, int newId) {
+    m_socket.sendTo(idChangeDatagram(newId), address);
+    m_socket.awaitIdAnswer(QHostAddress(address), newId);
+    m_timer.start();
 }
 
-bool PlateIdChange::showResult(int result, QWidget *owner) {
-    switch (result) {
-    case IdChangeConfirmed:
-        Prompt::plain(owner, nettexts::idChanged());
-        return true;
-    case IdChangeOtherId:
-        Prompt::plain(owner, nettexts::idChangeFailed());
-        break;
-    case IdChangeTimeout:
-        Prompt::plain(owner, nettexts::idChangeTimedOut());
-        break;
-    default:
-        break;
-    }
-    return false;
+bool PlateIdChange::isWaiting() const {
+    return m_socket.isAwaitingIdAnswer();
+}
+
+void PlateIdChange::onAnswer(int result) {
+    m_timer.stop();
+    emit finished(IdChangeResult(result));
+}
+
+void PlateIdChange::onTimeout() {
+    if (m_socket.stopAwaitingIdAnswer())
+        emit finished(IdChangeTimeout);
 }
 
 } // namespace delvora

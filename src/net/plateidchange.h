@@ -1,31 +1,44 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QTimer>
+#include <optional>
 
-class QWidget;
+#include "net/platereply.h"
 
 namespace delvora {
 
 class PlateSocket;
-class OnlinePlates;
 
-// 修改ID: gives the plate at the selection mark of the online list a new ID and awaits its
-// answer, which must carry that ID.
-class PlateIdChange {
+// 修改ID: gives one plate a new ID and awaits its answer, which must carry that ID. The change
+// owns its wait: the answer counts only while the wait lasts (3 s unless set otherwise).
+class PlateIdChange : public QObject {
+    Q_OBJECT
 public:
-    // How long the plate has to answer.
-    static constexpr int kAnswerWaitMs = 3000;
+    explicit PlateIdChange(PlateSocket &socket, QObject *parent = nullptr);
 
-    // Checks the new ID typed by the operator, asks, sends the change and starts awaiting the
-    // answer. True when the change went out; the caller then times the wait.
-    static bool command(const OnlinePlates &plates, const QString &newIdText, PlateSocket &socket,
-                        QWidget *owner);
-    // The wait ran out. True when the answer was still awaited (the change timed out); the
-    // wait is over either way.
-    static bool timeOut(PlateSocket &socket);
-    // Tells the operator the outcome (an IdChangeResult). True when the plates are to be found
-    // again, so that the plate is listed under its new ID.
-    static bool showResult(int result, QWidget *owner);
+    void setAnswerWait(int ms) { m_timer.setInterval(ms); }
+
+    // The new ID the operator typed, read as the ID edit always has (leading blanks, digits up
+    // to the first other character, 0 without any); nothing when it is out of range.
+    static std::optional<int> parseNewId(const QString &text);
+
+    // Sends the change to the plate at `address` and awaits its answer; an earlier wait ends
+    // without a result.
+    void start(const QString &address, int newId);
+    bool isWaiting() const;
+
+signals:
+    // The plate answered or the wait ran out; once per change.
+    void finished(delvora::IdChangeResult result);
+
+private:
+    void onAnswer(int result);
+    void onTimeout();
+
+    PlateSocket &m_socket;
+    QTimer m_timer;
 };
 
 } // namespace delvora

@@ -31,9 +31,9 @@ void PlateSocket::findHostAddress() {
 }
 
 bool PlateSocket::create() {
-    // Plates answer to port 8089, and simulated plates bind that port on their own loopback
-    // addresses, so the port must be shared.
-    return bind(QHostAddress::AnyIPv4, kPlatePort, ShareAddress | ReuseAddressHint);
+    // Plates answer to the plate port, and simulated plates bind that port on their own
+    // loopback addresses, so the port must be shared.
+    return bind(QHostAddress::AnyIPv4, m_port, ShareAddress | ReuseAddressHint);
 }
 
 bool PlateSocket::sendTo(const QByteArray &datagram, const QString &address) {
@@ -43,7 +43,7 @@ bool PlateSocket::sendTo(const QByteArray &datagram, const QString &address) {
     // 0.0.0.0/8 names no plate; it is what an unset or adapter-less local address yields.
     if ((to.toIPv4Address() >> 24) == 0)
         return false;
-    if (writeDatagram(datagram, to, kPlatePort) != datagram.size())
+    if (writeDatagram(datagram, to, m_port) != datagram.size())
         return false;
     if (const int window = answerWindowMs(datagram); window > 0)
         expectAnswer(to, window);
@@ -75,30 +75,45 @@ bool PlateSocket::takeAnswer(const QHostAddress &address) {
     return true;
 }
 
+void PlateSocket::awaitIdAnswer(const QHostAddress &plate, qint32 newId) {
+    m_idPlate = plate;
+    m_newId = newId;
+    m_waitIdReply = true;
+}
+
+bool PlateSocket::stopAwaitingIdAnswer() {
+    const bool waiting = m_waitIdReply;
+    m_waitIdReply = false;
+    return waiting;
+}
+
 void PlateSocket::onReceive() {
+    QHostAddress sender;
+    quint16 senderPort = 0;
     while (hasPendingDatagrams()) {
         if (pendingDatagramSize() > kMaxDatagram) {
             readDatagram(nullptr, 0); // too large for a plate answer: dropped unread
             continue;
         }
         QByteArray buffer(kMaxDatagram, '\0');
-        const qint64 got = readDatagram(buffer.data(), kMaxDatagram, &m_sender, &m_senderPort);
+        const qint64 got = readDatagram(buffer.data(), kMaxDatagram, &sender, &senderPort);
         if (got < 0)
             break;
         if (got == 0)
             continue;
         buffer.truncate(got);
-        handleDatagram(buffer);
+        handleDatagram(buffer, sender, senderPort);
     }
 }
 
-void PlateSocket::handleDatagram(const QByteArray &data) {
-    if (m_sender.isEqual(QHostAddress(m_hostIp), QHostAddress::ConvertV4MappedToIPv4))
+void PlateSocket::handleDatagram(const QByteArray &data, const QHostAddress &sender,
+                                 quint16 senderPort) {
+    if (sender.isEqual(QHostAddress(m_hostIp), QHostAddress::ConvertV4MappedToIPv4))
         return;
-    if (!takeAnswer(m_sender))
+    if (!takeAnswer(sender))
         return;
     const qint32 plateId = readPlateId(data);
-    if (m_waitIdReply && m_sender.isEqual(m_idPlate, QHostAddress::ConvertV4MappedToIPv4)) {
+    if (m_waitIdReply && sender.isEqual(m_idPlate, QHostAddress::ConvertV4MappedToIPv4)) {
         // Only the renumbered plate answers the change; a late discovery answer from another
         // plate must neither end the wait nor be reported as a failed change.
         m_waitIdReply = false;
@@ -109,8 +124,8 @@ void PlateSocket::handleDatagram(const QByteArray &data) {
         return;
     PlateReply reply;
     reply.plateId = plateId;
-    reply.sender = QHostAddress(m_sender.toIPv4Address());
-    reply.senderPort = m_senderPort;
+    reply.sender = QHostAddress(sender.toIPv4Address());
+    reply.senderPort = senderPort;
     emit plateReply(reply);
 }
 

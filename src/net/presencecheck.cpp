@@ -1,16 +1,17 @@
 #include "net/presencecheck.h"
 
-#include "gui/onlineplates.h"
+#include "net/networkparameters.h"
+#include "net/plateboard.h"
 #include "net/platedatagrams.h"
 #include "net/platereply.h"
-#include "net/platestate.h"
 #include "net/platesocket.h"
+#include "net/platestate.h"
 
 namespace delvora {
 
-PresenceCheck::PresenceCheck(PlateSocket &socket, OnlinePlates &board, Busy busy, QObject *parent)
+PresenceCheck::PresenceCheck(PlateSocket &socket, PlateBoard &board, Busy busy, QObject *parent)
     : QObject(parent), m_udp(socket), m_board(board), m_busy(std::move(busy)) {
-    m_timer.setInterval(kIntervalMs);
+    m_timer.setInterval(NetworkParameters{}.presenceIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &PresenceCheck::probe);
 }
 
@@ -41,7 +42,7 @@ void PresenceCheck::probe() {
         it = addresses.contains(it.key()) ? std::next(it) : m_missed.erase(it);
     for (const QString &address : addresses) {
         if (m_awaiting.contains(address) && ++m_missed[address] >= kMissedForOffline)
-            m_board.setPlateState(address, PlateState::Offline, 0);
+            m_board.setState(address, PlateState::Offline, 0);
     }
     m_awaiting.clear();
     const QByteArray hello = helloDatagram();

@@ -9,27 +9,25 @@
 
 namespace delvora {
 
+class PlateBoard;
 class PlateSocket;
-class OnlinePlates;
 struct PlateReply;
 
 // The idle check of the plates on the board: every plate listed there gets a unicast probe
-// ("hello") every 10 s; one that missed three probes in a row is shown offline, and any answer
-// brings it back. Nothing goes to addresses off the board, and nothing while the program
-// awaits a plate (an update runs or a plate command awaits its answer).
+// ("hello") every 10 s (unless set otherwise); one that missed three probes in a row is shown
+// offline, and any answer brings it back. Nothing goes to addresses off the board, and nothing
+// while the program awaits a plate (an update runs or a plate command awaits its answer).
 class PresenceCheck : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kIntervalMs = 10000;
     static constexpr int kMissedForOffline = 3;
     // True while the program awaits a plate.
     using Busy = std::function<bool()>;
 
-    PresenceCheck(PlateSocket &socket, OnlinePlates &board, Busy busy, QObject *parent = nullptr);
+    PresenceCheck(PlateSocket &socket, PlateBoard &board, Busy busy, QObject *parent = nullptr);
 
     void setEnabled(bool on);
     bool isEnabled() const { return m_timer.isActive(); }
-    // Tests shorten the interval.
     void setInterval(int ms) { m_timer.setInterval(ms); }
 
     // An answer from a plate: it has missed nothing.
@@ -39,7 +37,7 @@ private:
     void probe();
 
     PlateSocket &m_udp;
-    OnlinePlates &m_board;
+    PlateBoard &m_board;
     Busy m_busy;
     QTimer m_timer;
     QSet<QString> m_awaiting;     // probed on the last round, no answer yet

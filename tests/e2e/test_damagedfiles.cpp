@@ -151,7 +151,7 @@ void TestDamagedFiles::driveRemovedDuringExport() {
     TempWorkDir dir;
     dir.useFixedAddress();
     QDir(dir.path()).mkpath(QStringLiteral("drive"));
-    FakeDrives drives({{dir.file(QStringLiteral("drive")), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.file(QStringLiteral("drive")))});
     ScriptedPrompt prompt;
     MainWindow dlg;
     dlg.show();

@@ -64,6 +64,9 @@ QImage noise() {
     return image;
 }
 
+// A plate that stops reading fails its picture after this long (10 s for the operator).
+constexpr int kStallMs = 3000;
+
 QByteArray lines(const QList<QPair<QString, ErrorListFile::Reason>> &failures) {
     QByteArray out;
     for (const auto &[id, reason] : failures)
@@ -144,7 +147,9 @@ bool TestNetworkUpdateE2e::open(const QList<QPair<int, QStringList>> &plates,
         qWarning() << m_sim->errors();
         return false;
     }
-    m_window = std::make_unique<MainWindow>();
+    NetworkParameters network;
+    network.stallTimeoutMs = kStallMs;
+    m_window = std::make_unique<MainWindow>(network);
     m_button = m_window->findChild<QPushButton *>(QStringLiteral("networkUpdate"));
     m_progress = m_window->findChild<QProgressBar *>(QStringLiteral("progress"));
     m_window->names().append(names);
@@ -235,7 +240,7 @@ void TestNetworkUpdateE2e::oneEntryFailures_data() {
     QTest::newRow("closes early") << QStringList{QStringLiteral("close-after=5000")} << QString()
                                   << QStringLiteral("更新过程出现错误！") << true << 0;
     QTest::newRow("stops reading") << QStringList{QStringLiteral("read-limit=5000")} << QString()
-                                   << QStringLiteral("更新过程出现错误！") << true << 10000;
+                                   << QStringLiteral("更新过程出现错误！") << true << kStallMs;
 }
 
 void TestNetworkUpdateE2e::oneEntryFailures() {
@@ -293,12 +298,11 @@ void TestNetworkUpdateE2e::updateAll_data() {
     QTest::newRow("transfer fails")
         << QList<NameRecord>{four[2], four[0]} << QStringList{QStringLiteral("close-after=5000")}
         << false << lines({{QStringLiteral("9"), R::TransferFailed}}) << QList<int>{5};
+    // ./x.jpg is only the record of the last picture sent: a record that cannot be written
+    // stops no plate's picture.
     QTest::newRow("no picture file")
         << QList<NameRecord>{four[0], four[3], four[2]} << QStringList() << true
-        << lines({{QStringLiteral("5"), R::TransferFailed},
-                  {QStringLiteral("11"), R::NotOnline},
-                  {QStringLiteral("9"), R::TransferFailed}})
-        << QList<int>{};
+        << lines({{QStringLiteral("11"), R::NotOnline}}) << QList<int>{5, 9};
 }
 
 void TestNetworkUpdateE2e::updateAll() {

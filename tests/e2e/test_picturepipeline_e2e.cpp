@@ -107,7 +107,7 @@ void TestPicturePipelineE2e::initTestCase() {
     m_place = std::make_unique<LoopbackPlace>();
     QDir(m_place->dir.path()).mkpath(QStringLiteral("drive"));
     m_drive = std::make_unique<FakeDrives>(
-        QList<DriveInfo>{{m_place->dir.file(QStringLiteral("drive")), 1 << 30}});
+        QList<DriveInfo>{FakeDrives::stick(m_place->dir.file(QStringLiteral("drive")))});
     m_sim = std::make_unique<PlateSim>(m_place->dir.path());
     m_sim->addPlate(1, QStringLiteral("127.0.0.2")).addPlate(2, QStringLiteral("127.0.0.3"));
     QVERIFY(m_sim->start());

@@ -64,8 +64,8 @@ void TestOverflowMarks::init() {
     m_dir->installResource(QStringLiteral("red.jpg"));
     m_dir->installResource(QStringLiteral("fontSetting.dat"));
     QDir(m_dir->path()).mkpath(QStringLiteral("drive"));
-    m_drives =
-        std::make_unique<FakeDrives>(QList<DriveInfo>{{m_dir->file(QStringLiteral("drive")), 0}});
+    m_drives = std::make_unique<FakeDrives>(
+        QList<DriveInfo>{FakeDrives::stick(m_dir->file(QStringLiteral("drive")))});
     m_prompt = std::make_unique<ScriptedPrompt>();
     m_dlg = std::make_unique<MainWindow>();
     // Rows 0 and 2 above and below the name, at sizes where short texts fit.

@@ -61,7 +61,7 @@ void TestReadableValues::percentageIsRead() {
     dir.installResource(QStringLiteral("red.jpg"));
     dir.installResource(QStringLiteral("fontSetting.dat"));
     QDir(dir.path()).mkpath(QStringLiteral("drive"));
-    FakeDrives drives({{dir.file(QStringLiteral("drive")), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.file(QStringLiteral("drive")))});
     ScriptedPrompt prompt;
     MainWindow dlg;
     dlg.show();
@@ -86,7 +86,7 @@ void TestReadableValues::driveEntriesAreWhole() {
     TempWorkDir dir;
     dir.useFixedAddress();
     const QString longRoot = dir.file(QStringLiteral("一个名字相当长的U盘卷标"));
-    FakeDrives drives({{dir.path(), 0}, {longRoot, qint64(8053063680)}});
+    FakeDrives drives({FakeDrives::stick(dir.path()), FakeDrives::stick(longRoot, 8053063680)});
     ScriptedPrompt prompt;
     MainWindow dlg;
     dlg.show();
@@ -95,7 +95,7 @@ void TestReadableValues::driveEntriesAreWhole() {
     QComboBox *box = dlg.face().driveCombo;
     QCOMPARE(box->count(), 2);
     const QString longest = box->itemText(1);
-    QVERIFY(longest.endsWith(QStringLiteral("(7.5 G)")));
+    QCOMPARE(longest, QStringLiteral("一个名字相当长的U盘卷标 (7.5 G)"));
     const int textWidth = box->view()->fontMetrics().horizontalAdvance(longest);
     QVERIFY2(box->width() < textWidth, "the entry should not fit the closed box");
 
@@ -106,13 +106,20 @@ void TestReadableValues::driveEntriesAreWhole() {
              qPrintable(QStringLiteral("list %1 px, entry %2 px")
                             .arg(box->view()->viewport()->width())
                             .arg(textWidth)));
+    // Each entry's mount path is its tooltip and description in the list as well.
+    const QModelIndex first = box->model()->index(0, 0);
+    QCOMPARE(first.data(Qt::ToolTipRole).toString(), QDir::toNativeSeparators(dir.path()));
+    QCOMPARE(first.data(Qt::AccessibleDescriptionRole).toString(),
+             QDir::toNativeSeparators(dir.path()));
     box->hidePopup();
 
-    QCOMPARE(box->toolTip(), longest);
-    QCOMPARE(accessibleText(box, QAccessible::Description), longest);
+    // The stick mounted last is chosen; the box tells its whole mount path.
+    QCOMPARE(box->currentIndex(), 1);
+    QCOMPARE(box->toolTip(), QDir::toNativeSeparators(longRoot));
+    QCOMPARE(accessibleText(box, QAccessible::Description), QDir::toNativeSeparators(longRoot));
     box->setCurrentIndex(0);
-    QCOMPARE(box->toolTip(), box->itemText(0));
-    QCOMPARE(accessibleText(box, QAccessible::Description), box->itemText(0));
+    QCOMPARE(box->toolTip(), QDir::toNativeSeparators(dir.path()));
+    QCOMPARE(accessibleText(box, QAccessible::Description), QDir::toNativeSeparators(dir.path()));
 }
 
 QTEST_MAIN(TestReadableValues)

@@ -1,12 +1,16 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "gui/application.h"
+#include "gui/ipaddressedit.h"
 #include "gui/mainwindow.h"
 #include "layout/layoutfiles.h"
 #include "support/designedit.h"
+#include "support/fakeadapters.h"
 #include "support/jpegcheck.h"
 #include "support/scriptedprompt.h"
 #include "support/tempworkdir.h"
@@ -20,6 +24,8 @@ private slots:
     void initTestCase() { Application::prepareApplication(); }
     void firstStartWithoutFiles_data();
     void firstStartWithoutFiles();
+    void networkDialogAtFirstStart_data();
+    void networkDialogAtFirstStart();
     void smallPlateFromSettings();
     void closingWritesIndents();
 };
@@ -62,6 +68,59 @@ void TestStartup::firstStartWithoutFiles() {
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     const QImage grabbed = dlg.face().preview->grab().toImage();
     QVERIFY(near(grabbed.pixelColor(256, 150), QColor(255, 0, 0), 8));
+}
+
+void TestStartup::networkDialogAtFirstStart_data() {
+    QTest::addColumn<QByteArray>("settings"); // null: no "settings.dat"
+    QTest::addColumn<bool>("fixAddress");     // choose a fixed address and press OK
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("dialogs");
+    QTest::addColumn<QByteArray>("settingsAfter");
+    // An empty adapter MAC text and the fixed address 127.0.0.1.
+    QByteArray fixed("\xFF\xFE\xFF\x00\xFF\xFE\xFF\x09", 8);
+    for (char c : QByteArray("127.0.0.1"))
+        fixed += QByteArray(1, c) + '\0';
+    const QStringList missing{QStringLiteral("找不到配置文件")};
+    const QStringList network{QStringLiteral("NetworkDialog")};
+    QTest::newRow("missing, cancelled")
+        << QByteArray() << false << missing << network << QByteArray();
+    QTest::newRow("missing, address chosen") << QByteArray() << true << missing << network << fixed;
+    QTest::newRow("unreadable") << QByteArray("\xFF", 1) << false
+                                << QStringList{QStringLiteral("读取配置失败")} << QStringList()
+                                << QByteArray("\xFF", 1);
+    QTest::newRow("present") << fixed << false << QStringList() << QStringList() << fixed;
+}
+
+void TestStartup::networkDialogAtFirstStart() {
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, fixAddress);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, dialogs);
+    QFETCH(QByteArray, settingsAfter);
+    TempWorkDir dir;
+    if (!settings.isNull())
+        dir.write(QStringLiteral("settings.dat"), settings);
+    FakeAdapters adapters;
+    ScriptedPrompt prompt;
+    QStringList saidBeforeDialog;
+    prompt.dialogActions.enqueue([&](QDialog *dialog) {
+        saidBeforeDialog = prompt.texts();
+        if (!fixAddress)
+            return;
+        dialog->findChild<QCheckBox *>(QStringLiteral("fixedIp"))->click();
+        dialog->findChild<IpAddressEdit *>(QStringLiteral("ipAddress"))
+            ->setText(QStringLiteral("127.0.0.1"));
+        dialog->findChild<QPushButton *>(QStringLiteral("netSetOk"))->click();
+    });
+    MainWindow dlg;
+    QCOMPARE(prompt.texts(), said);
+    QCOMPARE(prompt.dialogs, dialogs);
+    // The dialog comes after the warning has been closed.
+    if (!dialogs.isEmpty())
+        QCOMPARE(saidBeforeDialog, said);
+    QCOMPARE(QFile::exists(dir.file(QStringLiteral("settings.dat"))), !settingsAfter.isNull());
+    if (!settingsAfter.isNull())
+        QCOMPARE(dir.read(QStringLiteral("settings.dat")), settingsAfter);
 }
 
 void TestStartup::smallPlateFromSettings() {

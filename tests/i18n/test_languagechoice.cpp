@@ -6,6 +6,7 @@
 
 #include "gui/application.h"
 #include "gui/mainwindow.h"
+#include "gui/platepanel.h"
 #include "gui/uilanguage.h"
 #include "layout/layoutfiles.h"
 #include "net/platereply.h"
@@ -65,7 +66,7 @@ void TestLanguageChoice::choosingWritesOnlyTheKey() {
         PlateReply reply;
         reply.plateId = 7;
         reply.sender = QHostAddress(QStringLiteral("127.0.0.2"));
-        dlg.onPlateReply(reply);
+        dlg.plates().onPlateReply(reply);
         const QImage preview = dlg.preview().picture();
 
         // Chinese again, as stored: nothing is written.
@@ -108,7 +109,7 @@ void TestLanguageChoice::startsInTheStoredLanguage() {
     whenModal<MainWindow>([&](MainWindow *dlg) {
         button = dlg->face().openTable->text();
         englishChecked = dlg->face().actionLanguageEn->isChecked();
-        title = dlg->findChild<QMenu *>(QStringLiteral("menuSettings"))->title();
+        title = dlg->face().menuBar->findChild<QMenu *>(QStringLiteral("menuSettings"))->title();
         dlg->reject();
     });
     QCOMPARE(Application().run(), 0);

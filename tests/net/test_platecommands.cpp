@@ -4,11 +4,13 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#include "gui/ipaddressedit.h"
 #include "gui/changeipdialog.h"
+#include "gui/ipaddressedit.h"
+#include "gui/platepanel.h"
 #include "net/factoryreset.h"
 #include "net/nettexts.h"
-#include "gui/onlineplates.h"
+#include "net/networkupdate.h"
+#include "net/pictureserver.h"
 #include "net/platereply.h"
 #include "net/platesocket.h"
 #include "support/listcells.h"
@@ -130,15 +132,20 @@ void TestPlateCommands::addressDialogKeepsConfirmedValues() {
 
 void TestPlateCommands::resetGoesToConfirmedPlates() {
     // Three plates on the shared plate port.
+    const NetworkParameters network;
     QUdpSocket plates[3];
     for (int i = 0; i < 3; ++i)
-        QVERIFY(plates[i].bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(i + 2)), 8089,
+        QVERIFY(plates[i].bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(i + 2)),
+                               network.platePort,
                                QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
     QWidget window;
     auto *list = new QTreeView(&window);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    OnlinePlates online;
-    online.attach(list, new QLineEdit(&window));
+    PlateSocket socket;
+    PictureServer server;
+    NetworkUpdate update(server, socket);
+    PlatePanel panel({list, new QLineEdit(&window), nullptr}, socket, update, network, &window);
+    OnlinePlates &online = panel.online();
     auto reply = [&online](int id, int plate) {
         PlateReply r;
         r.plateId = id;
@@ -157,8 +164,7 @@ void TestPlateCommands::resetGoesToConfirmedPlates() {
         reply(99, 2);
         delvora::test::selectListRow(list, 0);
     };
-    PlateSocket socket;
-    QCOMPARE(FactoryReset::command(online, socket, &window), 2);
+    QCOMPARE(panel.factoryReset(), 2);
     QCOMPARE(prompt.texts(),
              QStringList({FactoryReset::question({QStringLiteral("20"), QStringLiteral("21")}),
                           nettexts::resetSent()}));

@@ -1,12 +1,11 @@
-#include <QLineEdit>
 #include <QTreeView>
 #include <QUdpSocket>
 #include <QtTest>
 
-#include "gui/onlineplates.h"
+#include "net/plateboard.h"
 #include "net/platereply.h"
-#include "net/presencecheck.h"
 #include "net/platesocket.h"
+#include "net/presencecheck.h"
 #include "support/listcells.h"
 
 using namespace delvora;
@@ -53,9 +52,11 @@ void TestPresenceCheck::offlineAfterThreeMissesAndBack() {
     QVERIFY(udp.create());
     QWidget window;
     auto *list = new QTreeView(&window);
-    OnlinePlates board;
-    board.attach(list, new QLineEdit(&window));
-    connect(&udp, &PlateSocket::plateReply, &board, &OnlinePlates::onPlateReply);
+    PlateBoard board;
+    list->setModel(&board);
+    connect(&udp, &PlateSocket::plateReply, &board, [&board](const PlateReply &reply) {
+        board.answer(reply.sender.toString(), QString::number(reply.plateId));
+    });
     bool busy = false;
     PresenceCheck presence(udp, board, [&busy] { return busy; });
     connect(&udp, &PlateSocket::plateReply, &presence, &PresenceCheck::onPlateReply);

@@ -43,7 +43,7 @@ const QByteArray kMarker("\xE1\x10\x00\x00", 4); // 4321
 void TestUdpSocket::init() {
     m_socket = std::make_unique<PlateSocket>();
     QVERIFY2(m_socket->create(), qPrintable(m_socket->errorString()));
-    m_socket->m_hostIp = QHostAddress(QStringLiteral("127.0.0.7")).toIPv4Address();
+    m_socket->setHostAddress(QHostAddress(QStringLiteral("127.0.0.7")));
     m_now = 0;
     m_socket->setClock([this] { return m_now; });
     m_replies = std::make_unique<QSignalSpy>(m_socket.get(), &PlateSocket::plateReply);
@@ -116,13 +116,11 @@ void TestUdpSocket::ownHostIgnored() {
     sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
     QCOMPARE(m_replies->size(), 0);
     // Not even an awaited ID answer comes from our own host.
-    m_socket->m_waitIdReply = true;
-    m_socket->m_newId = 5;
-    m_socket->m_idPlate = QHostAddress(QStringLiteral("127.0.0.7"));
+    m_socket->awaitIdAnswer(QHostAddress(QStringLiteral("127.0.0.7")), 5);
     sendThenMarker(*own, QByteArray("\x05\x00\x00\x00", 4), *other);
     QCOMPARE(m_replies->size(), 0);
     QCOMPARE(m_results->size(), 0);
-    QVERIFY(m_socket->m_waitIdReply);
+    QVERIFY(m_socket->isAwaitingIdAnswer());
 }
 
 void TestUdpSocket::idAnswerAwaited_data() {
@@ -146,9 +144,7 @@ void TestUdpSocket::idAnswerAwaited() {
     QFETCH(QString, from);
     QFETCH(QByteArray, answer);
     QFETCH(int, result);
-    m_socket->m_waitIdReply = true;
-    m_socket->m_newId = 17;
-    m_socket->m_idPlate = QHostAddress(QStringLiteral("127.0.0.4"));
+    m_socket->awaitIdAnswer(QHostAddress(QStringLiteral("127.0.0.4")), 17);
     auto plate = peer(from);
     auto marker = peer(QStringLiteral("127.0.0.6"));
     sendThenMarker(*plate, answer, *marker);
@@ -157,14 +153,14 @@ void TestUdpSocket::idAnswerAwaited() {
         QCOMPARE(m_results->size(), 0);
         QCOMPARE(m_replies->size(), 1);
         QCOMPARE(m_replies->at(0).at(0).value<PlateReply>().sender.toString(), from);
-        QVERIFY(m_socket->m_waitIdReply);
+        QVERIFY(m_socket->isAwaitingIdAnswer());
         return;
     }
     // The answer ends the wait and is no discovery answer; the marker after it is one again.
     QCOMPARE(m_results->size(), 1);
     QCOMPARE(m_results->at(0).at(0).toInt(), result);
     QCOMPARE(m_replies->size(), 0);
-    QVERIFY(!m_socket->m_waitIdReply);
+    QVERIFY(!m_socket->isAwaitingIdAnswer());
 }
 
 void TestUdpSocket::onlyAskedAnswers_data() {

@@ -1,5 +1,7 @@
 #include "support/scriptedprompt.h"
 
+#include <QDialog>
+
 namespace delvora::test {
 
 void ScriptedPrompt::message(QWidget *, const QString &text, Icon icon) {
@@ -40,6 +42,14 @@ QString ScriptedPrompt::saveFileName(QWidget *, const QString &filter, const QSt
     if (filterIndex)
         *filterIndex = index;
     return name;
+}
+
+int ScriptedPrompt::runDialog(QDialog *dialog) {
+    dialogs << dialog->objectName();
+    dialog->setResult(QDialog::Rejected);
+    if (!dialogActions.isEmpty())
+        dialogActions.dequeue()(dialog);
+    return dialog->result();
 }
 
 QStringList ScriptedPrompt::texts() const {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <functional>
 
 #include "gui/prompt.h"
 
@@ -30,6 +31,7 @@ public:
     Answer askYesNoCancel(QWidget *, const QString &text) override;
     QString saveFileName(QWidget *, const QString &filter, const QString &suggested,
                          int *filterIndex) override;
+    int runDialog(QDialog *dialog) override;
 
     QList<Shown> shown;        // every box and question, in order
     QQueue<bool> answers;      // answers to questions
@@ -39,6 +41,10 @@ public:
     QQueue<Answer> threeWay; // answers to 是/否/取消 questions
     // Results of save dialogs: the file name and the index of the chosen file type.
     QQueue<std::pair<QString, int>> saveNames;
+    // Dialogs that open by themselves: each is handed to the next action, which may fill it in
+    // and press its buttons; without an action it is cancelled. Their object names, in order.
+    QQueue<std::function<void(QDialog *)>> dialogActions;
+    QStringList dialogs;
     QString lastSuggested;    // the name the last save dialog offered
     QString lastFilter;       // filter of the last file dialog
     FontPick lastFontOffered; // what the last font dialog was opened with

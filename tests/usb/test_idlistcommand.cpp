@@ -79,7 +79,7 @@ void TestIdListCommand::ranges() {
     QFETCH(QByteArray, content);
     TempWorkDir dir;
     dir.useFixedAddress();
-    FakeDrives drives({{dir.path(), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.path())});
     ScriptedPrompt prompt;
     MainWindow dlg;
     answerRangeDialog({{start, end}});
@@ -112,7 +112,7 @@ void TestIdListCommand::refusedInput() {
     QFETCH(int, icon);
     TempWorkDir dir;
     dir.useFixedAddress();
-    FakeDrives drives({{dir.path(), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.path())});
     ScriptedPrompt prompt;
     MainWindow dlg;
     answerRangeDialog({{start, end}});
@@ -125,7 +125,7 @@ void TestIdListCommand::refusedInput() {
 void TestIdListCommand::cancelAndRerun() {
     TempWorkDir dir;
     dir.useFixedAddress();
-    FakeDrives drives({{dir.path(), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.path())});
     ScriptedPrompt prompt;
     MainWindow dlg;
     answerRangeDialog({});
@@ -144,7 +144,7 @@ void TestIdListCommand::unwritableFile() {
     dir.useFixedAddress();
     // A folder named ID.txt can be neither deleted as a file nor opened for writing.
     QDir(dir.path()).mkpath(QStringLiteral("ID.txt/inside"));
-    FakeDrives drives({{dir.path(), 0}});
+    FakeDrives drives({FakeDrives::stick(dir.path())});
     ScriptedPrompt prompt;
     MainWindow dlg;
     answerRangeDialog({{QStringLiteral("1"), QStringLiteral("3")}});

@@ -70,7 +70,7 @@ private:
 void TestIpFiles::init() {
     m_dir = std::make_unique<TempWorkDir>();
     m_dir->useFixedAddress();
-    m_drives = std::make_unique<FakeDrives>(QList<DriveInfo>{{m_dir->path(), 0}});
+    m_drives = std::make_unique<FakeDrives>(QList<DriveInfo>{FakeDrives::stick(m_dir->path())});
     m_prompt = std::make_unique<ScriptedPrompt>();
     m_dlg = std::make_unique<MainWindow>();
 }

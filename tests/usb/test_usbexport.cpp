@@ -91,7 +91,7 @@ private slots:
 
 private:
     QString pictures(const QString &file = {}) const {
-        return m_dir->file(QStringLiteral("drive/PICTURE/") + file);
+        return m_dir->file(QStringLiteral("会议 U盘/PICTURE/") + file);
     }
     // Presses U盘更新 and waits until the button is enabled again: the export runs on worker
     // threads while the window goes on.
@@ -111,9 +111,11 @@ void TestUsbExport::init() {
     m_dir->useFixedAddress();
     m_dir->installResource(QStringLiteral("red.jpg"));
     m_dir->installResource(QStringLiteral("fontSetting.dat"));
-    QDir(m_dir->path()).mkpath(QStringLiteral("drive"));
+    // The stick's mount point has a blank and Chinese in its name.
+    QDir(m_dir->path()).mkpath(QStringLiteral("会议 U盘"));
     m_drives = std::make_unique<FakeDrives>(
-        QList<DriveInfo>{{m_dir->path(), 0}, {m_dir->file(QStringLiteral("drive")), 0}});
+        QList<DriveInfo>{FakeDrives::volume(m_dir->path(), qint64(1) << 30),
+                         FakeDrives::stick(m_dir->file(QStringLiteral("会议 U盘")))});
     m_prompt = std::make_unique<ScriptedPrompt>();
     m_dlg = std::make_unique<MainWindow>();
 }
@@ -126,6 +128,9 @@ void TestUsbExport::cleanup() {
 }
 
 void TestUsbExport::exportsEveryEntry() {
+    // The stick is chosen by its name; the system's disk follows it.
+    QCOMPARE(m_dlg->face().driveCombo->currentText(), QStringLiteral("会议 U盘 (1.0 G)"));
+    QCOMPARE(m_dlg->face().driveCombo->currentIndex(), 0);
     m_dlg->names().append(entries(3));
     // A selection does not limit the export.
     m_dlg->face().nameList->setCurrentIndex(m_dlg->names().index(1, 0));
@@ -176,8 +181,8 @@ void TestUsbExport::progressSteps() {
 }
 
 void TestUsbExport::sameIdAndZeroAndOtherFiles() {
-    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE"));
-    m_dir->write(QStringLiteral("drive/PICTURE/55.jpg"), "an earlier export");
+    QDir(m_dir->path()).mkpath(QStringLiteral("会议 U盘/PICTURE"));
+    m_dir->write(QStringLiteral("会议 U盘/PICTURE/55.jpg"), "an earlier export");
     m_dlg->names().append({entry(1, QStringLiteral("4"), QStringLiteral("先")),
                            entry(2, QStringLiteral("0"), QStringLiteral("零")),
                            entry(3, QStringLiteral("4"), QStringLiteral("后"))});
@@ -185,7 +190,8 @@ void TestUsbExport::sameIdAndZeroAndOtherFiles() {
     QCOMPARE(
         QDir(pictures()).entryList(QDir::Files),
         QStringList({QStringLiteral("0.jpg"), QStringLiteral("4.jpg"), QStringLiteral("55.jpg")}));
-    QCOMPARE(m_dir->read(QStringLiteral("drive/PICTURE/55.jpg")), QByteArray("an earlier export"));
+    QCOMPARE(m_dir->read(QStringLiteral("会议 U盘/PICTURE/55.jpg")),
+             QByteArray("an earlier export"));
     // 4.jpg holds the later entry.
     const NameRecord later = m_dlg->names().at(2);
     QVERIFY(differingPixels(decodeJpeg(pictures(QStringLiteral("4.jpg"))),
@@ -202,7 +208,7 @@ void TestUsbExport::emptyList() {
 }
 
 void TestUsbExport::folderCannotBeCreated() {
-    m_dir->write(QStringLiteral("drive/PICTURE"), "a file where the folder should be");
+    m_dir->write(QStringLiteral("会议 U盘/PICTURE"), "a file where the folder should be");
     m_dlg->names().append(entries(2));
     press();
     QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("创建文件夹失败！")});
@@ -211,8 +217,8 @@ void TestUsbExport::folderCannotBeCreated() {
 
 void TestUsbExport::saveFailuresAreCounted() {
     // Folders in the place of two pictures: those saves fail, the others are written.
-    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE/2.jpg"));
-    QDir(m_dir->path()).mkpath(QStringLiteral("drive/PICTURE/4.jpg"));
+    QDir(m_dir->path()).mkpath(QStringLiteral("会议 U盘/PICTURE/2.jpg"));
+    QDir(m_dir->path()).mkpath(QStringLiteral("会议 U盘/PICTURE/4.jpg"));
     m_dlg->names().append(entries(5));
     press();
     QCOMPARE(m_prompt->texts(), QStringList{QStringLiteral("有2张图片保存失败！")});
@@ -258,7 +264,7 @@ void TestUsbExport::picturesAsOneThreadMakesThem() {
         }));
         thread->start();
         thread->wait();
-        const QByteArray file = m_dir->read(QStringLiteral("drive/PICTURE/%1.jpg").arg(e.id));
+        const QByteArray file = m_dir->read(QStringLiteral("会议 U盘/PICTURE/%1.jpg").arg(e.id));
         QVERIFY2(file == alone, qPrintable(e.id));
         // The window's own thread draws it the same.
         QVERIFY2(file ==

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include "support/fakedrives.h"
 #include "support/tempworkdir.h"
 #include "usb/addressdigits.h"
 #include "usb/clearfolder.h"
@@ -9,11 +10,17 @@
 using namespace delvora;
 using namespace delvora::test;
 
+Q_DECLARE_METATYPE(QList<delvora::DriveInfo>)
+
 class TestUsbFiles : public QObject {
     Q_OBJECT
 private slots:
     void driveEntryText_data();
     void driveEntryText();
+    void driveChoices_data();
+    void driveChoices();
+    void removableDevice_data();
+    void removableDevice();
     void drivePaths();
     void addressDigits_data();
     void addressDigits();
@@ -31,7 +38,136 @@ void TestUsbFiles::driveEntryText_data() {
 void TestUsbFiles::driveEntryText() {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(delvora::driveEntryText({QStringLiteral("E:\\"), bytes}), text);
+    QCOMPARE(delvora::driveEntryText(FakeDrives::volume(QStringLiteral("E:\\"), bytes)), text);
+}
+
+void TestUsbFiles::driveChoices_data() {
+    QTest::addColumn<bool>("letters");
+    QTest::addColumn<QList<DriveInfo>>("volumes"); // in the order they were mounted
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("roots");
+    QTest::addColumn<int>("chosen");
+    const qint64 gib = qint64(1) << 30;
+    const qint64 stick = 8053063680; // 7.5 G
+    const DriveInfo system =
+        FakeDrives::volume(QStringLiteral("/"), 252 * gib, {}, QStringLiteral("/dev/vda"));
+    const QString systemText = QStringLiteral("/ (252.0 G)");
+    const QString slash = QStringLiteral("/");
+    // Devices that say they are removable: /dev/sdb and its partitions.
+    QTest::newRow("stick by its label")
+        << false
+        << QList<DriveInfo>{system, FakeDrives::volume(QStringLiteral("/media/op/KINGSTON"), stick,
+                                                       QStringLiteral("KINGSTON"),
+                                                       QStringLiteral("/dev/sdb1"))}
+        << QStringList{QStringLiteral("KINGSTON (7.5 G)"), systemText}
+        << QStringList{QStringLiteral("/media/op/KINGSTON"), slash} << 0;
+    QTest::newRow("no label: the last part of the mount path")
+        << false
+        << QList<DriveInfo>{FakeDrives::volume(QStringLiteral("/media/op/会议 资料/"), stick, {},
+                                               QStringLiteral("/dev/sdc1"))}
+        << QStringList{QStringLiteral("会议 资料 (7.5 G)")}
+        << QStringList{QStringLiteral("/media/op/会议 资料/")} << 0;
+    QTest::newRow("removable by its device, mounted anywhere")
+        << false
+        << QList<DriveInfo>{FakeDrives::volume(QStringLiteral("/mnt/usb"), stick, {},
+                                               QStringLiteral("/dev/sdb1")),
+                            system}
+        << QStringList{QStringLiteral("usb (7.5 G)"), systemText}
+        << QStringList{QStringLiteral("/mnt/usb"), slash} << 0;
+    QTest::newRow("read-only and empty volumes left out, nothing chosen")
+        << false
+        << QList<DriveInfo>{system,
+                            FakeDrives::volume(QStringLiteral("/mnt/cdrom"), gib,
+                                               QStringLiteral("DISC"), QStringLiteral("/dev/sdb"),
+                                               true),
+                            FakeDrives::volume(QStringLiteral("/media/op/READER"), 0, {},
+                                               QStringLiteral("/dev/sdb2")),
+                            FakeDrives::volume(QStringLiteral("/home"), 100 * gib, {},
+                                               QStringLiteral("/dev/vda2"))}
+        << QStringList{systemText, QStringLiteral("home (100.0 G)")}
+        << QStringList{slash, QStringLiteral("/home")} << -1;
+    QTest::newRow("sticks first in mount order, the last one chosen")
+        << false
+        << QList<DriveInfo>{system,
+                            FakeDrives::volume(QStringLiteral("/media/op/A"), gib, {},
+                                               QStringLiteral("/dev/sdb1")),
+                            FakeDrives::volume(QStringLiteral("/srv"), gib, {},
+                                               QStringLiteral("/dev/vda3")),
+                            FakeDrives::volume(QStringLiteral("/run/media/op/B"), gib,
+                                               QStringLiteral("DISK"), QStringLiteral("/dev/sdd1"))}
+        << QStringList{QStringLiteral("A (1.0 G)"), QStringLiteral("DISK (1.0 G)"), systemText,
+                       QStringLiteral("srv (1.0 G)")}
+        << QStringList{QStringLiteral("/media/op/A"), QStringLiteral("/run/media/op/B"), slash,
+                       QStringLiteral("/srv")}
+        << 1;
+    QTest::newRow("no volumes (an unreadable mount table)")
+        << false << QList<DriveInfo>{} << QStringList{} << QStringList{} << -1;
+    QTest::newRow("drive letters: every drive by its root, the last chosen")
+        << true
+        << QList<DriveInfo>{FakeDrives::volume(QStringLiteral("C:\\"), 252 * gib,
+                                               QStringLiteral("系统")),
+                            FakeDrives::volume(QStringLiteral("D:\\"), 0),
+                            FakeDrives::volume(QStringLiteral("E:\\"), stick,
+                                               QStringLiteral("KINGSTON"), {}, true)}
+        << QStringList{QStringLiteral("C:\\(252.0 G)"), QStringLiteral("D:\\(0.0 G)"),
+                       QStringLiteral("E:\\(7.5 G)")}
+        << QStringList{QStringLiteral("C:\\"), QStringLiteral("D:\\"), QStringLiteral("E:\\")} << 2;
+}
+
+void TestUsbFiles::driveChoices() {
+    QFETCH(bool, letters);
+    QFETCH(QList<DriveInfo>, volumes);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, roots);
+    QFETCH(int, chosen);
+    FakeDrives drives(volumes, letters ? DriveRules::Letters : DriveRules::Mounts);
+    drives.removable = {QStringLiteral("/dev/sdb"), QStringLiteral("/dev/sdb1"),
+                        QStringLiteral("/dev/sdb2"), QStringLiteral("/dev/sdc1")};
+    const DriveChoices got = delvora::driveChoices(drives);
+    QStringList gotTexts;
+    QStringList gotRoots;
+    for (const DriveEntry &entry : got.entries) {
+        gotTexts << entry.text;
+        gotRoots << entry.root;
+        // The whole entry: the text of a drive letter, the full path of a mount point.
+        QCOMPARE(entry.toolTip, letters ? entry.text : QDir::toNativeSeparators(entry.root));
+    }
+    QCOMPARE(gotTexts, texts);
+    QCOMPARE(gotRoots, roots);
+    QCOMPARE(got.preferred, chosen);
+}
+
+void TestUsbFiles::removableDevice_data() {
+    QTest::addColumn<QString>("device"); // relative names are inside the test's folder
+    QTest::addColumn<bool>("removable");
+    QTest::newRow("removable disk") << QStringLiteral("/dev/sdb") << true;
+    QTest::newRow("its partition") << QStringLiteral("/dev/sdb1") << true;
+    QTest::newRow("by its label") << QStringLiteral("dev/disk/by-label/KINGSTON") << true;
+    QTest::newRow("fixed disk's partition") << QStringLiteral("/dev/vda2") << false;
+    QTest::newRow("unknown device") << QStringLiteral("/dev/sdx9") << false;
+    QTest::newRow("not a device") << QStringLiteral("tmpfs") << false;
+    // A mount's source that happens to be named like a disk is no device file.
+    QTest::newRow("bare disk name") << QStringLiteral("sdb") << false;
+    QTest::newRow("nothing") << QString() << false;
+}
+
+void TestUsbFiles::removableDevice() {
+    QFETCH(QString, device);
+    QFETCH(bool, removable);
+    TempWorkDir dir;
+    QDir root(dir.path());
+    for (const char *folder : {"sys/block/sdb/sdb1", "sys/block/vda/vda2", "dev/disk/by-label"})
+        root.mkpath(QString::fromLatin1(folder));
+    dir.write(QStringLiteral("sys/block/sdb/removable"), "1\n");
+    dir.write(QStringLiteral("sys/block/vda/removable"), "0\n");
+    dir.write(QStringLiteral("dev/sdb1"), "");
+    QVERIFY(QFile::link(dir.file(QStringLiteral("dev/sdb1")),
+                        dir.file(QStringLiteral("dev/disk/by-label/KINGSTON"))));
+    if (device.startsWith(QStringLiteral("dev/")))
+        device = dir.file(device);
+    QCOMPARE(blockDeviceRemovable(device, dir.file(QStringLiteral("sys"))), removable);
+    // Without the system's block folder nothing is removable.
+    QVERIFY(!blockDeviceRemovable(device, dir.file(QStringLiteral("none"))));
 }
 
 void TestUsbFiles::drivePaths() {
