@@ -90,7 +90,7 @@ MainWindow::MainWindow(const NetworkParameters &params, QWidget *parent)
     m_jobs =
         new Jobs({m_face.networkUpdate, m_face.usbUpdate, m_face.progress, m_face.progressText},
                  m_names, m_marks, m_design, m_update, m_plates->board(), this);
-    m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_excel, this);
+    m_usb = new UsbPanel(m_face.driveCombo, *m_jobs, m_reader, this);
     m_lifter = new LifterPanel(m_face.comPort, m_face.lifterUp, m_face.lifterStop,
                                m_face.lifterDown, this);
     addPrintMenu(m_face.menuFile, *new PrintCommands(m_names, m_marks, m_design, this));
@@ -109,7 +109,7 @@ void MainWindow::onInitDialog() {
 
     // The two lists in report view; each names and sizes its own columns.
     attachNameList(m_face.nameList, m_names);
-    m_listEditor = new NameListEditor(m_face.nameList, m_names, m_excel, this);
+    m_listEditor = new NameListEditor(m_face.nameList, m_names, m_reader, this);
     connect(m_listEditor, &NameListEditor::showEntry, this, &MainWindow::showEntry);
     m_meeting = new MeetingFile(m_names, m_listEditor->file(), m_design,
                                 {m_face.actionNewMeeting, m_face.actionOpenMeeting,

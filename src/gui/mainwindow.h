@@ -55,7 +55,7 @@ public:
     PlatePanel &plates() { return *m_plates; }
     NameListEditor &listEditor() { return *m_listEditor; }
     OverflowMarks &overflowMarks() { return m_marks; }
-    WorkbookReader &excel() { return m_excel; }
+    WorkbookReader &reader() { return m_reader; }
     MeetingFile &meeting() { return *m_meeting; }
 
     // A file dropped on the window or named on the command line: a meeting is opened, any
@@ -90,7 +90,7 @@ private:
     NetworkParameters m_params;
     PlateSocket m_udpSocket;
     NetworkSettings m_network; // settings.dat and the local address it gives
-    WorkbookReader m_excel;
+    WorkbookReader m_reader;
     NameList m_names;
 
     MainWindowFace m_face;

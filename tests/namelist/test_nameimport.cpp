@@ -118,7 +118,7 @@ void TestNameImport::importShowsNamesAndFirstEntry() {
     QVERIFY(m_dlg->preview().picture().cacheKey() != before);
     QVERIFY(previewShowsLayout());
     QCOMPARE(m_dlg->names().count(), 2);
-    QVERIFY(!m_dlg->excel().isOpen());
+    QVERIFY(!m_dlg->reader().isOpen());
 }
 
 void TestNameImport::everyFormatImports_data() {
@@ -135,7 +135,7 @@ void TestNameImport::everyFormatImports() {
     QCOMPARE(shownLines(*m_dlg).constFirst(), u"1|1|市政府办公厅|张三|主任"_s);
     QCOMPARE(rowTexts(*m_dlg), (QStringList{u"市政府办公厅"_s, u"张三"_s, u"主任"_s}));
     QVERIFY(previewShowsLayout());
-    QVERIFY(!m_dlg->excel().isOpen());
+    QVERIFY(!m_dlg->reader().isOpen());
 }
 
 void TestNameImport::droppedFileImports() {
@@ -221,7 +221,7 @@ void TestNameImport::readErrorsShowStop() {
     // The layout and the preview stay as the last good import left them.
     QCOMPARE(rowTexts(*m_dlg), texts);
     QCOMPARE(m_dlg->preview().picture().cacheKey(), preview);
-    QVERIFY(!m_dlg->excel().isOpen());
+    QVERIFY(!m_dlg->reader().isOpen());
 
     // The reader is ready for the next import.
     importFile(fixture(u"chinese_sheets.xls"_s));

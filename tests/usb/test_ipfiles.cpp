@@ -88,7 +88,7 @@ void TestIpFiles::run(const QString &workbook) {
     m_dlg->face().makeIpFiles->click();
     QCOMPARE(m_prompt->lastFilter, texts::workbookFilter());
     // Every path closes the workbook again.
-    QVERIFY(!m_dlg->excel().isOpen());
+    QVERIFY(!m_dlg->reader().isOpen());
 }
 
 void TestIpFiles::writesOneFilePerPlate() {
