@@ -67,20 +67,7 @@ MainWindow::MainWindow(const NetworkParameters &params, QWidget *parent)
         m_preview.paint(painter, r);
     };
 
-    LayoutControls controls;
-    controls.row = m_face.rowCombo;
-    controls.alignH = m_face.alignH;
-    controls.alignV = m_face.alignV;
-    controls.left = m_face.indentLeft;
-    controls.right = m_face.indentRight;
-    controls.top = m_face.indentTop;
-    controls.bottom = m_face.indentBottom;
-    controls.autoFit = m_face.autoFit;
-    controls.preview = m_face.preview;
-    controls.client = m_face.client;
-    controls.res800 = m_face.actionRes800;
-    controls.res1024 = m_face.actionRes1024;
-    m_editor = new LayoutEditor(m_design, m_preview, controls, this);
+    m_editor = new LayoutEditor(m_design, m_preview, m_face.layoutControls(), this);
     connect(&m_design, &PlateDesign::changed, this, &MainWindow::refreshPreview);
 
     m_plates = new PlatePanel({m_face.onlineList, m_face.newId, m_face.actionPresence}, m_udpSocket,

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialogunits.h"
+#include "gui/layouteditor.h"
 
 namespace delvora {
 
@@ -307,6 +308,11 @@ void MainWindowFace::buildFileMenu() {
     menuRecentMeetings = file->addMenu(tr("最近的会议(&R)"));
     menuRecentMeetings->setObjectName(QStringLiteral("menuRecentMeetings"));
     file->addSeparator(); // the 打印 submenu follows
+}
+
+LayoutControls MainWindowFace::layoutControls() const {
+    return {rowCombo,     alignH,  alignV,  indentLeft, indentRight,  indentTop,
+            indentBottom, autoFit, preview, client,     actionRes800, actionRes1024};
 }
 
 } // namespace delvora

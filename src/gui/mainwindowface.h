@@ -19,6 +19,7 @@ class QAction;
 namespace delvora {
 
 class PreviewWidget;
+struct LayoutControls;
 
 // Every control of the main window, created at its place in tab order. Object names are
 // stable; tests and UI automation find controls by them.
@@ -75,6 +76,8 @@ struct MainWindowFace {
     // Builds the controls as children of `window`, with the menu bar on top.
     void build(QWidget *window);
     void buildFileMenu();
+    // The controls the layout editor works with.
+    LayoutControls layoutControls() const;
 
     // The window's texts belong to the translation context "MainWindowFace". Last: the macro
     // ends in "private:".

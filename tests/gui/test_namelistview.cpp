@@ -6,22 +6,11 @@
 #include "gui/namelistview.h"
 #include "namelist/namelist.h"
 #include "support/listcells.h"
+#include "support/sampleentries.h"
 
 using namespace delvora;
 using namespace delvora::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QList<NameRecord> entries(int count, int firstSeq = 1) {
-    QList<NameRecord> out;
-    for (int i = 0; i < count; ++i)
-        out.append({firstSeq + i, QString::number(100 + i), u"单位%1"_s.arg(i), u"名字%1"_s.arg(i),
-                    u"职位%1"_s.arg(i)});
-    return out;
-}
-
-} // namespace
 
 class TestNameListView : public QObject {
     Q_OBJECT
@@ -40,7 +29,7 @@ void TestNameListView::viewShowsTheListWithItsSelection() {
     for (int c : {0, 2, 3, 4})
         QCOMPARE(view.header()->sectionSize(c), (QList<int>{40, 40, 120, 80, 120}[c]));
 
-    list.append(entries(5));
+    list.append(sampleEntries(5));
     view.resize(500, 300);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -67,7 +56,7 @@ void TestNameListView::tenThousandEntriesInOneInsertion() {
     QTreeView view;
     attachNameList(&view, list);
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    list.append(entries(10000));
+    list.append(sampleEntries(10000));
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(view.model()->rowCount(), 10000);
     QCOMPARE(list.data(list.index(9999, NameList::ColOrganisation)).toString(), u"单位9999"_s);

@@ -1,27 +1,11 @@
 #include <QtTest>
 
-#include <QHeaderView>
-#include <QTreeView>
-
-#include "gui/namelistview.h"
 #include "namelist/namelist.h"
-#include "support/listcells.h"
+#include "support/sampleentries.h"
 
 using namespace delvora;
 using namespace delvora::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QList<NameRecord> entries(int count, int firstSeq = 1) {
-    QList<NameRecord> out;
-    for (int i = 0; i < count; ++i)
-        out.append({firstSeq + i, QString::number(100 + i), u"单位%1"_s.arg(i), u"名字%1"_s.arg(i),
-                    u"职位%1"_s.arg(i)});
-    return out;
-}
-
-} // namespace
 
 class TestNameList : public QObject {
     Q_OBJECT
@@ -58,7 +42,7 @@ void TestNameList::columnsAndTexts() {
 
 void TestNameList::firstSelectedIsLowestPosition() {
     NameList list;
-    list.append(entries(6));
+    list.append(sampleEntries(6));
     QCOMPARE(list.firstSelected(), -1);
     auto *sel = list.selectionModel();
     const auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
@@ -73,7 +57,7 @@ void TestNameList::firstSelectedIsLowestPosition() {
 
 void TestNameList::clearAndAppend() {
     NameList list;
-    list.append(entries(3));
+    list.append(sampleEntries(3));
     list.selectionModel()->select(list.index(1, 0),
                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
     list.clear();
@@ -81,7 +65,7 @@ void TestNameList::clearAndAppend() {
     QCOMPARE(list.firstSelected(), -1);
     list.append({});
     QCOMPARE(list.count(), 0);
-    list.append(entries(2));
+    list.append(sampleEntries(2));
     QCOMPARE(list.at(0).seq, 1);
     QCOMPARE(list.entries().size(), 2);
 }
